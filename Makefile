@@ -1,0 +1,32 @@
+# The two commands a user needs: `make run` and `make test`.
+# Each installs what is missing, configures once and builds before it runs.
+PRESET ?= default
+BUILD_DIR := build
+
+.PHONY: all deps configure build run test bench screenshots clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@[ -f $(BUILD_DIR)/build.ninja ] || cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET)
+
+run: build
+	@scripts/run-editor
+
+test: build
+	ctest --preset $(PRESET)
+
+bench: build
+	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; $$b; done
+
+screenshots: build
+	@scripts/run-editor --screenshots $(BUILD_DIR)/screenshots
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,70 @@
+// Loading and saving the largest officer file the editor accepts: 999 officers and the end marker,
+// each officer with random counts, so about 440 KB.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "data/officer_file.h"
+#include "officer_fixtures.h"
+
+namespace {
+
+using namespace busho;
+
+constexpr int kOfficers = kSlotCount - 1;
+
+const std::vector<std::uint8_t>& FullFile() {
+    static const auto bytes = testing::BuildFileBytes(WrittenFileHeader(), testing::RandomOfficers(kOfficers, 7));
+    return bytes;
+}
+
+void BM_ParseInMemory(benchmark::State& state) {
+    const auto& bytes = FullFile();
+    for (auto _ : state) {
+        auto contents = std::make_unique<OfficerFileContents>();
+        ReadError error;
+        benchmark::DoNotOptimize(ParseOfficerFile(bytes, *contents, error));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_ParseInMemory)->Unit(benchmark::kMillisecond);
+
+void BM_SerializeInMemory(benchmark::State& state) {
+    auto session = std::make_unique<Session>();
+    auto contents = std::make_unique<OfficerFileContents>();
+    ReadError error;
+    ParseOfficerFile(FullFile(), *contents, error);
+    session->Officers = contents->Officers;
+    session->EndSlot = contents->EndSlot;
+    for (auto _ : state) benchmark::DoNotOptimize(SerializeOfficerFile(*session));
+}
+BENCHMARK(BM_SerializeInMemory)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFromDisk(benchmark::State& state) {
+    testing::TempFolder folder;
+    const auto path = folder.Path() / "EDATA000.12Q";
+    testing::WriteBytes(path, FullFile());
+    FileEvents events;
+    FileAccess files;
+    auto session = std::make_unique<Session>();
+    for (auto _ : state) benchmark::DoNotOptimize(LoadOfficerFileAt(*session, path, events, files, false));
+}
+BENCHMARK(BM_LoadFromDisk)->Unit(benchmark::kMillisecond);
+
+// Backup copy, the new file written beside the old one, and the replace.
+void BM_SaveToDisk(benchmark::State& state) {
+    testing::TempFolder folder;
+    const auto path = folder.Path() / "EDATA000.12Q";
+    testing::WriteBytes(path, FullFile());
+    FileEvents events;
+    FileAccess files;
+    auto session = std::make_unique<Session>();
+    LoadOfficerFileAt(*session, path, events, files, false);
+    for (auto _ : state) benchmark::DoNotOptimize(SaveAllOfficers(*session, events, files));
+}
+BENCHMARK(BM_SaveToDisk)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,69 @@
+#include "officer_json.h"
+
+#include <array>
+#include <cstdint>
+#include <type_traits>
+
+namespace busho::cli {
+namespace {
+
+template <std::size_t N>
+void WriteHex(std::ostream& out, const ByteField<N>& bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    out << '"';
+    for (std::uint8_t b : bytes) out << kDigits[b >> 4] << kDigits[b & 15];
+    out << '"';
+}
+
+void WriteValue(std::ostream& out, std::int32_t value) { out << value; }
+
+template <std::size_t N>
+void WriteValue(std::ostream& out, const ByteField<N>& bytes) {
+    WriteHex(out, bytes);
+}
+
+template <std::size_t N>
+void WriteValue(std::ostream& out, const std::array<std::int32_t, N>& values) {
+    out << '[';
+    for (std::size_t i = 0; i < N; ++i) out << (i ? "," : "") << values[i];
+    out << ']';
+}
+
+template <std::size_t N>
+void WriteFirst(std::ostream& out, const std::array<std::int32_t, N>& values, std::int32_t count) {
+    out << '[';
+    for (std::int32_t i = 0; i < count && i < static_cast<std::int32_t>(N); ++i) out << (i ? "," : "") << values[static_cast<std::size_t>(i)];
+    out << ']';
+}
+
+template <class Record>
+void WriteFields(std::ostream& out, const Record& record) {
+    ForEachField(record, [&](const char* name, const auto& field) {
+        out << ",\"" << name << "\":";
+        WriteValue(out, field);
+    });
+}
+
+}  // namespace
+
+void WriteOfficersJson(std::ostream& out, const Session& contents) {
+    out << "{\"EndSlot\":" << contents.EndSlot << ",\"Header\":";
+    WriteHex(out, contents.Header);
+    out << ",\"officers\":[";
+    for (int slot = 1; slot < contents.EndSlot; ++slot) {
+        const OfficerSlot& officer = contents.Officers[slot];
+        out << (slot > 1 ? ",\n" : "\n") << "{\"slot\":" << slot;
+        WriteFields(out, officer.Record);
+        out << ",\"Tactics\":";
+        WriteFirst(out, officer.Tactics, officer.Record.TacticCount);
+        out << ",\"LikedCount\":" << officer.LikedCount << ",\"Liked\":";
+        WriteFirst(out, officer.Liked, officer.LikedCount);
+        out << ",\"DislikedCount\":" << officer.DislikedCount << ",\"Disliked\":";
+        WriteFirst(out, officer.Disliked, officer.DislikedCount);
+        WriteFields(out, officer.Extra);
+        out << '}';
+    }
+    out << "\n]}\n";
+}
+
+}  // namespace busho::cli

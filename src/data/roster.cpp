@@ -1,0 +1,75 @@
+#include "roster.h"
+
+#include <fstream>
+
+namespace busho {
+namespace {
+
+// Reads up to `limit` bytes of a file; a missing or unreadable file gives none.
+std::vector<std::uint8_t> ReadUpTo(const std::filesystem::path& path, std::size_t limit) {
+    std::vector<std::uint8_t> bytes(limit);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+}  // namespace
+
+void ReadRosterEntry(ByteReader& in, RosterEntry& entry) {
+    std::array<std::uint8_t, kRosterEntrySize> bytes{};
+    in.ReadZeroFilled(bytes);
+    ByteReader whole(bytes);
+    ForEachField(entry, [&](const char*, auto& field) { whole.Read(field); });
+}
+
+void WriteRosterEntry(ByteWriter& out, const RosterEntry& entry) {
+    ForEachField(entry, [&](const char*, const auto& field) { out.Write(field); });
+}
+
+void LoadRoster(const std::filesystem::path& programFolder, RosterTable& roster) {
+    const auto bytes = ReadUpTo(programFolder / kRosterFileName, kBuiltInOfficerCount * kRosterEntrySize);
+    ByteReader in(bytes);
+    for (int entry = 1; entry <= kBuiltInOfficerCount; ++entry) ReadRosterEntry(in, roster[entry]);
+}
+
+void LoadBlankSlot(const std::filesystem::path& programFolder, BlankSlotImage& blankSlot) {
+    const auto bytes = ReadUpTo(programFolder / kBlankSlotFileName, kBlankSlotSize);
+    ByteReader in(bytes);
+    in.ReadZeroFilled(blankSlot);
+}
+
+std::vector<std::string> LoadBuiltInNames(const std::filesystem::path& programFolder) {
+    std::vector<std::string> names(kBuiltInOfficerCount);
+    std::ifstream in(programFolder / kBuiltInNamesFileName, std::ios::binary);
+    std::string line;
+    for (auto& name : names) {
+        if (!std::getline(in, line)) break;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // Keep at most 12 bytes without splitting a double-byte character.
+        std::size_t end = 0;
+        while (end < line.size()) {
+            const std::size_t width = static_cast<unsigned char>(line[end]) >= 0x81 ? 2 : 1;
+            if (end + width > kMaxNameBytes || end + width > line.size()) break;
+            end += width;
+        }
+        name = line.substr(0, end);
+    }
+    return names;
+}
+
+void CopyToRoster(const OfficerTable& officers, RosterTable& roster, int slot) {
+    const OfficerSlot& officer = officers[slot];
+    RosterEntry& entry = roster[kBuiltInOfficerCount + slot];
+    entry.BirthYear = officer.Record.BirthYear;
+    entry.DeathYear = officer.Record.DeathYear;
+    entry.PortraitNumber = officer.Record.PortraitNumber;
+    entry.Leadership = officer.Record.Leadership;
+    entry.Valour = officer.Record.Valour;
+    entry.Intellect = officer.Record.Intellect;
+    entry.Politics = officer.Record.Politics;
+    entry.Duty = officer.Extra.Duty;
+}
+
+}  // namespace busho
