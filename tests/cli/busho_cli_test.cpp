@@ -1,0 +1,204 @@
+// The busho command run as a user runs it: arguments, exit status, stdout, stderr, files on disk.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+
+#include "data/officer_file.h"
+#include "data/roster.h"
+#include "officer_fixtures.h"
+
+namespace busho {
+namespace {
+
+using testing::BuildFileBytes;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+CommandRun Busho(const std::string& args, const TempFolder& folder) {
+    const auto out = folder.Path() / "stdout.txt";
+    const auto err = folder.Path() / "stderr.txt";
+    const std::string command = std::string("'") + BUSHO_CLI_PATH + "' " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    CommandRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Slurp(out);
+    run.err = Slurp(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+}
+
+std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+// Officers and the end marker as the game writes them: written signature, header words and ids.
+std::vector<OfficerSlot> GameWrittenOfficers(int count, std::uint32_t seed) {
+    auto officers = testing::RandomOfficers(count, seed);
+    for (int i = 0; i <= count; ++i) {
+        std::vector<std::uint8_t> ignored;
+        ByteWriter out(ignored);
+        WriteOfficerSlot(out, i + 1, officers[static_cast<std::size_t>(i)]);
+    }
+    return officers;
+}
+
+TEST(BushoDump, WritesEveryFieldUnderItsName) {
+    TempFolder folder;
+    OfficerSlot officer;
+    OfficerRecord& r = officer.Record;
+    r.Signature = WrittenSignature();
+    r.HeaderWord2 = 1;
+    r.FamilyName = {0xAA, 0xBC, 0xAA, 0xBD};
+    r.GivenName = {0x41};
+    r.Biography[152] = 0xFF;
+    r.Gender = 1;
+    r.PortraitNumber = 1701;
+    r.BirthYear = 1534;
+    r.DeathYear = 1582;
+    r.Origin = 2;
+    r.Faith = 3;
+    r.Father = -1;
+    r.CompatibilityOfficer = 1629;
+    r.Leadership = 110;
+    r.Valour = 95;
+    r.Intellect = 100;
+    r.Politics = 98;
+    r.Aptitude = {4, 3, 2, 1, 0, 1, 2, 3, 4};
+    r.TacticCount = 2;
+    officer.Tactics = {22, 7, 99};
+    officer.LikedCount = 1;
+    officer.Liked = {10001, 555};
+    officer.DislikedCount = 0;
+    officer.Disliked = {777, 888};
+    officer.Extra = {80, 78, 2, 10000, 1, 5};
+    const auto path = folder.Path() / "one.12Q";
+    WriteBytes(path, BuildFileBytes(WrittenFileHeader(), {officer, testing::EndMarker()}));
+
+    const CommandRun run = Busho("dump " + Quoted(path), folder);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty());
+    auto hex = [](const std::string& prefix, std::size_t total) { return prefix + std::string(2 * total - prefix.size(), '0'); };
+    const std::string expected =
+        "{\"EndSlot\":2,\"Header\":\"4e4f42553132454449545f5634202020030000" "00\",\"officers\":[\n"
+        "{\"slot\":1,\"Signature\":\"4e4f4255313245444954425f56342020030000" "00\""
+        ",\"HeaderWord1\":0,\"HeaderWord2\":1,\"HeaderWord3\":0,\"HeaderWord4\":0"
+        ",\"FamilyName\":\"" + hex("aabcaabd", 11) + "\",\"FamilyNameReading\":\"" + hex("", 19) +
+        "\",\"GivenName\":\"" + hex("41", 11) + "\",\"GivenNameReading\":\"" + hex("", 19) +
+        "\",\"Biography\":\"" + std::string(2 * 152, '0') + "ff\""
+        ",\"Gender\":1,\"PortraitNumber\":1701,\"BirthYear\":1534,\"DeathYear\":1582,\"Origin\":2,\"Faith\":3"
+        ",\"Father\":-1,\"CompatibilityOfficer\":1629,\"Leadership\":110,\"Valour\":95,\"Intellect\":100,\"Politics\":98"
+        ",\"Aptitude\":[4,3,2,1,0,1,2,3,4],\"TacticCount\":2,\"Tactics\":[22,7],\"LikedCount\":1,\"Liked\":[10001]"
+        ",\"DislikedCount\":0,\"Disliked\":[],\"Duty\":80,\"AssignedCastle\":78,\"Status\":2,\"OfficerId\":10000"
+        ",\"Appearance\":1,\"VoiceType\":5}\n]}\n";
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST(BushoDump, RefusedOrMissingFileGivesOneLineAndChangesNothing) {
+    TempFolder folder;
+    auto bad = BuildFileBytes(WrittenFileHeader(), testing::RandomOfficers(3, 1));
+    bad[20 + 333] = 32;  // tactic count of slot 1
+    const auto badPath = folder.Path() / "bad.12Q";
+    WriteBytes(badPath, bad);
+    const auto missing = folder.Path() / "missing.12Q";
+    for (const auto& path : {badPath, missing}) {
+        SCOPED_TRACE(path.string());
+        const CommandRun run = Busho("dump " + Quoted(path), folder);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(LineCount(run.err), 1) << run.err;
+        EXPECT_NE(run.err.find(path.string()), std::string::npos) << run.err;
+    }
+    EXPECT_NE(Busho("dump " + Quoted(badPath), folder).err.find("战法数为 32"), std::string::npos);
+    EXPECT_EQ(ReadBytes(badPath), bad);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// The largest file that loads: 999 officers and the end marker in slot 1000.
+TEST(BushoResave, KeepsEveryOfficerByteIdenticalInItsSlot) {
+    TempFolder folder;
+    const auto officers = GameWrittenOfficers(kSlotCount - 1, 2024);
+    const auto original = BuildFileBytes(WrittenFileHeader(), officers);
+    const auto path = folder.Path() / "EDATA000.12Q";
+    WriteBytes(path, original);
+
+    const CommandRun run = Busho("resave " + Quoted(path), folder);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_NE(run.out.find(path.string() + ".BAK"), std::string::npos) << run.out;
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+}
+
+TEST(BushoResave, FillsSlotsAfterTheEndWithTheShippedBlankSlot) {
+    TempFolder folder;
+    const auto officers = GameWrittenOfficers(2, 77);
+    const auto original = BuildFileBytes(WrittenFileHeader(), officers);
+    const auto path = folder.Path() / "EDATA000.12Q";
+    WriteBytes(path, original);
+    ASSERT_EQ(Busho("resave " + Quoted(path), folder).status, 0);
+    const auto saved = ReadBytes(path);
+    const auto blank = ReadBytes(std::filesystem::path(BUSHO_BIN_DIR) / kBlankSlotFileName);
+    ASSERT_EQ(saved.size(), original.size() + (kSlotCount - 3) * kBlankSlotSize);
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), saved.begin()));
+    for (std::size_t at = original.size(); at < saved.size(); at += kBlankSlotSize)
+        ASSERT_TRUE(std::equal(blank.begin(), blank.end(), saved.begin() + static_cast<std::ptrdiff_t>(at))) << at;
+}
+
+TEST(BushoResave, FailuresChangeNothingOnDisk) {
+    TempFolder folder;
+    const auto path = folder.Path() / "EDATA000.12Q";
+    std::vector<OfficerSlot> full = testing::RandomOfficers(kSlotCount, 1);
+    full.pop_back();
+    const auto tooMany = BuildFileBytes(WrittenFileHeader(), full);
+    WriteBytes(path, tooMany);
+    CommandRun run = Busho("resave " + Quoted(path), folder);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(LineCount(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find("1000 名武将"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(path), tooMany);
+    EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
+
+    // A file that loads but whose replacement cannot be written.
+    const auto good = BuildFileBytes(WrittenFileHeader(), testing::RandomOfficers(2, 3));
+    WriteBytes(path, good);
+    std::filesystem::create_directories(PendingFileFor(path) / "keep");
+    run = Busho("resave " + Quoted(path), folder);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(LineCount(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find(path.string()), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(path), good);
+}
+
+TEST(BushoCommand, WrongArgumentsShowUsage) {
+    TempFolder folder;
+    for (const char* args : {"", "dump", "frobnicate x", "dump a b"}) {
+        const CommandRun run = Busho(args, folder);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find("usage: busho"), std::string::npos) << args;
+    }
+}
+
+}  // namespace
+}  // namespace busho
