@@ -6,12 +6,15 @@
 
 #include "officer_record.h"
 #include "roster.h"
+#include "text/edition_codec.h"
+#include "text/random_source.h"
+#include "text/text_tables.h"
 
 namespace busho {
 
 inline constexpr std::uint8_t kEditionUnchosen = 99;
-inline constexpr std::uint8_t kEditionTraditionalChinese = 0;  // Big5
-inline constexpr std::uint8_t kEditionJapanese = 1;            // Shift-JIS
+inline constexpr std::uint8_t kEditionTraditionalChinese = kCodecTraditionalChinese;  // Big5
+inline constexpr std::uint8_t kEditionJapanese = kCodecJapanese;                      // Shift-JIS
 
 struct Session {
     std::uint8_t Edition = kEditionUnchosen;
@@ -28,6 +31,22 @@ struct Session {
 
     BlankSlotImage BlankSlot{};
     RosterTable Roster;
+
+    // Text: the code tables, and the traditional-characters switch as the editor's check box holds it.
+    TextTables Text;
+    bool CK_FT = false;
+
+    // The program-wide random source.
+    RandomSource Random;
 };
+
+// The codec as the session sets it: its edition, its switch, its tables.
+inline CodecState Codec(Session& session) { return {session.Edition, session.CK_FT, session.Text}; }
+inline std::string EncodeForGame(Session& session, std::string_view interfaceText) {
+    return EncodeForGame(Codec(session), interfaceText);
+}
+inline std::string DecodeFromGame(Session& session, std::string_view gameText) {
+    return DecodeFromGame(Codec(session), gameText);
+}
 
 }  // namespace busho

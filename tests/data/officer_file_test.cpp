@@ -228,7 +228,9 @@ TEST_F(OfficerFileTest, FailedLoadLeavesSessionAndDiskAsTheyWere) {
         EXPECT_EQ(session->EndSlot, 5);
         EXPECT_EQ(session->Officers, before);
         EXPECT_EQ(session->OfficerFilePath, path);
-        if (std::filesystem::is_regular_file(path)) EXPECT_EQ(ReadBytes(path), onDisk);
+        if (std::filesystem::is_regular_file(path)) {
+            EXPECT_EQ(ReadBytes(path), onDisk);
+        }
         EXPECT_FALSE(std::filesystem::exists(folder.Path() / "nowhere"));
     }
 }

@@ -1,0 +1,26 @@
+#pragma once
+// Text between the windows (GBK) and the game's file (Big5 for the Traditional-Chinese edition,
+// Shift-JIS for the Japanese edition), honouring the traditional-characters switch.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "text_tables.h"
+
+namespace busho {
+
+inline constexpr std::uint8_t kCodecTraditionalChinese = 0;
+inline constexpr std::uint8_t kCodecJapanese = 1;
+
+// What the codec reads at every call: the edition, the switch, the tables.
+struct CodecState {
+    std::uint8_t edition;
+    bool traditionalSwitch;  // CK_FT ticked
+    TextTables& tables;
+};
+
+std::string EncodeForGame(const CodecState& state, std::string_view interfaceText);
+std::string DecodeFromGame(const CodecState& state, std::string_view gameText);
+
+}  // namespace busho
