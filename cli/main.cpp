@@ -1,14 +1,16 @@
 // busho: the command-line tool on the editor's own core.
-//   busho dump FILE      the officers of FILE as JSON
+//   busho dump [--edition tc|jp] FILE   the officers of FILE as JSON, names decoded for the edition
 //   busho resave FILE    load FILE and save it back as the editor does (FILE.BAK first)
 
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/officer_file.h"
+#include "text/text_fields.h"
 #include "data/roster.h"
 #include "gbk_console.h"
 #include "officer_json.h"
@@ -39,18 +41,60 @@ public:
 };
 
 int Usage() {
-    std::cerr << "usage: busho dump FILE\n"
+    std::cerr << "usage: busho dump [--edition tc|jp] FILE\n"
                  "       busho resave FILE\n";
     return kExitUsage;
 }
 
-int Dump(const std::filesystem::path& file) {
+// "tc" and "jp" name the editions on the command line.
+std::optional<std::uint8_t> ParseEdition(const std::string& name) {
+    if (name == "tc") return busho::kEditionTraditionalChinese;
+    if (name == "jp") return busho::kEditionJapanese;
+    return std::nullopt;
+}
+
+// Loads the code tables the edition needs; false (with a message) when they cannot be read.
+bool LoadTablesFor(busho::Session& session, const std::filesystem::path& programFolder) {
+    const bool ok = session.Edition == busho::kEditionTraditionalChinese
+                        ? busho::LoadGbBig5Tables(session.Text.GbBig5, programFolder)
+                        : busho::LoadGbkJisTables(session.Text.GbkSjis, programFolder);
+    if (!ok) std::cerr << "busho: " << programFolder.string() << ": the code tables cannot be read\n";
+    return ok;
+}
+
+int Dump(const std::filesystem::path& file, std::optional<std::uint8_t> edition, const std::filesystem::path& programFolder) {
     auto session = std::make_unique<busho::Session>();
+    busho::cli::TextFieldDecoder decodeText;
+    if (edition) {
+        session->Edition = *edition;
+        if (!LoadTablesFor(*session, programFolder)) return kExitFailed;
+        // Names as the editor shows them: decoded with the traditional switch off, cut at the first NUL.
+        decodeText = [&session](std::string_view bytes) {
+            return GbkToUtf8(busho::CutAtNul(busho::DecodeFromGame(*session, bytes)));
+        };
+    }
     ConsoleEvents events;
     busho::FileAccess files;
     if (!busho::LoadOfficerFileAt(*session, file, events, files, false)) return kExitFailed;
-    busho::cli::WriteOfficersJson(std::cout, *session);
+    busho::cli::WriteOfficersJson(std::cout, *session, decodeText);
     return std::cout.good() ? kExitOk : kExitFailed;
+}
+
+int DumpCommand(const std::vector<std::string>& args, const std::filesystem::path& programFolder) {
+    std::optional<std::uint8_t> edition;
+    std::optional<std::string> file;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--edition") {
+            if (i + 1 >= args.size() || !(edition = ParseEdition(args[i + 1]))) return Usage();
+            ++i;
+        } else if (!file && (args[i].empty() || args[i][0] != '-')) {
+            file = args[i];
+        } else {
+            return Usage();
+        }
+    }
+    if (!file) return Usage();
+    return Dump(*file, edition, programFolder);
 }
 
 int Resave(const std::filesystem::path& file, const std::filesystem::path& programFolder) {
@@ -66,7 +110,7 @@ int Resave(const std::filesystem::path& file, const std::filesystem::path& progr
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 2 && args[0] == "dump") return Dump(args[1]);
+    if (!args.empty() && args[0] == "dump") return DumpCommand(args, busho::cli::ProgramFolder(argv[0]));
     if (args.size() == 2 && args[0] == "resave") return Resave(args[1], busho::cli::ProgramFolder(argv[0]));
     return Usage();
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include <sys/wait.h>
+#include <unicode/ucnv.h>
 
 #include "data/officer_file.h"
 #include "data/roster.h"
@@ -198,6 +199,92 @@ TEST(BushoCommand, WrongArgumentsShowUsage) {
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find("usage: busho"), std::string::npos) << args;
     }
+}
+
+}  // namespace
+}  // namespace busho
+
+namespace busho {
+namespace {
+
+std::string Encoded(const char* converterName, const char* utf8) {
+    UErrorCode status = U_ZERO_ERROR;
+    char out[512];
+    const int32_t n = ucnv_convert(converterName, "UTF-8", out, sizeof out, utf8, -1, &status);
+    EXPECT_TRUE(U_SUCCESS(status)) << utf8;
+    return std::string(out, static_cast<std::size_t>(n));
+}
+
+template <std::size_t N>
+void SetText(ByteField<N>& field, const std::string& bytes) {
+    field = {};
+    std::copy_n(bytes.begin(), std::min(N, bytes.size()), field.begin());
+}
+
+std::string JsonText(const std::string& json, const std::string& field) {
+    const std::string key = "\"" + field + "\":\"";
+    const auto at = json.find(key);
+    if (at == std::string::npos) return "<missing " + field + ">";
+    const auto end = json.find("\",\"", at + key.size());
+    return json.substr(at + key.size(), end - at - key.size());
+}
+
+TEST(BushoDump, EditionDecodesNamesReadingsAndBiography) {
+    struct Case {
+        const char* edition;
+        const char* converter;
+        const char* family;
+        const char* given;
+        const char* familyReading;
+        const char* biography;
+        // What the dump shows: the editor's view of the same text.
+        const char* shownFamily;
+        const char* shownGiven;
+        const char* shownReading;
+        const char* shownBiography;
+    };
+    const Case cases[] = {
+        {"tc", "windows-950", "織田", "信長", "", "尾張的\"大名\"\\", "织田", "信长", "", "尾张的\\\"大名\\\"\\\\"},
+        {"jp", "windows-932", "織田", "信長", "おだ", "尾張の大名", "織田", "信長", "おだ", "尾張の大名"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edition);
+        TempFolder folder;
+        OfficerSlot officer = testing::RandomOfficer(1);
+        officer.Record.BirthYear = 1534;
+        officer.Record.Signature = WrittenSignature();
+        SetText(officer.Record.FamilyName, Encoded(c.converter, c.family));
+        SetText(officer.Record.GivenName, Encoded(c.converter, c.given));
+        SetText(officer.Record.FamilyNameReading, Encoded(c.converter, c.familyReading));
+        SetText(officer.Record.GivenNameReading, "");
+        SetText(officer.Record.Biography, Encoded(c.converter, c.biography));
+        const auto path = folder.Path() / "names.12Q";
+        WriteBytes(path, BuildFileBytes(WrittenFileHeader(), {officer, testing::EndMarker()}));
+
+        const CommandRun run = Busho(std::string("dump --edition ") + c.edition + " " + Quoted(path), folder);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(JsonText(run.out, "FamilyName"), c.shownFamily);
+        EXPECT_EQ(JsonText(run.out, "GivenName"), c.shownGiven);
+        EXPECT_EQ(JsonText(run.out, "FamilyNameReading"), c.shownReading);
+        EXPECT_EQ(JsonText(run.out, "GivenNameReading"), "");
+        EXPECT_EQ(JsonText(run.out, "Biography"), c.shownBiography);
+        EXPECT_EQ(JsonText(run.out, "Signature"), "4e4f4255313245444954425f56342020030000" "00")
+            << "the signature stays hex";
+
+        // Without --edition the same fields are hex of all their bytes.
+        const CommandRun hex = Busho("dump " + Quoted(path), folder);
+        EXPECT_EQ(JsonText(hex.out, "FamilyName").size(), 22u);
+    }
+}
+
+TEST(BushoDump, EditionMustBeTcOrJp) {
+    TempFolder folder;
+    const auto path = folder.Path() / "x.12Q";
+    WriteBytes(path, BuildFileBytes(WrittenFileHeader(), {testing::EndMarker()}));
+    for (const char* args : {"dump --edition cn ", "dump --edition ", "dump --edition tc --edition"}) {
+        EXPECT_EQ(Busho(std::string(args) + Quoted(path), folder).status, 2) << args;
+    }
+    EXPECT_EQ(Busho("dump " + Quoted(path) + " --edition jp", folder).status, 0);
 }
 
 }  // namespace
