@@ -14,24 +14,38 @@ bool EnsureLoaded(GbBig5Tables& tables) {
     return tables.GbBig5Loaded;
 }
 
+// The byte walk: a convertible pair is replaced through the table; any other byte is passed on and
+// the next byte is looked at as a possible first byte. The output is never longer than the input.
 template <class IsPair, class CellIndex>
 std::string Walk(std::string_view in, const std::vector<std::uint16_t>& table, IsPair isPair, CellIndex cellIndex) {
-    std::string out;
-    out.reserve(in.size());
-    for (std::size_t i = 0; i < in.size();) {
-        if (isPair(in, i)) {
-            const int index = cellIndex(At(in, i), At(in, i + 1));
-            if (index >= 0 && static_cast<std::size_t>(index) < table.size()) {
-                EmitCode(out, table[static_cast<std::size_t>(index)]);
+    std::string out(in.size(), '\0');
+    char* o = out.data();
+    const auto* p = reinterpret_cast<const std::uint8_t*>(in.data());
+    const std::size_t n = in.size();
+    const std::uint16_t* entries = table.data();
+    const std::size_t size = table.size();
+    std::size_t i = 0;
+    while (i < n) {
+        if (i + 1 < n && isPair(p[i], p[i + 1])) {
+            const int index = cellIndex(p[i], p[i + 1]);
+            if (index >= 0 && static_cast<std::size_t>(index) < size) {
+                const std::uint16_t code = entries[index];
+                if (code >> 8) *o++ = static_cast<char>(code >> 8);
+                *o++ = static_cast<char>(code & 0xFF);
                 i += 2;
                 continue;
             }
         }
-        // Not converted: pass this byte on and look at the next one as a possible first byte.
-        out.push_back(in[i]);
+        *o++ = static_cast<char>(p[i]);
         i += 1;
     }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
+}
+
+bool GbPairBytes(std::uint8_t b0, std::uint8_t b1) { return b0 >= 0xA1 && b0 <= 0xF7 && b1 >= 0xA1 && b1 <= 0xFE; }
+bool Big5PairBytes(std::uint8_t b0, std::uint8_t b1) {
+    return b0 >= 0xA1 && ((b1 >= 0x40 && b1 <= 0x7E) || (b1 >= 0xA1 && b1 <= 0xFE));
 }
 
 }  // namespace
@@ -47,18 +61,12 @@ bool LoadGbBig5Tables(GbBig5Tables& tables, const std::filesystem::path& folder)
     return tables.GbBig5Loaded;
 }
 
-bool IsGbPair(std::string_view text, std::size_t i) {
-    if (i + 1 >= text.size()) return false;
-    const auto b0 = At(text, i), b1 = At(text, i + 1);
-    return b0 >= 0xA1 && b0 <= 0xF7 && b1 >= 0xA1 && b1 <= 0xFE;
-}
+bool IsGbPair(std::string_view text, std::size_t i) { return i + 1 < text.size() && GbPairBytes(At(text, i), At(text, i + 1)); }
 
 int GbCellIndex(std::uint8_t b0, std::uint8_t b1) { return (b0 - 0xA1) * 94 + (b1 - 0xA1); }
 
 bool IsBig5Pair(std::string_view text, std::size_t i) {
-    if (i + 1 >= text.size()) return false;
-    const auto b0 = At(text, i), b1 = At(text, i + 1);
-    return b0 >= 0xA1 && ((b1 >= 0x40 && b1 <= 0x7E) || (b1 >= 0xA1 && b1 <= 0xFE));
+    return i + 1 < text.size() && Big5PairBytes(At(text, i), At(text, i + 1));
 }
 
 int Big5CellIndex(std::uint8_t b0, std::uint8_t b1) {
@@ -69,12 +77,12 @@ int Big5CellIndex(std::uint8_t b0, std::uint8_t b1) {
 
 std::string GbToBig5(GbBig5Tables& tables, std::string_view gb) {
     if (!EnsureLoaded(tables)) return std::string(gb);
-    return Walk(gb, tables.GbTable, IsGbPair, GbCellIndex);
+    return Walk(gb, tables.GbTable, GbPairBytes, GbCellIndex);
 }
 
 std::string Big5ToGb(GbBig5Tables& tables, std::string_view big5) {
     if (!EnsureLoaded(tables)) return std::string(big5);
-    return Walk(big5, tables.Big5Table, IsBig5Pair, Big5CellIndex);
+    return Walk(big5, tables.Big5Table, Big5PairBytes, Big5CellIndex);
 }
 
 }  // namespace busho

@@ -43,37 +43,56 @@ bool LoadGbkJisTables(GbkSjisTables& tables, const std::filesystem::path& folder
     return tables.Loaded;
 }
 
+// Both walks split the input by the GBK rule; the output is never longer than the input.
 std::string GbkToSjis(const GbkSjisTables& tables, std::string_view gbk) {
     if (OnlySpaces(gbk)) return {};
     if (!tables.Loaded) return std::string(gbk);
-    std::string out;
-    out.reserve(gbk.size());
-    ForEachGbkChar(gbk, [&](std::uint8_t b0, std::uint8_t b1, bool isDouble) {
-        if (isDouble) EmitCode(out, tables.JisTable[static_cast<std::size_t>(GbkCellIndex(b0, b1))]);
-    });
+    std::string out(gbk.size(), '\0');
+    char* o = out.data();
+    const auto* p = reinterpret_cast<const std::uint8_t*>(gbk.data());
+    const std::size_t n = gbk.size();
+    const std::uint16_t* jis = tables.JisTable.data();
+    for (std::size_t i = 0; i < n;) {
+        if (i + 1 < n && IsGbkDoubleByte(p[i], p[i + 1])) {
+            const std::uint16_t code = jis[GbkCellIndex(p[i], p[i + 1])];
+            if (code >> 8) *o++ = static_cast<char>(code >> 8);
+            *o++ = static_cast<char>(code & 0xFF);
+            i += 2;
+        } else {
+            i += 1;  // single bytes produce nothing
+        }
+    }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 
 std::string SjisToGbk(const GbkSjisTables& tables, std::string_view sjis) {
     if (OnlySpaces(sjis)) return {};
     if (!tables.Loaded) return std::string(sjis);
-    std::string out;
-    out.reserve(sjis.size());
-    ForEachGbkChar(sjis, [&](std::uint8_t b0, std::uint8_t b1, bool isDouble) {
-        if (!isDouble) return;
+    std::string out(sjis.size(), '\0');
+    char* o = out.data();
+    const auto* p = reinterpret_cast<const std::uint8_t*>(sjis.data());
+    const std::size_t n = sjis.size();
+    for (std::size_t i = 0; i < n;) {
+        if (!(i + 1 < n && IsGbkDoubleByte(p[i], p[i + 1]))) {
+            i += 1;  // single bytes produce nothing
+            continue;
+        }
+        const std::uint8_t b0 = p[i], b1 = p[i + 1];
+        i += 2;
         const int table = GbknTableFor(b0);
-        if (table < 0) return;
+        if (table < 0) continue;
         int col = -1;
         if (b1 >= 0x40 && b1 <= 0x7E) col = b1 - 0x40;
         else if (b1 >= 0x80 && b1 <= 0xFC) col = b1 - 0x41;
         const auto& entries = tables.GbknTable[static_cast<std::size_t>(table)];
         const int index = col < 0 ? -1 : GbknIndex(table, b0, col);
-        if (index >= 0 && static_cast<std::size_t>(index) < entries.size()) {
-            EmitCode(out, entries[static_cast<std::size_t>(index)]);
-        } else {
-            EmitCode(out, kFullWidthSpace);
-        }
-    });
+        const std::uint16_t code =
+            index >= 0 && static_cast<std::size_t>(index) < entries.size() ? entries[static_cast<std::size_t>(index)] : kFullWidthSpace;
+        if (code >> 8) *o++ = static_cast<char>(code >> 8);
+        *o++ = static_cast<char>(code & 0xFF);
+    }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 
