@@ -1,8 +1,12 @@
 // busho: the command-line tool on the editor's own core.
 //   busho dump [--edition tc|jp] FILE   the officers of FILE as JSON, names decoded for the edition
 //   busho resave FILE    load FILE and save it back as the editor does (FILE.BAK first)
+//   busho faces ARCHIVE  the face count of a face archive and each face's sizes
+//   busho face ARCHIVE INDEX OUT.png   one face, decoded as the screen shows it
 
+#include <charconv>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,6 +18,8 @@
 #include "data/roster.h"
 #include "gbk_console.h"
 #include "officer_json.h"
+#include "png_writer.h"
+#include "portrait/face_archive.h"
 #include "program_folder.h"
 
 namespace {
@@ -42,7 +48,9 @@ public:
 
 int Usage() {
     std::cerr << "usage: busho dump [--edition tc|jp] FILE\n"
-                 "       busho resave FILE\n";
+                 "       busho resave FILE\n"
+                 "       busho faces ARCHIVE\n"
+                 "       busho face ARCHIVE INDEX OUT.png\n";
     return kExitUsage;
 }
 
@@ -106,11 +114,49 @@ int Resave(const std::filesystem::path& file, const std::filesystem::path& progr
     return busho::SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
 }
 
+int FaceFailure(const std::filesystem::path& archive, const busho::FaceArchive& faces) {
+    std::cerr << "busho: " << archive.string() << ": " << GbkToUtf8(faces.Error()) << '\n';
+    return kExitFailed;
+}
+
+int Faces(const std::filesystem::path& archivePath) {
+    busho::FaceArchive archive;
+    if (!archive.Open(archivePath)) return FaceFailure(archivePath, archive);
+    std::cout << "FaceCount " << archive.FaceCount() << '\n';
+    for (std::int32_t k = 0; k < archive.FaceCount(); ++k) {
+        if (!archive.ReadKaoFace(k)) return FaceFailure(archivePath, archive);
+        const auto& h = archive.FaceHeader();
+        std::cout << k << ": Width " << h.Width << " Height " << h.Height << " RowPixels " << h.RowPixels << " RowCount "
+                  << h.RowCount << '\n';
+    }
+    return std::cout.good() ? kExitOk : kExitFailed;
+}
+
+int Face(const std::filesystem::path& archivePath, const std::string& indexText, const std::filesystem::path& out) {
+    std::int32_t index = 0;
+    const auto [end, ec] = std::from_chars(indexText.data(), indexText.data() + indexText.size(), index);
+    if (ec != std::errc{} || end != indexText.data() + indexText.size()) return Usage();
+    busho::FaceArchive archive;
+    if (!archive.Open(archivePath) || !archive.ReadKaoFace(index)) return FaceFailure(archivePath, archive);
+    const busho::FaceImage image = archive.DecodedFace();
+    const auto png = busho::cli::EncodePng(image.Width, image.Height, image.Pixels);
+    std::ofstream file(out, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    file.close();
+    if (!file) {
+        std::cerr << "busho: " << out.string() << ": cannot write the image\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "dump") return DumpCommand(args, busho::cli::ProgramFolder(argv[0]));
     if (args.size() == 2 && args[0] == "resave") return Resave(args[1], busho::cli::ProgramFolder(argv[0]));
+    if (args.size() == 2 && args[0] == "faces") return Faces(args[1]);
+    if (args.size() == 4 && args[0] == "face") return Face(args[1], args[2], args[3]);
     return Usage();
 }

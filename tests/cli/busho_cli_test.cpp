@@ -13,6 +13,7 @@
 
 #include "data/officer_file.h"
 #include "data/roster.h"
+#include "busho_runner.h"
 #include "officer_fixtures.h"
 
 namespace busho {
@@ -23,34 +24,9 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-CommandRun Busho(const std::string& args, const TempFolder& folder) {
-    const auto out = folder.Path() / "stdout.txt";
-    const auto err = folder.Path() / "stderr.txt";
-    const std::string command = std::string("'") + BUSHO_CLI_PATH + "' " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    CommandRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Slurp(out);
-    run.err = Slurp(err);
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
-    return run;
-}
-
-std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+using testing::Busho;
+using testing::CommandRun;
+using testing::Quoted;
 
 int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 

@@ -1,0 +1,99 @@
+// `busho faces` and `busho face`, run as a user runs them; the PNG is read back with Qt.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+
+#include "face_archive_writer.h"
+#include "busho_runner.h"
+#include "officer_fixtures.h"
+
+namespace busho {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteBytes;
+
+using Result = testing::CommandRun;
+std::string Q(const std::filesystem::path& p) { return testing::Quoted(p); }
+Result RunBusho(const std::string& args, const TempFolder& folder) { return testing::Busho(args, folder); }
+
+std::vector<FaceToWrite> Faces() {
+    return {
+        MakeFace(7, 5, 8, 6, [](int x, int y) { return 0x11000000u | static_cast<std::uint32_t>((x * 37) << 16 | (y * 41) << 8 | (x * y)); }),
+        MakeFace(9, 4, 6, 4, [](int x, int y) { return static_cast<std::uint32_t>(0xFF - x) << 16 | static_cast<std::uint32_t>(y) << 8 | 0x80u; }),
+    };
+}
+
+TEST(BushoFace, WritesExactlyThePixelsOfTheFace) {
+    TempFolder folder;
+    const auto archive = folder.Path() / "KAO_l.n12";
+    const auto faces = Faces();
+    WriteBytes(archive, BuildFaceArchive(faces));
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        const auto png = folder.Path() / ("face" + std::to_string(k) + ".png");
+        const Result r = RunBusho("face " + Q(archive) + " " + std::to_string(k) + " " + Q(png), folder);
+        ASSERT_EQ(r.status, 0) << r.err;
+        QImage image;
+        ASSERT_TRUE(image.load(QString::fromStdString(png.string())));
+        const KaoFaceHeader& h = faces[static_cast<std::size_t>(k)].Header;
+        ASSERT_EQ(image.width(), h.Width);
+        ASSERT_EQ(image.height(), h.Height);
+        for (int y = 0; y < h.Height; ++y) {
+            for (int x = 0; x < h.Width; ++x) {
+                const QRgb got = image.pixel(x, y);
+                if (x >= h.RowPixels) {
+                    ASSERT_EQ(qAlpha(got), 0) << x << "," << y;  // no face pixels there
+                    continue;
+                }
+                const std::uint32_t stored = faces[static_cast<std::size_t>(k)].Pixels[static_cast<std::size_t>(y * h.RowPixels + x)];
+                ASSERT_EQ(qAlpha(got), 255);
+                ASSERT_EQ(static_cast<std::uint32_t>(qRed(got)), (stored >> 16) & 0xFF) << x << "," << y;
+                ASSERT_EQ(static_cast<std::uint32_t>(qGreen(got)), (stored >> 8) & 0xFF) << x << "," << y;
+                ASSERT_EQ(static_cast<std::uint32_t>(qBlue(got)), stored & 0xFF) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(BushoFace, ListsFacesAndRefusesBadInputInOneLine) {
+    TempFolder folder;
+    const auto archive = folder.Path() / "KAO_m.n12";
+    WriteBytes(archive, BuildFaceArchive(Faces()));
+    const Result list = RunBusho("faces " + Q(archive), folder);
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "FaceCount 2\n0: Width 7 Height 5 RowPixels 8 RowCount 6\n1: Width 9 Height 4 RowPixels 6 RowCount 4\n");
+
+    const auto png = folder.Path() / "x.png";
+    auto bad = BuildFaceArchive(Faces());
+    bad[4] = 0;  // face count 0
+    const auto badArchive = folder.Path() / "bad.n12";
+    WriteBytes(badArchive, bad);
+    const std::string cases[] = {
+        "face " + Q(archive) + " 2 " + Q(png),
+        "face " + Q(archive) + " -1 " + Q(png),
+        "face " + Q(badArchive) + " 0 " + Q(png),
+        "faces " + Q(badArchive),
+        "faces " + Q(folder.Path() / "missing.n12"),
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args);
+        const Result r = RunBusho(args, folder);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find("busho: "), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(png));
+    }
+    EXPECT_NE(RunBusho(cases[3], folder).err.find("头像数小于 1"), std::string::npos);
+    EXPECT_EQ(RunBusho("face " + Q(archive) + " one " + Q(png), folder).status, 2);
+}
+
+}  // namespace
+}  // namespace busho
