@@ -1,56 +1,95 @@
-// busho-editor. Until the editor windows exist this shows what the build holds: the officer file
-// core, the built-in roster and the `busho` tool, with the state found at start.
+// busho-editor: the registered-officer editor.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QLabel>
-#include <QPixmap>
 #include <QTimer>
+#include <QWidget>
 
+#include <cstdio>
 #include <memory>
 
-#include "data/officer_file.h"
-#include "data/roster.h"
-#include "platform/documents_folder.h"
+#include "data/file_access.h"
+#include "editor/editor_window.h"
+#include "platform/message_boxes.h"
+#include "platform/voice_player.h"
+#include "portrait/portrait_picker_window.h"
+#include "shell/application.h"
+#include "shell/edition_chooser.h"
+#include "shell/officer_list_window.h"
+
+namespace {
+
+// Writes every window that start-up shows, and the edition chooser, to DIR/<objectName>.png.
+bool WriteScreenshots(busho::Application& app, const QString& dir) {
+    QDir().mkpath(dir);
+    bool ok = true;
+    for (QWidget* window : {static_cast<QWidget*>(&app.Form1()), static_cast<QWidget*>(&app.Form2()), static_cast<QWidget*>(&app.Form3())}) {
+        if (window->isVisible()) ok = window->grab().save(dir + QLatin1Char('/') + window->objectName() + QStringLiteral(".png")) && ok;
+    }
+    busho::EditionChooser chooser;
+    chooser.adjustSize();
+    ok = chooser.grab().save(dir + QStringLiteral("/Form4.png")) && ok;
+    return ok;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
 
     QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("信长之野望－革新 PK 登录武将编辑器"));
     parser.addHelpOption();
-    QCommandLineOption screenshots(QStringLiteral("screenshots"), QStringLiteral("Write each window to DIR/<name>.png and quit."),
-                                   QStringLiteral("DIR"));
-    parser.addOption(screenshots);
-    parser.process(app);
+    const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Open the demo game built beside the program."));
+    const QCommandLineOption edition(QStringLiteral("edition"), QStringLiteral("Choose the edition in advance: tc or jp."),
+                                     QStringLiteral("tc|jp"));
+    const QCommandLineOption gameFolder(QStringLiteral("game-folder"), QStringLiteral("The game's install folder."), QStringLiteral("DIR"));
+    const QCommandLineOption documents(QStringLiteral("documents"), QStringLiteral("The documents folder that holds KOEI/…"),
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QStringLiteral("Run the start-up, write each window to DIR/<name>.png and quit."),
+                                         QStringLiteral("DIR"));
+    const QCommandLineOption quit(QStringLiteral("quit-after-startup"), QStringLiteral("Quit as soon as every window is shown."));
+    parser.addOptions({demo, edition, gameFolder, documents, screenshots, quit});
+    parser.process(qt);
 
-    auto session = std::make_unique<busho::Session>();
-    session->ProgramFolder = busho::platform::ProgramFolder();
-    session->DocumentsFolder = busho::platform::DocumentsFolder();
-    busho::LoadRoster(session->ProgramFolder, session->Roster);
-    const auto names = busho::LoadBuiltInNames(session->ProgramFolder);
-    int named = 0;
-    for (const auto& n : names) named += n.empty() ? 0 : 1;
+    busho::StartupOptions options;
+    options.demo = parser.isSet(demo);
+    options.gameFolder = parser.value(gameFolder);
+    options.documentsFolder = parser.value(documents);
+    if (parser.isSet(edition)) {
+        const QString value = parser.value(edition);
+        if (value == QLatin1String("tc")) options.edition = 0;
+        else if (value == QLatin1String("jp")) options.edition = 1;
+        else {
+            std::fprintf(stderr, "busho-editor: --edition takes tc or jp\n");
+            return 2;
+        }
+    }
 
-    QLabel window;
-    window.setObjectName(QStringLiteral("Form1"));
-    window.setMargin(16);
-    window.setText(QStringLiteral("信长之野望－革新 PK 登录武将编辑器\n\n"
-                                  "已构建：登录武将存档的读取与保存、武将名册、命令行工具 busho。\n"
-                                  "编辑窗口尚在建设中。\n\n"
-                                  "数据文件夹：%1\n武将名册：%2 名武将\n文档文件夹：%3")
-                       .arg(QDir::toNativeSeparators(QString::fromStdU16String(session->ProgramFolder.u16string())))
-                       .arg(named)
-                       .arg(QDir::toNativeSeparators(QString::fromStdU16String(session->DocumentsFolder.u16string()))));
-    window.setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
-    window.show();
+    const bool unattended = parser.isSet(screenshots) || parser.isSet(quit);
+    std::unique_ptr<busho::platform::MessageBoxes> messages;
+    if (unattended) {
+        messages = std::make_unique<busho::platform::RecordingMessageBoxes>();
+    } else {
+        messages = std::make_unique<busho::platform::QtMessageBoxes>();
+    }
+    auto voices = unattended ? std::unique_ptr<busho::platform::VoicePlayer>(std::make_unique<busho::platform::RecordingVoicePlayer>())
+                             : busho::platform::CreateQtVoicePlayer();
+    busho::FileAccess files;
+    busho::Application app(*messages, *voices, files);
+    // Closing the edition chooser without a choice ends the program.
+    if (!app.Start(options)) return 0;
 
-    if (parser.isSet(screenshots)) {
+    if (unattended) {
         const QString dir = parser.value(screenshots);
-        QDir().mkpath(dir);
-        QTimer::singleShot(0, [&] {
-            const bool ok = window.grab().save(dir + QLatin1Char('/') + window.objectName() + QStringLiteral(".png"));
+        QTimer::singleShot(0, &qt, [&] {
+            bool ok = true;
+            if (!dir.isEmpty()) ok = WriteScreenshots(app, dir);
+            for (const auto& m : static_cast<busho::platform::RecordingMessageBoxes&>(*messages).shown)
+                std::fprintf(stderr, "busho-editor: %s\n", busho::platform::MessageText(m).toLocal8Bit().constData());
             QApplication::exit(ok ? 0 : 1);
         });
     }

@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
+#include "game_paths.h"
 #include "messages.h"
 
 namespace busho {
 namespace {
-
-// Separators inside the game's and the documents folder's relative paths are written with "\";
-// on other systems they become the platform's separator.
-std::filesystem::path Relative(const std::string& windowsPath) {
-    std::string native = windowsPath;
-    if constexpr (std::filesystem::path::preferred_separator != '\\') std::replace(native.begin(), native.end(), '\\', '/');
-    return std::filesystem::path(native).relative_path();
-}
 
 bool ReadOnce(const std::filesystem::path& path, FileAccess& files, bool createIfMissing, OfficerFileContents& contents,
               std::string& reason) {
@@ -50,8 +43,8 @@ bool ReadOnce(const std::filesystem::path& path, FileAccess& files, bool createI
 
 std::filesystem::path OfficerFilePathFor(std::uint8_t edition, const std::filesystem::path& documentsFolder) {
     if (edition == kEditionTraditionalChinese)
-        return documentsFolder / Relative("\\KOEI\\Nobunaga12 TC\\EDIT\\SETDATA\\EDATA000.12Q");
-    if (edition == kEditionJapanese) return documentsFolder / Relative("\\KOEI\\Nobunaga12\\EDIT\\SETDATA\\EDATA000.12Q");
+        return documentsFolder / NativeRelativePath("\\KOEI\\Nobunaga12 TC\\EDIT\\SETDATA\\EDATA000.12Q");
+    if (edition == kEditionJapanese) return documentsFolder / NativeRelativePath("\\KOEI\\Nobunaga12\\EDIT\\SETDATA\\EDATA000.12Q");
     return {};
 }
 

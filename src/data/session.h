@@ -20,6 +20,8 @@ struct Session {
     std::uint8_t Edition = kEditionUnchosen;
     std::filesystem::path ProgramFolder;    // holds Koei.Dat, BK.DAT and the other data files
     std::filesystem::path DocumentsFolder;  // the user's documents folder, without trailing separator
+    std::filesystem::path GameFolder;       // the game's install folder
+    std::string AppTitle;                   // GBK: the main window's title once the edition is chosen
 
     // The open officer file.
     FileHeader Header{};
@@ -32,9 +34,15 @@ struct Session {
     BlankSlotImage BlankSlot{};
     RosterTable Roster;
 
-    // Text: the code tables, and the traditional-characters switch as the editor's check box holds it.
+    // Text: the code tables, and the switches as the editor's check boxes hold them: names
+    // translated between the game's encoding and the interface (ZZZZ), traditional characters (CK_FT).
     TextTables Text;
+    bool ZZZZ = true;
     bool CK_FT = false;
+
+    // The portrait number of the officer in the editor, and the list the reference panel aims at.
+    int CurrentPortrait = 0;
+    int PickTarget = 0;
 
     // The program-wide random source.
     RandomSource Random;

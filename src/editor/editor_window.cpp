@@ -1,0 +1,461 @@
+#include "editor_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "data/game_paths.h"
+#include "editor/control_pictures.h"
+#include "editor/editor_texts.h"
+#include "editor/vocabulary.h"
+#include "platform/gbk_text.h"
+#include "platform/message_boxes.h"
+#include "platform/voice_player.h"
+#include "portrait/face_view.h"
+#include "portrait/portrait_picker_window.h"
+#include "text/text_fields.h"
+
+namespace busho {
+namespace {
+
+const char* const kVocabularySize = "vocabularySize";
+
+template <class W>
+W* Named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit* Box(const char* name, int width) {
+    auto* box = Named(new QLineEdit, name);
+    box->setFixedWidth(width);
+    return box;
+}
+
+QComboBox* FixedList(const char* name, const QStringList& items) {
+    auto* list = Named(new QComboBox, name);
+    list->addItems(items);
+    list->setProperty(kVocabularySize, static_cast<int>(items.size()));
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+// Lists of 1630 and more names: their width comes from a fixed number of characters, not from
+// measuring every item.
+QComboBox* NameList(const char* name, QAbstractItemModel* model) {
+    auto* list = Named(new QComboBox, name);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(7);
+    list->setModel(model);
+    list->setMaxVisibleItems(20);
+    return list;
+}
+
+QLabel* Caption(const QString& text) { return new QLabel(text); }
+
+
+}  // namespace
+
+EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages,
+                           platform::VoicePlayer& voices, QWidget* parent)
+    : QMainWindow(parent), session_(session), names_(names), messages_(messages), voices_(voices) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
+
+    auto* system = menuBar()->addMenu(QStringLiteral("系统"));
+    M_EXIT = Named(system->addAction(QStringLiteral("退出")), "M_EXIT");
+    auto* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");
+    // Ends the program at once, without saving and without a question.
+    connect(M_EXIT, &QAction::triggered, this, [] { QApplication::exit(0); });
+    connect(M_RDME, &QAction::triggered, this, [this] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String((session_.ProgramFolder / "readme.txt").u16string())));
+    });
+
+    auto* central = new QWidget;
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(BuildPortrait(), 0, 0, 2, 1);
+    grid->addWidget(BuildIdentity(), 0, 1, 1, 2);
+    grid->addWidget(BuildAbilities(), 1, 1);
+    grid->addWidget(BuildAptitudes(), 1, 2);
+    grid->addWidget(BuildTactics(), 2, 0, 1, 3);
+    grid->addWidget(BuildRelations(), 3, 0, 1, 2);
+    grid->addWidget(BuildStanding(), 3, 2);
+    setCentralWidget(central);
+
+    connect(ZZZZ, &QCheckBox::toggled, this, [this](bool on) { session_.ZZZZ = on; });
+    connect(CK_FT, &QCheckBox::toggled, this, [this](bool on) { session_.CK_FT = on; });
+    connect(txCSN, &QLineEdit::textChanged, this, [this] { UpdateScenarioAges(); });
+    connect(txCSN, &QLineEdit::editingFinished, this, [this] { UpdateScenarioAges(); });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (onOpen) onOpen();
+    });
+}
+
+QWidget* EditorWindow::BuildPortrait() {
+    auto* box = new QGroupBox(QStringLiteral("头像"));
+    auto* layout = new QVBoxLayout(box);
+    Picture1 = Named(new QLabel, "Picture1");
+    Picture1->setFixedSize(96, 120);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setStyleSheet(QStringLiteral("background: #202020;"));
+    Picture6 = Named(new QLabel(box), "Picture6");
+    Picture6->hide();
+    lbCG = Named(new QLabel, "lbCG");
+    lbCG->setAlignment(Qt::AlignCenter);
+    auto* frame = new QHBoxLayout;
+    frame->addStretch();
+    frame->addWidget(Picture1);
+    frame->addStretch();
+    layout->addLayout(frame);
+    auto* cgRow = new QHBoxLayout;
+    cgRow->addWidget(Caption(QStringLiteral("CG号")));
+    cgRow->addWidget(lbCG, 1);
+    layout->addLayout(cgRow);
+    ZZZZ = Named(new QCheckBox(QStringLiteral("中日文译")), "ZZZZ");
+    ZZZZ->setChecked(true);
+    CK_FT = Named(new QCheckBox(QStringLiteral("输入繁体字内容请打√")), "CK_FT");
+    CK_FT->setStyleSheet(QStringLiteral("QCheckBox { color: #e02020; background: #101010; padding: 2px; }"));
+    layout->addWidget(ZZZZ);
+    layout->addWidget(CK_FT);
+    layout->addWidget(Caption(QStringLiteral("打开存档")));
+    Command1 = Named(new QPushButton(QStringLiteral("打开")), "Command1");
+    txOpen = Named(new QLineEdit(QStringLiteral("目标文件为:\\KOEI\\Nobunaga12 TC\\EDIT\\SETDATA\\EDATA000.12s")), "txOpen");
+    txOpen->setReadOnly(true);
+    txOpen->setCursorPosition(0);
+    txOpen->setFixedWidth(150);
+    layout->addWidget(txOpen);
+    layout->addWidget(Command1);
+    layout->addStretch();
+    return box;
+}
+
+QWidget* EditorWindow::BuildIdentity() {
+    auto* box = new QGroupBox(QStringLiteral("姓名与生平"));
+    auto* g = new QGridLayout(box);
+    txX = Box("txX", 90);
+    txM = Box("txM", 90);
+    txXP = Box("txXP", 120);
+    txMP = Box("txMP", 120);
+    txLJ = Named(new QLineEdit, "txLJ");
+    txLJ->setMinimumWidth(420);
+    txCSN = Box("txCSN", 60);
+    txSWN = Box("txSWN", 60);
+    cSB = FixedList("cSB", vocabulary::Genders());
+    g->addWidget(Caption(QStringLiteral("姓")), 0, 0);
+    g->addWidget(txX, 0, 1);
+    g->addWidget(Caption(QStringLiteral("姓音:")), 0, 2);
+    g->addWidget(txXP, 0, 3);
+    g->addWidget(Caption(QStringLiteral("性别")), 0, 4);
+    g->addWidget(cSB, 0, 5);
+    g->addWidget(Caption(QStringLiteral("名")), 1, 0);
+    g->addWidget(txM, 1, 1);
+    g->addWidget(Caption(QStringLiteral("名音:")), 1, 2);
+    g->addWidget(txMP, 1, 3);
+    g->addWidget(Caption(QStringLiteral("列传")), 2, 0);
+    g->addWidget(txLJ, 2, 1, 1, 6);
+    auto* years = new QHBoxLayout;
+    years->addWidget(Caption(QStringLiteral("诞生年")));
+    years->addWidget(txCSN);
+    years->addWidget(Caption(QStringLiteral("死亡年")));
+    years->addWidget(txSWN);
+    years->addStretch();
+    g->addLayout(years, 3, 0, 1, 7);
+    auto* ages = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        lbTl[static_cast<std::size_t>(i)] = Named(new QLabel, ("lbTl" + std::to_string(i)).c_str());
+        lbTl[static_cast<std::size_t>(i)]->setStyleSheet(QStringLiteral("color: #303080;"));
+        ages->addWidget(lbTl[static_cast<std::size_t>(i)], i / 2, i % 2);
+    }
+    g->addLayout(ages, 4, 0, 1, 7);
+    g->setColumnStretch(6, 1);
+    return box;
+}
+
+QWidget* EditorWindow::BuildAbilities() {
+    auto* box = new QGroupBox(QStringLiteral("能力"));
+    auto* g = new QGridLayout(box);
+    txLTY = Box("txLTY", 44);
+    txLWG = Box("txLWG", 44);
+    txLZH = Box("txLZH", 44);
+    txLZZ = Box("txLZZ", 44);
+    txLQY = Box("txLQY", 44);
+    const std::pair<const char16_t*, QLineEdit*> rows[] = {
+        {u"统御", txLTY}, {u"武力", txLWG}, {u"智力", txLZH}, {u"政治", txLZZ}, {u"义理", txLQY}};
+    int r = 0;
+    for (const auto& [label, edit] : rows) {
+        g->addWidget(Caption(QString::fromUtf16(label)), r, 0);
+        g->addWidget(edit, r, 1);
+        ++r;
+    }
+    return box;
+}
+
+QWidget* EditorWindow::BuildAptitudes() {
+    auto* box = new QGroupBox(QStringLiteral("适性"));
+    auto* g = new QGridLayout(box);
+    const QStringList labels = vocabulary::AptitudeLabels();
+    for (int k = 0; k < kAptitudeCount; ++k) {
+        auto* list = FixedList(("SkillList" + std::to_string(k)).c_str(), vocabulary::Ranks());
+        SkillList[static_cast<std::size_t>(k)] = list;
+        g->addWidget(Caption(labels[k]), k / 3, (k % 3) * 2);
+        g->addWidget(list, k / 3, (k % 3) * 2 + 1);
+    }
+    return box;
+}
+
+QWidget* EditorWindow::BuildTactics() {
+    auto* box = new QGroupBox(QStringLiteral("战法"));
+    auto* g = new QGridLayout(box);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    const QStringList names = vocabulary::TacticNames();
+    const QStringList groups = {QStringLiteral("足轻"), QStringLiteral("骑马"), QStringLiteral("弓"), QStringLiteral("铁炮"),
+                                QStringLiteral("计略")};
+    const int starts[] = {0, 6, 12, 16, 22, 30};
+    for (int group = 0; group < 5; ++group) {
+        g->addWidget(Caption(groups[group]), group, 0);
+        for (int t = starts[group]; t < starts[group + 1]; ++t) {
+            auto* tactic = Named(new QCheckBox, ("SKill1" + std::to_string(t)).c_str());
+            tactic->setIcon(QIcon(TacticPicture(t, names[t])));
+            tactic->setIconSize(QSize(52, 20));
+            tactic->setToolTip(names[t]);
+            SKill1[static_cast<std::size_t>(t)] = tactic;
+            g->addWidget(tactic, group, 1 + t - starts[group]);
+        }
+    }
+    g->setColumnStretch(9, 1);
+    return box;
+}
+
+QWidget* EditorWindow::BuildRelations() {
+    auto* box = new QGroupBox(QStringLiteral("关系"));
+    auto* g = new QGridLayout(box);
+    cSF = NameList("cSF", names_.WithNone());
+    cXXWJ = NameList("cXXWJ", names_.BuiltIn());
+    cQEWJ1 = NameList("cQEWJ1", names_.WithNone());
+    cQEWJ2 = NameList("cQEWJ2", names_.WithNone());
+    cYEWJ1 = NameList("cYEWJ1", names_.WithNone());
+    cYEWJ2 = NameList("cYEWJ2", names_.WithNone());
+    g->addWidget(Caption(QStringLiteral("实    父")), 0, 0);
+    g->addWidget(cSF, 0, 1);
+    g->addWidget(Caption(QStringLiteral("相性武将")), 0, 2);
+    g->addWidget(cXXWJ, 0, 3);
+    g->addWidget(Caption(QStringLiteral("亲爱武将")), 1, 0);
+    g->addWidget(cQEWJ1, 1, 1);
+    g->addWidget(cQEWJ2, 1, 3);
+    g->addWidget(Caption(QStringLiteral("嫌恶武将")), 2, 0);
+    g->addWidget(cYEWJ1, 2, 1);
+    g->addWidget(cYEWJ2, 2, 3);
+    return box;
+}
+
+QWidget* EditorWindow::BuildStanding() {
+    auto* box = new QGroupBox(QStringLiteral("身份"));
+    auto* g = new QGridLayout(box);
+    cCZ = FixedList("cCZ", vocabulary::Origins());
+    cXY = FixedList("cXY", vocabulary::Faiths());
+    cSS = FixedList("cSS", vocabulary::Castles());
+    cZT = FixedList("cZT", vocabulary::Statuses());
+    cCCDC = FixedList("cCCDC", vocabulary::Appearances());
+    g->addWidget(Caption(QStringLiteral("出    自")), 0, 0);
+    g->addWidget(cCZ, 0, 1);
+    g->addWidget(Caption(QStringLiteral("信    仰")), 0, 2);
+    g->addWidget(cXY, 0, 3);
+    g->addWidget(Caption(QStringLiteral("所    属")), 1, 0);
+    g->addWidget(cSS, 1, 1);
+    g->addWidget(Caption(QStringLiteral("状    态")), 1, 2);
+    g->addWidget(cZT, 1, 3);
+    g->addWidget(Caption(QStringLiteral("登场/出场")), 2, 0);
+    g->addWidget(cCCDC, 2, 1);
+    auto* voices = new QHBoxLayout;
+    voiceGroup_ = new QButtonGroup(this);
+    const QStringList labels = vocabulary::VoiceLabels();
+    for (int k = 0; k < 6; ++k) {
+        auto* option = Named(new QRadioButton, ("SD" + std::to_string(k)).c_str());
+        option->setIcon(QIcon(VoicePicture(k, labels[k])));
+        option->setIconSize(QSize(40, 20));
+        option->setToolTip(labels[k]);
+        SD[static_cast<std::size_t>(k)] = option;
+        voiceGroup_->addButton(option, k);
+        voices->addWidget(option);
+    }
+    connect(voiceGroup_, &QButtonGroup::idClicked, this, [this](int k) { VoicePreview(k); });
+    g->addWidget(Caption(QStringLiteral("声音")), 3, 0);
+    g->addLayout(voices, 3, 1, 1, 3);
+    return box;
+}
+
+EditorValues EditorWindow::Values() const {
+    EditorValues v;
+    auto text = [](const QLineEdit* box) { return platform::ToGbk(box->text()); };
+    v.txX = text(txX);
+    v.txXP = text(txXP);
+    v.txM = text(txM);
+    v.txMP = text(txMP);
+    v.txLJ = text(txLJ);
+    v.txCSN = text(txCSN);
+    v.txSWN = text(txSWN);
+    v.txLTY = text(txLTY);
+    v.txLWG = text(txLWG);
+    v.txLZH = text(txLZH);
+    v.txLZZ = text(txLZZ);
+    v.txLQY = text(txLQY);
+    for (int k = 0; k < kAptitudeCount; ++k) v.SkillList[static_cast<std::size_t>(k)] = SkillList[static_cast<std::size_t>(k)]->currentIndex();
+    for (int t = 0; t < kTacticBoxes; ++t) v.SKill1[static_cast<std::size_t>(t)] = SKill1[static_cast<std::size_t>(t)]->isChecked();
+    v.cSB = cSB->currentIndex();
+    v.cCZ = cCZ->currentIndex();
+    v.cXY = cXY->currentIndex();
+    v.cZT = cZT->currentIndex();
+    v.cSS = cSS->currentIndex();
+    v.cXXWJ = cXXWJ->currentIndex();
+    v.cQEWJ1 = cQEWJ1->currentIndex();
+    v.cQEWJ2 = cQEWJ2->currentIndex();
+    v.cYEWJ1 = cYEWJ1->currentIndex();
+    v.cYEWJ2 = cYEWJ2->currentIndex();
+    v.cSF = cSF->currentIndex();
+    v.cCCDC = cCCDC->currentIndex();
+    v.SD = voiceGroup_->checkedId();
+    return v;
+}
+
+// A stored value beyond a fixed list gets an item of its own, "（value）", so that it is shown
+// and committed unchanged rather than replaced by another item.
+void EditorWindow::SelectFixed(QComboBox* list, int item) const {
+    while (item >= list->count()) list->addItem(QStringLiteral("（%1）").arg(list->count()));
+    list->setCurrentIndex(item < 0 ? -1 : item);
+}
+
+// The name of a registered officer's list item as the list would hold it.
+QString EditorWindow::RegisteredName(int item) const {
+    const int slot = item - kBuiltInOfficerCount;
+    if (slot < 1 || slot > kSlotCount) return QStringLiteral("（%1）").arg(item);
+    const OfficerRecord& r = session_.Officers[slot].Record;
+    auto field = [&](const auto& bytes) {
+        const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return CutAtNul(session_.ZZZZ ? DecodeFromGame(session_, raw) : std::string(raw));
+    };
+    return platform::FromGbk(field(r.FamilyName) + field(r.GivenName));
+}
+
+void EditorWindow::SelectName(QComboBox* list, int item) const {
+    if (item >= list->count()) names_.EnsureItem(item, [this](int i) { return RegisteredName(i); });
+    list->setCurrentIndex(item < 0 ? -1 : item);
+}
+
+void EditorWindow::SetValues(const EditorValues& v) {
+    // A text box shows its text up to the first NUL, as the field it came from ends there.
+    auto text = [](QLineEdit* box, const std::string& gbk) {
+        box->setText(platform::FromGbk(CutAtNul(gbk)));
+        box->setCursorPosition(0);
+    };
+    text(txX, v.txX);
+    text(txXP, v.txXP);
+    text(txM, v.txM);
+    text(txMP, v.txMP);
+    text(txLJ, v.txLJ);
+    text(txLTY, v.txLTY);
+    text(txLWG, v.txLWG);
+    text(txLZH, v.txLZH);
+    text(txLZZ, v.txLZZ);
+    text(txLQY, v.txLQY);
+    for (int k = 0; k < kAptitudeCount; ++k) SelectFixed(SkillList[static_cast<std::size_t>(k)], v.SkillList[static_cast<std::size_t>(k)]);
+    for (int t = 0; t < kTacticBoxes; ++t) SKill1[static_cast<std::size_t>(t)]->setChecked(v.SKill1[static_cast<std::size_t>(t)]);
+    SelectFixed(cSB, v.cSB);
+    SelectFixed(cCZ, v.cCZ);
+    SelectFixed(cXY, v.cXY);
+    SelectFixed(cZT, v.cZT);
+    SelectFixed(cSS, v.cSS);
+    if (v.cXXWJ >= cXXWJ->count()) {
+        cXXWJ->setCurrentIndex(-1);  // the compatibility list holds built-in officers only
+    } else {
+        cXXWJ->setCurrentIndex(v.cXXWJ);
+    }
+    SelectName(cQEWJ1, v.cQEWJ1);
+    SelectName(cQEWJ2, v.cQEWJ2);
+    SelectName(cYEWJ1, v.cYEWJ1);
+    SelectName(cYEWJ2, v.cYEWJ2);
+    SelectName(cSF, v.cSF);
+    text(txCSN, v.txCSN);
+    text(txSWN, v.txSWN);
+    SelectFixed(cCCDC, v.cCCDC);
+    // The voice option is set without playing; ShowOfficer plays it as a click would.
+    voiceGroup_->setExclusive(false);
+    for (int k = 0; k < 6; ++k) SD[static_cast<std::size_t>(k)]->setChecked(k == v.SD);
+    voiceGroup_->setExclusive(true);
+}
+
+void EditorWindow::ApplyBlankDefaults() {
+    // Items added for out-of-range values go again.
+    for (QComboBox* list : {cSB, cCZ, cXY, cZT, cSS, cCCDC}) {
+        const int size = list->property(kVocabularySize).toInt();
+        while (list->count() > size) list->removeItem(list->count() - 1);
+    }
+    for (QComboBox* list : SkillList) {
+        const int size = list->property(kVocabularySize).toInt();
+        while (list->count() > size) list->removeItem(list->count() - 1);
+    }
+    EditorValues values = Values();
+    busho::ApplyBlankDefaults(values, session_);
+    SetValues(values);
+}
+
+void EditorWindow::ShowOfficer(int slot) {
+    EditorValues values = Values();
+    busho::ShowOfficer(session_, slot, values);
+    SetValues(values);
+    const PortraitSource source = LargePortraitSource(session_.Officers[slot].Record.PortraitNumber);
+    DispCGFile(GamePath(session_.GameFolder, source.archive), source.face);
+    if (values.SD >= 0 && values.SD < 6) VoicePreview(values.SD);
+}
+
+void EditorWindow::UpdateScenarioAges() {
+    const auto texts = ScenarioAgeTexts(platform::ToGbk(txCSN->text()));
+    for (std::size_t i = 0; i < 4; ++i) lbTl[i]->setText(platform::FromGbk(texts[i]));
+}
+
+void EditorWindow::SetScenarioCaptions() {
+    const auto captions = ScenarioCaptions();
+    for (std::size_t i = 0; i < 4; ++i) lbTl[i]->setText(platform::FromGbk(captions[i]));
+}
+
+void EditorWindow::VoicePreview(int voiceType) {
+    SD[static_cast<std::size_t>(voiceType)]->setChecked(true);
+    session_.Random.ReseedFromClock();
+    const int n = session_.Random.Draw(49);
+    voices_.Stop();
+    voices_.Play(GamePath(session_.GameFolder, std::string(kVoicePathPrefix[voiceType]) + std::to_string(n) + ".wav"));
+}
+
+void EditorWindow::DispCGFile(const std::filesystem::path& archive, int index) {
+    busho::DispCGFile(Picture1, Picture6, archive, index, messages_);
+}
+
+void EditorWindow::DispSSCG(int n) {
+    if (!picker_ || !DrawMediumFace(picker_->StandardMedium(), n, Picture1, picker_->Tmppic)) return;
+    lbCG->setText(QString::number(n));
+}
+
+void EditorWindow::DispZJCG(int n) {
+    if (!picker_ || !DrawMediumFace(picker_->EditMedium(), n, Picture1, picker_->Tmppic)) return;
+    Picture1->setVisible(true);
+    lbCG->setText(QString::number(n + 1700));
+}
+
+}  // namespace busho

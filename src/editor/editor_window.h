@@ -1,0 +1,87 @@
+#pragma once
+// The officer editor, the main window (Form1). Its controls carry the names the rest of the
+// system uses; behaviour on plain values lives in officer_view.h.
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+#include "editor/officer_name_lists.h"
+#include "editor/officer_view.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace busho {
+namespace platform {
+class MessageBoxes;
+class VoicePlayer;
+}  // namespace platform
+class PortraitPickerWindow;
+
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages, platform::VoicePlayer& voices,
+                 QWidget* parent = nullptr);
+
+    // The window's controls as plain values, and back. Setting values selects list items that do
+    // not exist yet by making them exist, so what is shown is always what is stored.
+    EditorValues Values() const;
+    void SetValues(const EditorValues& values);
+
+    void ApplyBlankDefaults();
+    void ShowOfficer(int slot);
+    void UpdateScenarioAges();
+    void SetScenarioCaptions();  // the four labels without ages
+    void VoicePreview(int voiceType);
+
+    // The editor's portrait from a large archive; the medium drawers from the picker's archives.
+    void DispCGFile(const std::filesystem::path& archive, int index);
+    void DispSSCG(int n);
+    void DispZJCG(int n);
+    void SetPicker(PortraitPickerWindow* picker) { picker_ = picker; }
+
+    std::function<void()> onOpen;  // the open button: load the officer file again
+
+    // Controls.
+    QLineEdit *txX, *txXP, *txM, *txMP, *txLJ, *txCSN, *txSWN, *txLTY, *txLWG, *txLZH, *txLZZ, *txLQY;
+    std::array<QComboBox*, kAptitudeCount> SkillList{};
+    std::array<QCheckBox*, kTacticBoxes> SKill1{};
+    QComboBox *cSB, *cCZ, *cXY, *cSS, *cXXWJ, *cQEWJ1, *cQEWJ2, *cYEWJ1, *cYEWJ2, *cSF, *cZT, *cCCDC;
+    std::array<QRadioButton*, 6> SD{};
+    QLabel *Picture1, *Picture6, *lbCG;
+    std::array<QLabel*, 4> lbTl{};
+    QCheckBox *ZZZZ, *CK_FT;
+    QPushButton* Command1;
+    QLineEdit* txOpen;
+    QAction *M_EXIT, *M_RDME;
+
+private:
+    QWidget* BuildIdentity();
+    QWidget* BuildAbilities();
+    QWidget* BuildAptitudes();
+    QWidget* BuildTactics();
+    QWidget* BuildRelations();
+    QWidget* BuildStanding();
+    QWidget* BuildPortrait();
+    void SelectFixed(QComboBox* list, int item) const;
+    void SelectName(QComboBox* list, int item) const;
+    QString RegisteredName(int item) const;
+
+    Session& session_;
+    OfficerNameLists& names_;
+    platform::MessageBoxes& messages_;
+    platform::VoicePlayer& voices_;
+    PortraitPickerWindow* picker_ = nullptr;
+    QButtonGroup* voiceGroup_ = nullptr;
+};
+
+}  // namespace busho

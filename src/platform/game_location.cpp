@@ -1,0 +1,33 @@
+#include "game_location.h"
+
+#include <QSettings>
+
+namespace busho::platform {
+namespace {
+
+QSettings UserSettings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("BushoEditor"), QStringLiteral("busho-editor")); }
+
+}  // namespace
+
+QString ReadRegistryText(const QString& subkey, const QString& valueName) {
+#ifdef Q_OS_WIN
+    if (subkey.isEmpty()) return {};
+    QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\") + subkey, QSettings::NativeFormat);
+    const QString value = registry.value(valueName).toString();
+    return value.size() <= 1 ? QString() : value;
+#else
+    (void)subkey;
+    (void)valueName;
+    return {};
+#endif
+}
+
+QString SettingsFilePath() { return UserSettings().fileName(); }
+
+QString SettingsGameFolder(std::uint8_t edition) {
+    return UserSettings().value(edition == 0 ? QStringLiteral("tc/GameFolder") : QStringLiteral("jp/GameFolder")).toString();
+}
+
+QString SettingsDocumentsFolder() { return UserSettings().value(QStringLiteral("DocumentsFolder")).toString(); }
+
+}  // namespace busho::platform

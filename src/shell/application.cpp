@@ -1,0 +1,142 @@
+#include "application.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+
+#include "data/messages.h"
+#include "data/roster.h"
+#include "editor/editor_texts.h"
+#include "editor/editor_window.h"
+#include "platform/documents_folder.h"
+#include "platform/game_location.h"
+#include "platform/gbk_text.h"
+#include "platform/message_boxes.h"
+#include "portrait/portrait_picker_window.h"
+#include "shell/edition_chooser.h"
+#include "shell/normalise_folder.h"
+#include "shell/officer_list_window.h"
+
+namespace busho {
+namespace {
+
+std::filesystem::path ToPath(const QString& folder) { return std::filesystem::path(folder.toStdU16String()); }
+QString ToText(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
+
+}  // namespace
+
+Application::Application(platform::MessageBoxes& messages, platform::VoicePlayer& voices, FileAccess& files)
+    : messages_(messages), voices_(voices), files_(files), session_(std::make_unique<Session>()) {}
+
+Application::~Application() = default;
+
+std::filesystem::path Application::FindGameFolder(const StartupOptions& options) const {
+    QString folder = options.gameFolder;
+    if (folder.isEmpty() && options.demo) folder = ToText(session_->ProgramFolder / ".." / "demo" / "game");
+    if (folder.isEmpty()) {
+        const bool tc = session_->Edition == kEditionTraditionalChinese;
+        folder = platform::ReadRegistryText(tc ? QStringLiteral("Software\\KOEI\\Nobunaga12PK TC\\Install")
+                                               : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
+                                            QStringLiteral("InstallInfo"));
+        if (folder.trimmed().isEmpty()) folder = platform::SettingsGameFolder(session_->Edition);
+    }
+    if (folder.trimmed().isEmpty()) folder = ToText(session_->ProgramFolder);
+    if (options.demo || !options.gameFolder.isEmpty()) folder = QDir::cleanPath(folder);
+    return ToPath(NormaliseFolder(folder));
+}
+
+std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& options) const {
+    if (!options.documentsFolder.isEmpty()) return ToPath(QDir::cleanPath(options.documentsFolder));
+    if (options.demo) return ToPath(QDir::cleanPath(ToText(session_->ProgramFolder / ".." / "demo" / "Documents")));
+    const QString configured = platform::SettingsDocumentsFolder();
+    if (!configured.isEmpty()) return ToPath(QDir::cleanPath(configured));
+    return platform::DocumentsFolder();
+}
+
+void Application::LoadTables() {
+    auto report = [this](bool ok, const char* file) {
+        if (!ok)
+            messages_.Show({text_gbk::kTextTablesMissing, session_->ProgramFolder / file, {}, text_gbk::kTitleTables, text_gbk::kStyleCritical});
+    };
+    report(LoadGbBig5Tables(session_->Text.GbBig5, session_->ProgramFolder), kGbTableFileName);
+    report(LoadSimplifiedTraditionalTables(session_->Text.Forms, session_->ProgramFolder), kSimplifiedTraditionalFileName);
+}
+
+bool Application::Start(const StartupOptions& options) {
+    Session& s = *session_;
+    s.ProgramFolder = options.programFolder.empty() ? platform::ProgramFolder() : options.programFolder;
+    names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
+    form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_);
+    form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
+    form3_ = std::make_unique<PortraitPickerWindow>();
+    form1_->SetPicker(form3_.get());
+
+    // The edition, once.
+    if (options.edition) {
+        s.Edition = *options.edition;
+    } else {
+        EditionChooser chooser;
+        chooser.exec();
+        if (chooser.Chosen() == kEditionUnchosen) return false;
+        s.Edition = chooser.Chosen();
+    }
+    if (s.Edition == kEditionTraditionalChinese) form1_->show();
+
+    if (!LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder))
+        messages_.Show({text_gbk::kTextTablesMissing, s.ProgramFolder / kJisTableFileName, {}, text_gbk::kTitleTables,
+                        text_gbk::kStyleCritical});
+    s.GameFolder = FindGameFolder(options);
+    s.AppTitle = AppTitleFor(s.Edition);
+    form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
+    LoadTables();
+    form3_->Load(s.GameFolder, messages_);
+    form1_->ApplyBlankDefaults();
+    form1_->SetScenarioCaptions();
+    form1_->move(0, 0);
+    for (QComboBox* list : {form1_->cXXWJ, form1_->cQEWJ1, form1_->cQEWJ2, form1_->cYEWJ1, form1_->cYEWJ2, form1_->cSF, form1_->cCZ})
+        list->setCurrentIndex(0);
+    form1_->txCSN->setText(QStringLiteral("1500"));
+    form1_->txSWN->setText(QStringLiteral("1600"));
+    s.FileLoaded = false;
+    s.PickTarget = 0;
+    LoadRoster(s.ProgramFolder, s.Roster);
+    LoadBlankSlot(s.ProgramFolder, s.BlankSlot);
+
+    form2_->onShowOfficer = [this](int slot) {
+        form1_->ApplyBlankDefaults();
+        session_->CurrentSlot = slot;
+        form1_->ShowOfficer(slot);
+    };
+    form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
+    form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
+
+    s.DocumentsFolder = FindDocumentsFolder(options);
+    LoadOfficerFile(s, *this, files_);
+    form1_->show();
+    return true;
+}
+
+void Application::ClearRows() {
+    form2_->ClearAll();
+    names_.ClearRegistered();
+}
+
+void Application::RowRead(int slot) { form2_->BuildListRow(slot); }
+
+void Application::SetCaption(const std::string& gbk) { form1_->setWindowTitle(platform::FromGbk(gbk)); }
+
+void Application::LoadFinished() {
+    form1_->ShowOfficer(1);
+    form1_->UpdateScenarioAges();
+    // The list to the right of the editor, the picker below the list.
+    const QRect editor = form1_->frameGeometry();
+    form2_->show();
+    form2_->move(editor.left() + editor.width(), editor.top());
+    form3_->show();
+    form3_->move(editor.left() + editor.width(), editor.top() + form2_->frameGeometry().height());
+    form1_->setWindowTitle(platform::FromGbk(session_->AppTitle));
+}
+
+void Application::ShowMessage(const Message& message) { messages_.Show(message); }
+
+}  // namespace busho
