@@ -92,6 +92,7 @@ bool Application::Start(const StartupOptions& options) {
     form3_->Load(s.GameFolder, messages_);
     form1_->ApplyBlankDefaults();
     form1_->SetScenarioCaptions();
+    form1_->adjustSize();  // its size places the other windows, shown or not
     form1_->move(0, 0);
     for (QComboBox* list : {form1_->cXXWJ, form1_->cQEWJ1, form1_->cQEWJ2, form1_->cYEWJ1, form1_->cYEWJ2, form1_->cSF, form1_->cCZ})
         list->setCurrentIndex(0);
@@ -128,7 +129,9 @@ void Application::SetCaption(const std::string& gbk) { form1_->setWindowTitle(pl
 void Application::LoadFinished() {
     form1_->ShowOfficer(1);
     form1_->UpdateScenarioAges();
-    // The list to the right of the editor, the picker below the list.
+    // The list to the right of the editor, the picker below the list. Loading is the last step of
+    // start-up, so the editor is shown by now (its frame tells where the list goes).
+    form1_->show();
     const QRect editor = form1_->frameGeometry();
     form2_->show();
     form2_->move(editor.left() + editor.width(), editor.top());

@@ -39,7 +39,9 @@ ListRow BuildListRowValues(Session& session, int slot) {
 
 std::string SearchName(Session& session, int slot) {
     const OfficerRecord& r = session.Officers[slot].Record;
-    return DecodeFromGame(session, Field(r.FamilyName)) + DecodeFromGame(session, Field(r.GivenName));
+    // Each part ends at its first NUL: the zero padding of a Big5 family name would otherwise stand
+    // between it and the given name, and a search across the two would never match.
+    return CutAtNul(DecodeFromGame(session, Field(r.FamilyName))) + CutAtNul(DecodeFromGame(session, Field(r.GivenName)));
 }
 
 }  // namespace busho

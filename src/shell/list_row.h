@@ -17,7 +17,7 @@ struct ListRow {
 
 ListRow BuildListRowValues(Session& session, int slot);
 
-// The name the search looks in: family and given name decoded whole, nothing trimmed or cut.
+// The name the search looks in: family and given name decoded, each up to its first NUL.
 std::string SearchName(Session& session, int slot);
 
 }  // namespace busho

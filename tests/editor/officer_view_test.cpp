@@ -210,7 +210,7 @@ TEST(ListRows, ShowAppearanceNameAndNumbers) {
     row = BuildListRowValues(*session, 1);
     EXPECT_FALSE(row.translated);
     EXPECT_EQ(row.name, family.substr(1) + given);
-    EXPECT_EQ(SearchName(*session, 1).substr(0, 5), " " + Gbk("织田"));
+    EXPECT_EQ(SearchName(*session, 1), " " + Gbk("织田信长"));
 }
 
 }  // namespace
