@@ -25,8 +25,12 @@ test: build
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; $$b; done
 
+# Every window of both editions on the demo, into build/screenshots and the copies shown in the README.
 screenshots: build
 	@scripts/run-editor --screenshots $(BUILD_DIR)/screenshots
+	@mkdir -p docs/screenshots/tc docs/screenshots/jp
+	@cp $(BUILD_DIR)/screenshots/tc/*.png docs/screenshots/tc/
+	@cp $(BUILD_DIR)/screenshots/jp/*.png docs/screenshots/jp/
 
 clean:
 	rm -rf $(BUILD_DIR)
