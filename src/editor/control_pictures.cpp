@@ -42,4 +42,31 @@ QPixmap VoicePicture(int voiceType, const QString& label) {
     return Badge(voices[voiceType], label, 40, 20);
 }
 
+QPixmap RandomOfficerPicture() {
+    QPixmap pixmap(96, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int d = 0; d < 2; ++d) {
+        const QRectF die(2 + d * 13, 4 + d * 4, 15, 15);
+        p.setPen(QPen(QColor(60, 40, 30), 1));
+        p.setBrush(QColor(250, 246, 236));
+        p.drawRoundedRect(die, 3, 3);
+        p.setBrush(QColor(180, 30, 30));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(die.center(), 2, 2);
+        if (d == 1) {
+            p.drawEllipse(die.topLeft() + QPointF(4, 4), 1.6, 1.6);
+            p.drawEllipse(die.bottomRight() - QPointF(4, 4), 1.6, 1.6);
+        }
+    }
+    QFont font = p.font();
+    font.setPixelSize(13);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(60, 40, 30));
+    p.drawText(QRect(32, 0, 64, 24), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("随机武将"));
+    return pixmap;
+}
+
 }  // namespace busho

@@ -9,5 +9,7 @@ namespace busho {
 // The tactic groups (足轻, 骑马, 弓, 铁炮, 计略) each have their colour.
 QPixmap TacticPicture(int tactic, const QString& label);
 QPixmap VoicePicture(int voiceType, const QString& label);
+// The random officer button: two dice and "随机武将".
+QPixmap RandomOfficerPicture();
 
 }  // namespace busho

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,8 +19,12 @@
 #include <QVBoxLayout>
 
 #include "data/game_paths.h"
+#include "data/messages.h"
 #include "editor/control_pictures.h"
 #include "editor/editor_texts.h"
+#include "editor/random_officer.h"
+#include "editor/reference_figures.h"
+#include "editor/reference_panel.h"
 #include "editor/vocabulary.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
@@ -66,6 +71,12 @@ QComboBox* NameList(const char* name, QAbstractItemModel* model) {
 
 QLabel* Caption(const QString& text) { return new QLabel(text); }
 
+// Group boxes sit close together so that the whole editor fits a 1280 x 800 screen.
+void Compact(QGridLayout* grid) {
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setVerticalSpacing(3);
+}
+
 
 }  // namespace
 
@@ -89,7 +100,7 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
+    grid->setVerticalSpacing(2);
     grid->addWidget(BuildPortrait(), 0, 0, 2, 1);
     grid->addWidget(BuildIdentity(), 0, 1, 1, 2);
     grid->addWidget(BuildAbilities(), 1, 1);
@@ -99,6 +110,15 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     grid->addWidget(BuildStanding(), 3, 2);
     setCentralWidget(central);
 
+    // The reference panel floats over the editor; only the pick buttons show it.
+    Picture2 = new ReferencePanel(central);
+    Picture2->List1->setModel(names_.WithNone());
+    Picture2->hide();
+    connect(Picture2->List1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowReference(); });
+    connect(Picture2->List1, &QListView::clicked, this, [this] { ShowReference(); });
+    connect(Picture2->Command17, &QPushButton::clicked, this, &EditorWindow::SearchReference);
+    connect(Picture2->txSER, &QLineEdit::returnPressed, this, &EditorWindow::SearchReference);
+
     connect(ZZZZ, &QCheckBox::toggled, this, [this](bool on) { session_.ZZZZ = on; });
     connect(CK_FT, &QCheckBox::toggled, this, [this](bool on) { session_.CK_FT = on; });
     connect(txCSN, &QLineEdit::textChanged, this, [this] { UpdateScenarioAges(); });
@@ -106,6 +126,9 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (onOpen) onOpen();
     });
+    connect(Command2, &QPushButton::clicked, this, [this] { Commit(CommitMode::Modify); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Commit(CommitMode::Add); });
+    connect(Command16, &QPushButton::clicked, this, &EditorWindow::RandomOfficer);
 }
 
 QWidget* EditorWindow::BuildPortrait() {
@@ -142,6 +165,16 @@ QWidget* EditorWindow::BuildPortrait() {
     txOpen->setFixedWidth(150);
     layout->addWidget(txOpen);
     layout->addWidget(Command1);
+    layout->addSpacing(8);
+    Command2 = Named(new QPushButton(QStringLiteral("修改")), "Command2");
+    Command3 = Named(new QPushButton(QStringLiteral("添加")), "Command3");
+    Command16 = Named(new QPushButton, "Command16");
+    Command16->setIcon(QIcon(RandomOfficerPicture()));
+    Command16->setIconSize(QSize(96, 24));
+    Command16->setToolTip(QStringLiteral("随机武将"));
+    layout->addWidget(Command2);
+    layout->addWidget(Command3);
+    layout->addWidget(Command16);
     layout->addStretch();
     return box;
 }
@@ -185,6 +218,7 @@ QWidget* EditorWindow::BuildIdentity() {
     }
     g->addLayout(ages, 4, 0, 1, 7);
     g->setColumnStretch(6, 1);
+    Compact(g);
     return box;
 }
 
@@ -200,10 +234,11 @@ QWidget* EditorWindow::BuildAbilities() {
         {u"统御", txLTY}, {u"武力", txLWG}, {u"智力", txLZH}, {u"政治", txLZZ}, {u"义理", txLQY}};
     int r = 0;
     for (const auto& [label, edit] : rows) {
-        g->addWidget(Caption(QString::fromUtf16(label)), r, 0);
-        g->addWidget(edit, r, 1);
+        g->addWidget(Caption(QString::fromUtf16(label)), r % 3, (r / 3) * 2);
+        g->addWidget(edit, r % 3, (r / 3) * 2 + 1);
         ++r;
     }
+    Compact(g);
     return box;
 }
 
@@ -217,6 +252,7 @@ QWidget* EditorWindow::BuildAptitudes() {
         g->addWidget(Caption(labels[k]), k / 3, (k % 3) * 2);
         g->addWidget(list, k / 3, (k % 3) * 2 + 1);
     }
+    Compact(g);
     return box;
 }
 
@@ -241,6 +277,7 @@ QWidget* EditorWindow::BuildTactics() {
         }
     }
     g->setColumnStretch(9, 1);
+    Compact(g);
     return box;
 }
 
@@ -253,17 +290,41 @@ QWidget* EditorWindow::BuildRelations() {
     cQEWJ2 = NameList("cQEWJ2", names_.WithNone());
     cYEWJ1 = NameList("cYEWJ1", names_.WithNone());
     cYEWJ2 = NameList("cYEWJ2", names_.WithNone());
+    g->setHorizontalSpacing(3);
     g->addWidget(Caption(QStringLiteral("实    父")), 0, 0);
     g->addWidget(cSF, 0, 1);
-    g->addWidget(Caption(QStringLiteral("相性武将")), 0, 2);
-    g->addWidget(cXXWJ, 0, 3);
+    g->addWidget(PickButton("Command14", 6), 0, 2);
+    g->addWidget(Caption(QStringLiteral("相性武将")), 0, 3);
+    g->addWidget(cXXWJ, 0, 4);
+    g->addWidget(PickButton("Command15", 1), 0, 5);
     g->addWidget(Caption(QStringLiteral("亲爱武将")), 1, 0);
     g->addWidget(cQEWJ1, 1, 1);
-    g->addWidget(cQEWJ2, 1, 3);
+    g->addWidget(PickButton("Command10", 2), 1, 2);
+    g->addWidget(cQEWJ2, 1, 4);
+    g->addWidget(PickButton("Command12", 3), 1, 5);
     g->addWidget(Caption(QStringLiteral("嫌恶武将")), 2, 0);
     g->addWidget(cYEWJ1, 2, 1);
-    g->addWidget(cYEWJ2, 2, 3);
+    g->addWidget(PickButton("Command11", 4), 2, 2);
+    g->addWidget(cYEWJ2, 2, 4);
+    g->addWidget(PickButton("Command13", 5), 2, 5);
+    Compact(g);
     return box;
+}
+
+QPushButton* EditorWindow::PickButton(const char* name, int pickTarget) {
+    auto* button = Named(new QPushButton(QStringLiteral("选")), name);
+    button->setFixedWidth(26);
+    button->setToolTip(QStringLiteral("从武将列表中选择"));
+    connect(button, &QPushButton::clicked, this, [this, pickTarget] { Pick(pickTarget); });
+    switch (pickTarget) {
+        case 1: Command15 = button; break;
+        case 2: Command10 = button; break;
+        case 3: Command12 = button; break;
+        case 4: Command11 = button; break;
+        case 5: Command13 = button; break;
+        default: Command14 = button; break;
+    }
+    return button;
 }
 
 QWidget* EditorWindow::BuildStanding() {
@@ -299,6 +360,7 @@ QWidget* EditorWindow::BuildStanding() {
     connect(voiceGroup_, &QButtonGroup::idClicked, this, [this](int k) { VoicePreview(k); });
     g->addWidget(Caption(QStringLiteral("声音")), 3, 0);
     g->addLayout(voices, 3, 1, 1, 3);
+    Compact(g);
     return box;
 }
 
@@ -450,6 +512,120 @@ void EditorWindow::DispCGFile(const std::filesystem::path& archive, int index) {
 void EditorWindow::DispSSCG(int n) {
     if (!picker_ || !DrawMediumFace(picker_->StandardMedium(), n, Picture1, picker_->Tmppic)) return;
     lbCG->setText(QString::number(n));
+}
+
+void EditorWindow::DispSSCGRef(int n) {
+    if (picker_) DrawMediumFace(picker_->StandardMedium(), n, Picture2->Picture3, Picture2->Tmppic);
+}
+
+void EditorWindow::DispZJCGRef(int n) {
+    if (picker_) DrawMediumFace(picker_->EditMedium(), n, Picture2->Picture3, Picture2->Tmppic);
+}
+
+void EditorWindow::Commit(CommitMode mode) {
+    EditorValues values = Values();
+    const CommitResult result = CommitOfficer(session_, values, mode);
+    SetValues(values);  // normalised names, new readings, replaced biography and years
+    if (result.message) messages_.Show(*result.message);
+    QLineEdit* focus = nullptr;
+    switch (result.focus) {
+        case CommitFocus::FamilyName: focus = txX; break;
+        case CommitFocus::GivenName: focus = txM; break;
+        case CommitFocus::Leadership: focus = txLTY; break;
+        case CommitFocus::Valour: focus = txLWG; break;
+        case CommitFocus::Intellect: focus = txLZH; break;
+        case CommitFocus::Politics: focus = txLZZ; break;
+        case CommitFocus::Duty: focus = txLQY; break;
+        case CommitFocus::BirthYear: focus = txCSN; break;
+        case CommitFocus::DeathYear: focus = txSWN; break;
+        case CommitFocus::None: break;
+    }
+    if (focus) {
+        focus->setFocus();
+        focus->selectAll();
+    }
+    if (!result.committed) return;
+    if (onCommitted) onCommitted(session_.CurrentSlot);
+    ShowOfficer(session_.CurrentSlot);
+}
+
+void EditorWindow::RandomOfficer() {
+    for (QCheckBox* tactic : SKill1) tactic->setChecked(false);
+    EditorValues values = Values();
+    session_.Random.ReseedFromClock();
+    const int face = DrawRandomOfficer(values, session_.Random, names_.BuiltInGbk());
+    SetValues(values);
+    DispCGFile(GamePath(session_.GameFolder, kStandardLargeFaces), face);
+    session_.CurrentPortrait = face;
+}
+
+void EditorWindow::Pick(int pickTarget) {
+    session_.PickTarget = pickTarget;
+    int position = 0;
+    switch (pickTarget) {
+        case 1: position = cXXWJ->currentIndex() + 1; break;
+        case 2: position = cQEWJ1->currentIndex(); break;
+        case 3: position = cQEWJ2->currentIndex(); break;
+        case 4: position = cYEWJ1->currentIndex(); break;
+        case 5: position = cYEWJ2->currentIndex(); break;
+        default: position = cSF->currentIndex(); break;
+    }
+    if (!Picture2->isVisible()) Picture2->move(std::max(0, centralWidget()->width() - Picture2->width() - 8), 8);
+    Picture2->show();
+    Picture2->raise();
+    QListView* list = Picture2->List1;
+    const QModelIndex index = list->model()->index(std::max(0, position), 0);
+    const bool same = list->currentIndex() == index;
+    list->setCurrentIndex(index);
+    list->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    if (same) ShowReference();
+}
+
+void EditorWindow::ShowReference() {
+    const int item = Picture2->List1->currentIndex().row();
+    if (item < 0) return;
+    EditorValues values = Values();
+    if (ApplyPick(session_.PickTarget, item, values)) {
+        switch (session_.PickTarget) {
+            case 1: cXXWJ->setCurrentIndex(values.cXXWJ); break;
+            case 2: SelectName(cQEWJ1, values.cQEWJ1); break;
+            case 3: SelectName(cQEWJ2, values.cQEWJ2); break;
+            case 4: SelectName(cYEWJ1, values.cYEWJ1); break;
+            case 5: SelectName(cYEWJ2, values.cYEWJ2); break;
+            default: SelectName(cSF, values.cSF); break;
+        }
+    }
+    if (item == 0) return;  // "无": the figures stay as they were
+    ReferencePanel& p = *Picture2;
+    p.lbSname->setText(names_.Item(item));
+    const ReferenceFigures f = ReferenceFor(session_, item);
+    if (f.portrait >= 1700) DispZJCGRef(f.portrait - 1700);
+    else DispSSCGRef(f.portrait);
+    p.lbSCG->setText(QString::number(f.portrait));
+    p.lbSCSN->setText(QString::number(f.birthYear));
+    p.lbSSWN->setText(QString::number(f.deathYear));
+    QLineEdit* boxes[] = {p.lbSTY, p.lbSWL, p.lbSZL, p.lbSZZ};
+    for (std::size_t b = 0; b < 4; ++b) {
+        const AbilityBar& bar = f.bars[b];
+        boxes[b]->setText(QString::number(bar.value));
+        p.pLL[b]->setFixedWidth(bar.widthTwips / 15);
+        p.pLL[b]->setStyleSheet(QStringLiteral("background: rgb(%1, %2, %3);").arg(bar.rgb[0]).arg(bar.rgb[1]).arg(bar.rgb[2]));
+    }
+    p.lbSYL->setText(QString::number(f.duty));
+}
+
+void EditorWindow::SearchReference() {
+    const QString wanted = Picture2->txSER->text().trimmed();
+    if (wanted.isEmpty()) return;
+    QListView* list = Picture2->List1;
+    const int count = list->model()->rowCount();
+    for (int i = 0; i < count; ++i) {
+        if (!names_.Item(i).contains(wanted)) continue;
+        list->setCurrentIndex(list->model()->index(i, 0));
+        list->scrollTo(list->currentIndex());
+        ShowReference();
+        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, 48})) return;
+    }
 }
 
 void EditorWindow::DispZJCG(int n) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "editor/commit_officer.h"
 #include "editor/officer_name_lists.h"
 #include "editor/officer_view.h"
 
@@ -25,6 +26,7 @@ class MessageBoxes;
 class VoicePlayer;
 }  // namespace platform
 class PortraitPickerWindow;
+class ReferencePanel;
 
 class EditorWindow : public QMainWindow {
     Q_OBJECT
@@ -47,9 +49,23 @@ public:
     void DispCGFile(const std::filesystem::path& archive, int index);
     void DispSSCG(int n);
     void DispZJCG(int n);
+    void DispSSCGRef(int n);
+    void DispZJCGRef(int n);
     void SetPicker(PortraitPickerWindow* picker) { picker_ = picker; }
 
-    std::function<void()> onOpen;  // the open button: load the officer file again
+    // "修改" and "添加": commit the controls, then refresh the list row and show the officer again.
+    void Commit(CommitMode mode);
+    // The random officer button: a made-up officer in the controls, nothing stored.
+    void RandomOfficer();
+    // The reference panel: a pick button aims it at one of the officer lists; a choice in its
+    // list shows that officer's figures and goes to the aimed list.
+    void Pick(int pickTarget);
+    void ShowReference();
+    void SearchReference();
+    ReferencePanel* Panel() { return Picture2; }
+
+    std::function<void()> onOpen;               // the open button: load the officer file again
+    std::function<void(int slot)> onCommitted;  // a slot was committed: refresh its list row
 
     // Controls.
     QLineEdit *txX, *txXP, *txM, *txMP, *txLJ, *txCSN, *txSWN, *txLTY, *txLWG, *txLZH, *txLZZ, *txLQY;
@@ -60,7 +76,9 @@ public:
     QLabel *Picture1, *Picture6, *lbCG;
     std::array<QLabel*, 4> lbTl{};
     QCheckBox *ZZZZ, *CK_FT;
-    QPushButton* Command1;
+    QPushButton *Command1, *Command2, *Command3, *Command16;
+    QPushButton *Command10, *Command11, *Command12, *Command13, *Command14, *Command15;
+    ReferencePanel* Picture2;
     QLineEdit* txOpen;
     QAction *M_EXIT, *M_RDME;
 
@@ -72,6 +90,7 @@ private:
     QWidget* BuildRelations();
     QWidget* BuildStanding();
     QWidget* BuildPortrait();
+    QPushButton* PickButton(const char* name, int pickTarget);
     void SelectFixed(QComboBox* list, int item) const;
     void SelectName(QComboBox* list, int item) const;
     QString RegisteredName(int item) const;

@@ -8,6 +8,8 @@ namespace busho {
 OfficerNameLists::OfficerNameLists() { SetBuiltInNames({}); }
 
 void OfficerNameLists::SetBuiltInNames(const std::vector<std::string>& gbkNames) {
+    builtInGbk_ = gbkNames;
+    builtInGbk_.resize(kBuiltInOfficerCount);
     QStringList builtIn;
     for (int i = 0; i < kBuiltInOfficerCount; ++i)
         builtIn << (static_cast<std::size_t>(i) < gbkNames.size() ? platform::FromGbk(gbkNames[static_cast<std::size_t>(i)]) : QString());

@@ -17,6 +17,7 @@ public:
     // Fills both models from the built-in names (GBK), dropping registered officers.
     void SetBuiltInNames(const std::vector<std::string>& gbkNames);
 
+    const std::vector<std::string>& BuiltInGbk() const { return builtInGbk_; }  // officer k at index k
     QStringListModel* WithNone() { return &withNone_; }   // cSF, cQEWJ1/2, cYEWJ1/2, List1
     QStringListModel* BuiltIn() { return &builtIn_; }     // cXXWJ
 
@@ -30,6 +31,7 @@ public:
     QString Item(int item) const;
 
 private:
+    std::vector<std::string> builtInGbk_;
     QStringListModel withNone_;
     QStringListModel builtIn_;
 };

@@ -110,6 +110,7 @@ bool Application::Start(const StartupOptions& options) {
     };
     form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
     form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
+    form1_->onCommitted = [this](int slot) { form2_->BuildListRow(slot); };
 
     s.DocumentsFolder = FindDocumentsFolder(options);
     LoadOfficerFile(s, *this, files_);
