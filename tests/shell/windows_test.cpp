@@ -17,8 +17,7 @@
 
 #include "data/messages.h"
 #include "editor/editor_window.h"
-#include "face_archive_writer.h"
-#include "officer_fixtures.h"
+#include "window_fixture.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
@@ -30,118 +29,7 @@
 
 using namespace busho;
 
-namespace {
-
-std::string Encoded(const char* converter, const char* utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[256];
-    const int32_t n = ucnv_convert(converter, "UTF-8", out, sizeof out, utf8, -1, &status);
-    return std::string(out, static_cast<std::size_t>(n));
-}
-
-template <std::size_t N>
-void SetText(ByteField<N>& field, const std::string& bytes) {
-    field = {};
-    std::copy(bytes.begin(), bytes.end(), field.begin());
-}
-
-struct FixtureOfficer {
-    const char* family;
-    const char* given;
-    const char* familyReading;
-    int birth;
-    int portrait;
-    std::vector<int> tactics;
-    int father;
-    int appearance;
-};
-
-const FixtureOfficer kOfficers[] = {
-    {"織田", "信長", "おだ", 1534, 2, {0, 6, 22}, -1, 1},
-    {"武田", "信玄", "たけだ", 1521, 1701, {12}, 10, 0},
-    {"上杉", "謙信", "うえすぎ", 1530, 0, {}, 10001, 1},
-};
-
-// A game folder with small face archives, and a documents folder with a three-officer file per edition.
-class Fixture {
-public:
-    explicit Fixture(bool withFaces = true) {
-        if (withFaces) {
-            auto faces = [](int count, int w, int h) {
-                std::vector<FaceToWrite> list;
-                for (int k = 0; k < count; ++k)
-                    list.push_back(MakeFace(w, h, w, h, [k](int x, int y) { return static_cast<std::uint32_t>((k << 16) | (y << 8) | x); }));
-                return BuildFaceArchive(list);
-            };
-            std::filesystem::create_directories(Game() / "Grp");
-            testing::WriteBytes(Game() / "Grp" / "KAO_l.n12", faces(3, 12, 15));
-            testing::WriteBytes(Game() / "Grp" / "KAO_m.n12", faces(3, 8, 10));
-            testing::WriteBytes(Game() / "Grp" / "EDIT_KAO_l.n12", faces(2, 12, 15));
-            testing::WriteBytes(Game() / "Grp" / "EDIT_KAO_m.n12", faces(2, 8, 10));
-        } else {
-            std::filesystem::create_directories(Game());
-        }
-        for (std::uint8_t edition : {kEditionTraditionalChinese, kEditionJapanese}) {
-            const char* code = edition == kEditionTraditionalChinese ? "windows-950" : "windows-932";
-            std::vector<OfficerSlot> officerSlots;
-            for (const auto& f : kOfficers) {
-                OfficerSlot s = testing::RandomOfficer(static_cast<std::uint32_t>(f.birth));
-                SetText(s.Record.FamilyName, Encoded(code, f.family));
-                SetText(s.Record.GivenName, Encoded(code, f.given));
-                SetText(s.Record.FamilyNameReading, edition == kEditionJapanese ? Encoded(code, f.familyReading) : "");
-                SetText(s.Record.GivenNameReading, "");
-                SetText(s.Record.Biography, "");
-                s.Record.BirthYear = f.birth;
-                s.Record.PortraitNumber = f.portrait;
-                s.Record.TacticCount = static_cast<std::int32_t>(f.tactics.size());
-                for (std::size_t i = 0; i < f.tactics.size(); ++i) s.Tactics[i] = f.tactics[i];
-                s.Record.Father = f.father;
-                s.Record.Origin = 1;
-                s.Record.Faith = 2;
-                s.Record.Gender = 1;
-                s.Record.CompatibilityOfficer = 5;
-                s.Record.Aptitude = {1, 2, 3, 4, 0, 1, 2, 3, 4};
-                s.LikedCount = s.DislikedCount = 0;
-                s.Extra.Status = 7;
-                s.Extra.AssignedCastle = 45;
-                s.Extra.Appearance = f.appearance;
-                s.Extra.VoiceType = 2;
-                officerSlots.push_back(s);
-            }
-            officerSlots.push_back(testing::EndMarker());
-            const auto path = OfficerFilePathFor(edition, Documents());
-            std::filesystem::create_directories(path.parent_path());
-            testing::WriteBytes(path, testing::BuildFileBytes(WrittenFileHeader(), officerSlots));
-        }
-    }
-    std::filesystem::path Game() const { return folder.Path() / "game"; }
-    std::filesystem::path Documents() const { return folder.Path() / "Documents"; }
-    StartupOptions Options(std::optional<std::uint8_t> edition) const {
-        StartupOptions o;
-        o.edition = edition;
-        o.gameFolder = QString::fromStdU16String(Game().u16string());
-        o.documentsFolder = QString::fromStdU16String(Documents().u16string());
-        o.programFolder = BUSHO_BIN_DIR;
-        return o;
-    }
-    testing::TempFolder folder;
-};
-
-struct Editor {
-    platform::RecordingMessageBoxes messages;
-    platform::RecordingVoicePlayer voices;
-    FileAccess files;
-    Application app{messages, voices, files};
-};
-
-QString Text(const QLineEdit* box) { return box->text(); }
-
-void ClickRow(OfficerListWindow& list, int slot) {
-    const QRect cell = list.msFlg->visualItemRect(list.msFlg->item(slot - 1, 2));
-    QTest::mouseClick(list.msFlg->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-}  // namespace
+using namespace busho::testing;
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -305,13 +193,13 @@ void WindowsTest::saveButtonBacksUpAndWrites() {
     Editor editor;
     QVERIFY(editor.app.Start(fixture.Options(kEditionJapanese)));
     const auto path = OfficerFilePathFor(kEditionJapanese, fixture.Documents());
-    const auto before = testing::ReadBytes(path);
+    const auto before = busho::testing::ReadBytes(path);
     QTest::mouseClick(editor.app.Form2().Command1, Qt::LeftButton);
     QCOMPARE(editor.messages.shown.size(), std::size_t{2});
     QCOMPARE(platform::MessageText(editor.messages.shown[0]),
              QStringLiteral("已经备份原有武将库为：") + QString::fromStdU16String(BackupPathFor(path).u16string()));
     QCOMPARE(platform::MessageText(editor.messages.shown[1]), QStringLiteral("OVer"));
-    QCOMPARE(testing::ReadBytes(BackupPathFor(path)), before);
+    QCOMPARE(busho::testing::ReadBytes(BackupPathFor(path)), before);
     QCOMPARE(std::filesystem::file_size(path), std::uintmax_t{20 + 3 * 369 + 4 * 4 + 1000 * 369 - 3 * 369});
     // The saved file loads again with the same officers.
     Editor again;
@@ -357,9 +245,9 @@ void WindowsTest::unticketTranslationStillShowsRegisteredRelations() {
 void WindowsTest::storedValuesBeyondAListStayShown() {
     Fixture fixture;
     auto path = OfficerFilePathFor(kEditionTraditionalChinese, fixture.Documents());
-    auto bytes = testing::ReadBytes(path);
+    auto bytes = busho::testing::ReadBytes(path);
     bytes[20 + 265] = 12;  // slot 1's origin: beyond the eight origins
-    testing::WriteBytes(path, bytes);
+    busho::testing::WriteBytes(path, bytes);
     Editor editor;
     QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
     EditorWindow& form1 = editor.app.Form1();

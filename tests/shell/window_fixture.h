@@ -1,0 +1,129 @@
+#pragma once
+// A game folder, a documents folder and an editor made by the tests, for the real windows.
+
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <unicode/ucnv.h>
+
+#include "data/officer_file.h"
+#include "face_archive_writer.h"
+#include "officer_fixtures.h"
+#include "platform/message_boxes.h"
+#include "platform/voice_player.h"
+#include "shell/application.h"
+#include "shell/officer_list_window.h"
+
+namespace busho::testing {
+
+inline std::string Encoded(const char* converter, const char* utf8) {
+    UErrorCode status = U_ZERO_ERROR;
+    char out[256];
+    const int32_t n = ucnv_convert(converter, "UTF-8", out, sizeof out, utf8, -1, &status);
+    return std::string(out, static_cast<std::size_t>(n));
+}
+
+template <std::size_t N>
+void SetText(ByteField<N>& field, const std::string& bytes) {
+    field = {};
+    std::copy(bytes.begin(), bytes.end(), field.begin());
+}
+
+struct FixtureOfficer {
+    const char* family;
+    const char* given;
+    const char* familyReading;
+    int birth;
+    int portrait;
+    std::vector<int> tactics;
+    int father;
+    int appearance;
+};
+
+const FixtureOfficer kOfficers[] = {
+    {"織田", "信長", "おだ", 1534, 2, {0, 6, 22}, -1, 1},
+    {"武田", "信玄", "たけだ", 1521, 1701, {12}, 10, 0},
+    {"上杉", "謙信", "うえすぎ", 1530, 0, {}, 10001, 1},
+};
+
+// A game folder with small face archives, and a documents folder with a three-officer file per edition.
+class Fixture {
+public:
+    explicit Fixture(bool withFaces = true) {
+        if (withFaces) {
+            auto faces = [](int count, int w, int h) {
+                std::vector<FaceToWrite> list;
+                for (int k = 0; k < count; ++k)
+                    list.push_back(MakeFace(w, h, w, h, [k](int x, int y) { return static_cast<std::uint32_t>((k << 16) | (y << 8) | x); }));
+                return BuildFaceArchive(list);
+            };
+            std::filesystem::create_directories(Game() / "Grp");
+            WriteBytes(Game() / "Grp" / "KAO_l.n12", faces(3, 12, 15));
+            WriteBytes(Game() / "Grp" / "KAO_m.n12", faces(3, 8, 10));
+            WriteBytes(Game() / "Grp" / "EDIT_KAO_l.n12", faces(2, 12, 15));
+            WriteBytes(Game() / "Grp" / "EDIT_KAO_m.n12", faces(2, 8, 10));
+        } else {
+            std::filesystem::create_directories(Game());
+        }
+        for (std::uint8_t edition : {kEditionTraditionalChinese, kEditionJapanese}) {
+            const char* code = edition == kEditionTraditionalChinese ? "windows-950" : "windows-932";
+            std::vector<OfficerSlot> officerSlots;
+            for (const auto& f : kOfficers) {
+                OfficerSlot s = RandomOfficer(static_cast<std::uint32_t>(f.birth));
+                SetText(s.Record.FamilyName, Encoded(code, f.family));
+                SetText(s.Record.GivenName, Encoded(code, f.given));
+                SetText(s.Record.FamilyNameReading, edition == kEditionJapanese ? Encoded(code, f.familyReading) : "");
+                SetText(s.Record.GivenNameReading, "");
+                SetText(s.Record.Biography, "");
+                s.Record.BirthYear = f.birth;
+                s.Record.PortraitNumber = f.portrait;
+                s.Record.TacticCount = static_cast<std::int32_t>(f.tactics.size());
+                for (std::size_t i = 0; i < f.tactics.size(); ++i) s.Tactics[i] = f.tactics[i];
+                s.Record.Father = f.father;
+                s.Record.Origin = 1;
+                s.Record.Faith = 2;
+                s.Record.Gender = 1;
+                s.Record.CompatibilityOfficer = 5;
+                s.Record.Aptitude = {1, 2, 3, 4, 0, 1, 2, 3, 4};
+                s.LikedCount = s.DislikedCount = 0;
+                s.Extra.Status = 7;
+                s.Extra.AssignedCastle = 45;
+                s.Extra.Appearance = f.appearance;
+                s.Extra.VoiceType = 2;
+                officerSlots.push_back(s);
+            }
+            officerSlots.push_back(EndMarker());
+            const auto path = OfficerFilePathFor(edition, Documents());
+            std::filesystem::create_directories(path.parent_path());
+            WriteBytes(path, BuildFileBytes(WrittenFileHeader(), officerSlots));
+        }
+    }
+    std::filesystem::path Game() const { return folder.Path() / "game"; }
+    std::filesystem::path Documents() const { return folder.Path() / "Documents"; }
+    StartupOptions Options(std::optional<std::uint8_t> edition) const {
+        StartupOptions o;
+        o.edition = edition;
+        o.gameFolder = QString::fromStdU16String(Game().u16string());
+        o.documentsFolder = QString::fromStdU16String(Documents().u16string());
+        o.programFolder = BUSHO_BIN_DIR;
+        return o;
+    }
+    TempFolder folder;
+};
+
+struct Editor {
+    platform::RecordingMessageBoxes messages;
+    platform::RecordingVoicePlayer voices;
+    FileAccess files;
+    Application app{messages, voices, files};
+};
+
+inline QString Text(const QLineEdit* box) { return box->text(); }
+
+inline void ClickRow(OfficerListWindow& list, int slot) {
+    const QRect cell = list.msFlg->visualItemRect(list.msFlg->item(slot - 1, 2));
+    QTest::mouseClick(list.msFlg->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+}  // namespace busho::testing
