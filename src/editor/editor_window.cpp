@@ -1,6 +1,7 @@
 #include "editor_window.h"
 
 #include <QAction>
+#include <cmath>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -129,6 +131,55 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     connect(Command2, &QPushButton::clicked, this, [this] { Commit(CommitMode::Modify); });
     connect(Command3, &QPushButton::clicked, this, [this] { Commit(CommitMode::Add); });
     connect(Command16, &QPushButton::clicked, this, &EditorWindow::RandomOfficer);
+    connect(Check1, &QCheckBox::clicked, this, [this](bool ticked) { TickAllTactics(ticked); });
+    connect(Command7, &QPushButton::clicked, this, [this] { cSF->setCurrentIndex(0); });
+    connect(Command4, &QPushButton::clicked, this, &EditorWindow::ShowCompatibilityCount);
+    connect(Command5, &QPushButton::clicked, this, &EditorWindow::ShowCharacterOfCode);
+    connect(Command8, &QPushButton::clicked, this, &EditorWindow::OpenPicker);
+    connect(Command18, &QPushButton::clicked, this, [this] {
+        if (onOpenMap) onOpenMap();
+    });
+    // Number boxes select their whole text when they get the focus, so typing replaces it.
+    for (QLineEdit* box : {txCSN, txSWN, txLTY, txLWG, txLZH, txLZZ, txLQY, Picture2->txSER}) box->installEventFilter(this);
+}
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, box, [box] {
+                if (!box->text().isEmpty()) box->selectAll();
+            });
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void EditorWindow::TickAllTactics(bool ticked) {
+    for (QCheckBox* tactic : SKill1) tactic->setChecked(ticked);
+}
+
+void EditorWindow::ShowCompatibilityCount() {
+    messages_.Show({std::to_string(cXXWJ->count()), {}, {}, {}, 0});
+}
+
+// The character whose code is the number in txchr: a byte below 256, else a double-byte code.
+void EditorWindow::ShowCharacterOfCode() {
+    const double number = std::nearbyint(LeadingNumber(platform::ToGbk(txchr->text())));  // halves to even
+    if (!(number >= -32768 && number <= 65535)) return;  // outside the character codes: nothing to show
+    int value = static_cast<int>(number);
+    if (value < 0) value += 65536;  // negative codes name the same double-byte characters
+    std::string bytes;
+    if (value > 255) bytes.push_back(static_cast<char>(value >> 8));
+    bytes.push_back(static_cast<char>(value & 0xFF));
+    messages_.Show({bytes, {}, {}, {}, 0});
+}
+
+void EditorWindow::OpenPicker() {
+    if (!picker_) return;
+    picker_->EnsureLoaded();
+    picker_->show();
+    picker_->raise();
 }
 
 QWidget* EditorWindow::BuildPortrait() {
@@ -175,6 +226,17 @@ QWidget* EditorWindow::BuildPortrait() {
     layout->addWidget(Command2);
     layout->addWidget(Command3);
     layout->addWidget(Command16);
+    Command8 = Named(new QPushButton(QStringLiteral("选择头像")), "Command8");
+    layout->addWidget(Command8);
+    Command4 = Named(new QPushButton(QStringLiteral("Command4")), "Command4");
+    txchr = Named(new QLineEdit, "txchr");
+    txchr->setFixedWidth(70);
+    Command5 = Named(new QPushButton(QStringLiteral("Command5")), "Command5");
+    auto* codes = new QHBoxLayout;
+    codes->addWidget(txchr);
+    codes->addWidget(Command5);
+    layout->addWidget(Command4);
+    layout->addLayout(codes);
     layout->addStretch();
     return box;
 }
@@ -276,6 +338,8 @@ QWidget* EditorWindow::BuildTactics() {
             g->addWidget(tactic, group, 1 + t - starts[group]);
         }
     }
+    Check1 = Named(new QCheckBox(QStringLiteral("战法全满")), "Check1");
+    g->addWidget(Check1, 0, 8, 1, 2, Qt::AlignRight);
     g->setColumnStretch(9, 1);
     Compact(g);
     return box;
@@ -293,7 +357,14 @@ QWidget* EditorWindow::BuildRelations() {
     g->setHorizontalSpacing(3);
     g->addWidget(Caption(QStringLiteral("实    父")), 0, 0);
     g->addWidget(cSF, 0, 1);
-    g->addWidget(PickButton("Command14", 6), 0, 2);
+    auto* father = new QHBoxLayout;
+    father->setSpacing(2);
+    father->addWidget(PickButton("Command14", 6));
+    Command7 = Named(new QPushButton(QStringLiteral("×")), "Command7");
+    Command7->setFixedWidth(22);
+    Command7->setToolTip(QStringLiteral("实父设为“无”"));
+    father->addWidget(Command7);
+    g->addLayout(father, 0, 2);
     g->addWidget(Caption(QStringLiteral("相性武将")), 0, 3);
     g->addWidget(cXXWJ, 0, 4);
     g->addWidget(PickButton("Command15", 1), 0, 5);
@@ -340,7 +411,14 @@ QWidget* EditorWindow::BuildStanding() {
     g->addWidget(Caption(QStringLiteral("信    仰")), 0, 2);
     g->addWidget(cXY, 0, 3);
     g->addWidget(Caption(QStringLiteral("所    属")), 1, 0);
-    g->addWidget(cSS, 1, 1);
+    auto* castle = new QHBoxLayout;
+    castle->setSpacing(2);
+    castle->addWidget(cSS, 1);
+    Command18 = Named(new QPushButton(QStringLiteral("B")), "Command18");
+    Command18->setFixedWidth(24);
+    Command18->setToolTip(QStringLiteral("在地图上选择所属城"));
+    castle->addWidget(Command18);
+    g->addLayout(castle, 1, 1);
     g->addWidget(Caption(QStringLiteral("状    态")), 1, 2);
     g->addWidget(cZT, 1, 3);
     g->addWidget(Caption(QStringLiteral("登场/出场")), 2, 0);
@@ -510,15 +588,18 @@ void EditorWindow::DispCGFile(const std::filesystem::path& archive, int index) {
 }
 
 void EditorWindow::DispSSCG(int n) {
+    if (picker_) picker_->EnsureLoaded();
     if (!picker_ || !DrawMediumFace(picker_->StandardMedium(), n, Picture1, picker_->Tmppic)) return;
     lbCG->setText(QString::number(n));
 }
 
 void EditorWindow::DispSSCGRef(int n) {
+    if (picker_) picker_->EnsureLoaded();
     if (picker_) DrawMediumFace(picker_->StandardMedium(), n, Picture2->Picture3, Picture2->Tmppic);
 }
 
 void EditorWindow::DispZJCGRef(int n) {
+    if (picker_) picker_->EnsureLoaded();
     if (picker_) DrawMediumFace(picker_->EditMedium(), n, Picture2->Picture3, Picture2->Tmppic);
 }
 
@@ -629,6 +710,7 @@ void EditorWindow::SearchReference() {
 }
 
 void EditorWindow::DispZJCG(int n) {
+    if (picker_) picker_->EnsureLoaded();
     if (!picker_ || !DrawMediumFace(picker_->EditMedium(), n, Picture1, picker_->Tmppic)) return;
     Picture1->setVisible(true);
     lbCG->setText(QString::number(n + 1700));

@@ -64,7 +64,14 @@ public:
     void SearchReference();
     ReferencePanel* Panel() { return Picture2; }
 
+    // The small controls: all tactics at once, the father reset, the two test buttons.
+    void TickAllTactics(bool ticked);
+    void ShowCompatibilityCount();
+    void ShowCharacterOfCode();
+    void OpenPicker();
+
     std::function<void()> onOpen;               // the open button: load the officer file again
+    std::function<void()> onOpenMap;            // "B": the map city picker
     std::function<void(int slot)> onCommitted;  // a slot was committed: refresh its list row
 
     // Controls.
@@ -78,6 +85,9 @@ public:
     QCheckBox *ZZZZ, *CK_FT;
     QPushButton *Command1, *Command2, *Command3, *Command16;
     QPushButton *Command10, *Command11, *Command12, *Command13, *Command14, *Command15;
+    QPushButton *Command4, *Command5, *Command7, *Command8, *Command18;
+    QCheckBox* Check1;
+    QLineEdit* txchr;
     ReferencePanel* Picture2;
     QLineEdit* txOpen;
     QAction *M_EXIT, *M_RDME;
@@ -94,6 +104,7 @@ private:
     void SelectFixed(QComboBox* list, int item) const;
     void SelectName(QComboBox* list, int item) const;
     QString RegisteredName(int item) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Session& session_;
     OfficerNameLists& names_;

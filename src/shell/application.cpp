@@ -68,7 +68,7 @@ bool Application::Start(const StartupOptions& options) {
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
     form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
-    form3_ = std::make_unique<PortraitPickerWindow>();
+    form3_ = std::make_unique<PortraitPickerWindow>(s, messages_);
     form1_->SetPicker(form3_.get());
 
     // The edition, once.
@@ -89,7 +89,16 @@ bool Application::Start(const StartupOptions& options) {
     s.AppTitle = AppTitleFor(s.Edition);
     form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
     LoadTables();
-    form3_->Load(s.GameFolder, messages_);
+    form3_->drawEditorFace = [this](const std::filesystem::path& archive, int face) { form1_->DispCGFile(archive, face); };
+    form3_->dispSSCG = [this](int n) { form1_->DispSSCG(n); };
+    form3_->dispZJCG = [this](int n) { form1_->DispZJCG(n); };
+    form3_->onPortraitChanged = [this](int slot) {
+        // The list's CG column and the roster follow the new portrait number.
+        if (slot >= session_->EndSlot) return;
+        form2_->BuildListRow(slot);
+        CopyToRoster(session_->Officers, session_->Roster, slot);
+    };
+    form3_->Load();
     form1_->ApplyBlankDefaults();
     form1_->SetScenarioCaptions();
     form1_->adjustSize();  // its size places the other windows, shown or not
