@@ -94,8 +94,10 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");
     // Ends the program at once, without saving and without a question.
     connect(M_EXIT, &QAction::triggered, this, [] { QApplication::exit(0); });
+    openDocument = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    // Each click asks the desktop again; a missing readme or viewer shows nothing.
     connect(M_RDME, &QAction::triggered, this, [this] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String((session_.ProgramFolder / "readme.txt").u16string())));
+        if (openDocument) openDocument(QUrl::fromLocalFile(QString::fromStdU16String((session_.ProgramFolder / "readme.txt").u16string())));
     });
 
     auto* central = new QWidget;

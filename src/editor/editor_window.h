@@ -12,6 +12,7 @@
 #include "editor/officer_view.h"
 
 class QAction;
+class QUrl;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -72,6 +73,8 @@ public:
 
     std::function<void()> onOpen;               // the open button: load the officer file again
     std::function<void()> onOpenMap;            // "B": the map city picker
+    // Asks the desktop to open a file with its viewer (the readme); tests replace it.
+    std::function<void(const QUrl&)> openDocument;
     std::function<void(int slot)> onCommitted;  // a slot was committed: refresh its list row
 
     // Controls.

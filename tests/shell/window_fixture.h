@@ -1,6 +1,7 @@
 #pragma once
 // A game folder, a documents folder and an editor made by the tests, for the real windows.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QtTest>
@@ -30,6 +31,18 @@ void SetText(ByteField<N>& field, const std::string& bytes) {
     std::copy(bytes.begin(), bytes.end(), field.begin());
 }
 
+inline std::uint32_t FacePixel(bool edit, int size, int face) {
+    return (static_cast<std::uint32_t>((edit ? 0x80 : 0) | size) << 16) | static_cast<std::uint32_t>(face);
+}
+
+// The face a view shows, read back from its pixels: {edit, size, number}, or {-1, -1, -1} for none.
+inline std::array<int, 3> ShownFace(const QLabel* view) {
+    const QImage image = view->pixmap().toImage();
+    if (image.isNull()) return {-1, -1, -1};
+    const QRgb p = image.pixel(0, 0);
+    return {(qRed(p) & 0x80) ? 1 : 0, qRed(p) & 0x7F, (qGreen(p) << 8) | qBlue(p)};
+}
+
 struct FixtureOfficer {
     const char* family;
     const char* given;
@@ -50,19 +63,23 @@ const FixtureOfficer kOfficers[] = {
 // A game folder with small face archives, and a documents folder with a three-officer file per edition.
 class Fixture {
 public:
-    explicit Fixture(bool withFaces = true) {
+    // Faces encode their set, size and number in every pixel: red = size (3 l, 2 m, 1 s), green and
+    // blue = the face number; edit faces have the top bit of red set.
+    explicit Fixture(bool withFaces = true, int standardFaces = 3, int editFaces = 2) {
         if (withFaces) {
-            auto faces = [](int count, int w, int h) {
+            auto faces = [](int count, int w, int h, int size, bool edit) {
                 std::vector<FaceToWrite> list;
                 for (int k = 0; k < count; ++k)
-                    list.push_back(MakeFace(w, h, w, h, [k](int x, int y) { return static_cast<std::uint32_t>((k << 16) | (y << 8) | x); }));
+                    list.push_back(MakeFace(w, h, w, h, [=](int, int) { return FacePixel(edit, size, k); }));
                 return BuildFaceArchive(list);
             };
             std::filesystem::create_directories(Game() / "Grp");
-            WriteBytes(Game() / "Grp" / "KAO_l.n12", faces(3, 12, 15));
-            WriteBytes(Game() / "Grp" / "KAO_m.n12", faces(3, 8, 10));
-            WriteBytes(Game() / "Grp" / "EDIT_KAO_l.n12", faces(2, 12, 15));
-            WriteBytes(Game() / "Grp" / "EDIT_KAO_m.n12", faces(2, 8, 10));
+            WriteBytes(Game() / "Grp" / "KAO_l.n12", faces(standardFaces, 12, 15, 3, false));
+            WriteBytes(Game() / "Grp" / "KAO_m.n12", faces(standardFaces, 8, 10, 2, false));
+            WriteBytes(Game() / "Grp" / "KAO_s.n12", faces(standardFaces, 5, 6, 1, false));
+            WriteBytes(Game() / "Grp" / "EDIT_KAO_l.n12", faces(editFaces, 12, 15, 3, true));
+            WriteBytes(Game() / "Grp" / "EDIT_KAO_m.n12", faces(editFaces, 8, 10, 2, true));
+            WriteBytes(Game() / "Grp" / "EDIT_KAO_s.n12", faces(editFaces, 5, 6, 1, true));
         } else {
             std::filesystem::create_directories(Game());
         }
