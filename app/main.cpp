@@ -13,6 +13,7 @@
 #include "editor/editor_window.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
+#include "auxiliary/face_preview_window.h"
 #include "portrait/portrait_picker_window.h"
 #include "shell/application.h"
 #include "shell/edition_chooser.h"
@@ -30,6 +31,12 @@ bool WriteScreenshots(busho::Application& app, const QString& dir) {
     busho::EditionChooser chooser;
     chooser.adjustSize();
     ok = chooser.grab().save(dir + QStringLiteral("/Form4.png")) && ok;
+    // The preview as a right-button press on the first standard face shows it.
+    app.Form3().PreviewFace(true, 0, QPoint(0, 0));
+    if (auto* preview = app.Form3().Preview()) {
+        ok = preview->grab().save(dir + QStringLiteral("/Form5.png")) && ok;
+        preview->hide();
+    }
     return ok;
 }
 

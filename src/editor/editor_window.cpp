@@ -4,6 +4,7 @@
 #include <cmath>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -155,6 +156,11 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+    if (onClosed) onClosed();
+    QMainWindow::closeEvent(event);
 }
 
 void EditorWindow::TickAllTactics(bool ticked) {

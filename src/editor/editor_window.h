@@ -73,6 +73,7 @@ public:
 
     std::function<void()> onOpen;               // the open button: load the officer file again
     std::function<void()> onOpenMap;            // "B": the map city picker
+    std::function<void()> onClosed;             // the editor closes: the other windows go with it
     // Asks the desktop to open a file with its viewer (the readme); tests replace it.
     std::function<void(const QUrl&)> openDocument;
     std::function<void(int slot)> onCommitted;  // a slot was committed: refresh its list row
@@ -108,6 +109,7 @@ private:
     void SelectName(QComboBox* list, int item) const;
     QString RegisteredName(int item) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
     Session& session_;
     OfficerNameLists& names_;

@@ -43,6 +43,8 @@ public:
     FaceArchive& StandardMedium() { return standardMedium_; }
     FaceArchive& EditMedium() { return editMedium_; }
     FacePreviewWindow* Preview() { return form5_; }
+    // The right-button preview of thumbnail i of a set, placed at `position` on the screen.
+    void PreviewFace(bool standard, int i, QPoint position) { PreviewPressed(standard, i, position); }
 
     // What the picker does in the editor: draw a large face into its portrait, and the medium drawers.
     std::function<void(const std::filesystem::path& archive, int face)> drawEditorFace;

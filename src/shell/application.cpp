@@ -12,6 +12,7 @@
 #include "platform/game_location.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
+#include "auxiliary/face_preview_window.h"
 #include "portrait/portrait_picker_window.h"
 #include "shell/edition_chooser.h"
 #include "shell/normalise_folder.h"
@@ -120,6 +121,12 @@ bool Application::Start(const StartupOptions& options) {
     form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
     form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
     form1_->onCommitted = [this](int slot) { form2_->BuildListRow(slot); };
+    // Closing the editor closes every other window with it.
+    form1_->onClosed = [this] {
+        form2_->close();
+        form3_->close();
+        if (form3_->Preview()) form3_->Preview()->close();
+    };
 
     s.DocumentsFolder = FindDocumentsFolder(options);
     LoadOfficerFile(s, *this, files_);

@@ -21,6 +21,7 @@
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
+#include "auxiliary/face_preview_window.h"
 #include "portrait/portrait_picker_window.h"
 #include "shell/application.h"
 #include "shell/edition_chooser.h"
@@ -45,6 +46,7 @@ private slots:
     void storedValuesBeyondAListStayShown();
     void closingTheChooserEndsStartup();
     void chooserSetsTheEdition();
+    void closingTheEditorClosesTheOtherWindows();
     void normaliseFolder_data();
     void normaliseFolder();
 };
@@ -284,6 +286,18 @@ void WindowsTest::chooserSetsTheEdition() {
     QCOMPARE(editor.app.State().Edition, kEditionJapanese);
     QCOMPARE(editor.app.State().OfficerFilePath, OfficerFilePathFor(kEditionJapanese, fixture.Documents()));
     QVERIFY(editor.app.Form1().windowTitle().endsWith(QStringLiteral("   日文版修改")));
+}
+
+void WindowsTest::closingTheEditorClosesTheOtherWindows() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    editor.app.Form3().PreviewFace(true, 0, QPoint(0, 0));
+    QVERIFY(editor.app.Form2().isVisible() && editor.app.Form3().isVisible());
+    QVERIFY(editor.app.Form1().close());
+    QVERIFY(!editor.app.Form2().isVisible());
+    QVERIFY(!editor.app.Form3().isVisible());
+    QVERIFY(!editor.app.Form3().Preview()->isVisible());
 }
 
 void WindowsTest::normaliseFolder_data() {
