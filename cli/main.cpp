@@ -1,10 +1,14 @@
 // busho: the command-line tool on the editor's own core.
 //   busho dump [--edition tc|jp] FILE   the officers of FILE as JSON, names decoded for the edition
 //   busho resave FILE    load FILE and save it back as the editor does (FILE.BAK first)
+//   busho export FILE --edition tc|jp [--format csv|json] [-o OUT]   every officer as a spreadsheet row
+//   busho import FILE --edition tc|jp --from OUT                      apply an edited export to FILE
 //   busho faces ARCHIVE  the face count of a face archive and each face's sizes
 //   busho face ARCHIVE INDEX OUT.png   one face, decoded as the screen shows it
 
+#include <algorithm>
 #include <charconv>
+#include <map>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -16,6 +20,8 @@
 #include "data/officer_file.h"
 #include "text/text_fields.h"
 #include "data/roster.h"
+#include "editor/officer_rows.h"
+#include "table_io.h"
 #include "gbk_console.h"
 #include "officer_json.h"
 #include "png_writer.h"
@@ -49,6 +55,8 @@ public:
 int Usage() {
     std::cerr << "usage: busho dump [--edition tc|jp] FILE\n"
                  "       busho resave FILE\n"
+                 "       busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
+                 "       busho import FILE --edition tc|jp --from OUT\n"
                  "       busho faces ARCHIVE\n"
                  "       busho face ARCHIVE INDEX OUT.png\n";
     return kExitUsage;
@@ -114,6 +122,109 @@ int Resave(const std::filesystem::path& file, const std::filesystem::path& progr
     return busho::SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
 }
 
+// Options of the form --name value after the command and its file.
+struct Options {
+    std::optional<std::string> file;
+    std::map<std::string, std::string> values;
+};
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& names) {
+    Options options;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (std::find(names.begin(), names.end(), args[i]) != names.end()) {
+            if (i + 1 >= args.size() || options.values.count(args[i])) return std::nullopt;
+            options.values[args[i]] = args[i + 1];
+            ++i;
+        } else if (!options.file && !args[i].empty() && args[i][0] != '-') {
+            options.file = args[i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!options.file) return std::nullopt;
+    return options;
+}
+
+const busho::RowText& Utf8Text() {
+    static const busho::RowText text{[](std::string_view gbk) { return GbkToUtf8(std::string(gbk)); },
+                                     [](std::string_view utf8) { return busho::cli::Utf8ToGbk(std::string(utf8)); }};
+    return text;
+}
+
+// A session with the officer file loaded for the edition, and the data files beside the program.
+std::unique_ptr<busho::Session> LoadForRows(const std::filesystem::path& file, std::uint8_t edition,
+                                            const std::filesystem::path& programFolder) {
+    auto session = std::make_unique<busho::Session>();
+    session->Edition = edition;
+    session->ProgramFolder = programFolder;
+    if (!LoadTablesFor(*session, programFolder)) return nullptr;
+    busho::LoadRoster(programFolder, session->Roster);
+    busho::LoadBlankSlot(programFolder, session->BlankSlot);
+    ConsoleEvents events;
+    busho::FileAccess files;
+    if (!busho::LoadOfficerFileAt(*session, file, events, files, false)) return nullptr;
+    return session;
+}
+
+int Export(const std::vector<std::string>& args, const std::filesystem::path& programFolder) {
+    const auto options = ParseOptions(args, {"--edition", "--format", "-o"});
+    if (!options || !options->values.count("--edition")) return Usage();
+    const auto edition = ParseEdition(options->values.at("--edition"));
+    const std::string format = options->values.count("--format") ? options->values.at("--format") : "csv";
+    if (!edition || (format != "csv" && format != "json")) return Usage();
+    auto session = LoadForRows(*options->file, *edition, programFolder);
+    if (!session) return kExitFailed;
+    const auto names = busho::LoadBuiltInNames(programFolder);
+    std::vector<std::vector<std::string>> rows;
+    for (int slot = 1; slot < session->EndSlot; ++slot) rows.push_back(busho::ExportRow(*session, slot, names, Utf8Text()));
+    const std::string text = format == "csv" ? busho::cli::WriteCsv(busho::ExportColumns(), rows)
+                                             : busho::cli::WriteJson(busho::ExportColumns(), rows);
+    if (!options->values.count("-o")) {
+        std::cout << text;
+        return std::cout.good() ? kExitOk : kExitFailed;
+    }
+    const std::filesystem::path out = options->values.at("-o");
+    std::ofstream file(out, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file) {
+        std::cerr << "busho: " << out.string() << ": cannot write the export\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int Import(const std::vector<std::string>& args, const std::filesystem::path& programFolder) {
+    const auto options = ParseOptions(args, {"--edition", "--from"});
+    if (!options || !options->values.count("--edition") || !options->values.count("--from")) return Usage();
+    const auto edition = ParseEdition(options->values.at("--edition"));
+    if (!edition) return Usage();
+    const std::filesystem::path from = options->values.at("--from");
+    std::ifstream in(from, std::ios::binary);
+    if (!in) {
+        std::cerr << "busho: " << from.string() << ": cannot read the spreadsheet\n";
+        return kExitFailed;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string error;
+    const auto table = busho::cli::ReadTable(text, error);
+    if (!table) {
+        std::cerr << "busho: " << from.string() << ": " << error << '\n';
+        return kExitFailed;
+    }
+    auto session = LoadForRows(*options->file, *edition, programFolder);
+    if (!session) return kExitFailed;
+    const auto names = busho::LoadBuiltInNames(programFolder);
+    const auto errors = busho::ImportRows(*session, table->rows, table->rowNumbers, names, Utf8Text());
+    for (const auto& e : errors)
+        std::cerr << "busho: " << from.string() << ": row " << e.row << ", column " << e.column << ", value \"" << e.value
+                  << "\": " << e.reason << '\n';
+    if (!errors.empty()) return kExitFailed;
+    ConsoleEvents events;
+    busho::FileAccess files;
+    return busho::SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
+}
+
 int FaceFailure(const std::filesystem::path& archive, const busho::FaceArchive& faces) {
     std::cerr << "busho: " << archive.string() << ": " << GbkToUtf8(faces.Error()) << '\n';
     return kExitFailed;
@@ -156,6 +267,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "dump") return DumpCommand(args, busho::cli::ProgramFolder(argv[0]));
     if (args.size() == 2 && args[0] == "resave") return Resave(args[1], busho::cli::ProgramFolder(argv[0]));
+    if (!args.empty() && args[0] == "export") return Export(args, busho::cli::ProgramFolder(argv[0]));
+    if (!args.empty() && args[0] == "import") return Import(args, busho::cli::ProgramFolder(argv[0]));
     if (args.size() == 2 && args[0] == "faces") return Faces(args[1]);
     if (args.size() == 4 && args[0] == "face") return Face(args[1], args[2], args[3]);
     return Usage();

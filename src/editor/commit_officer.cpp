@@ -79,15 +79,15 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
     return ToInt32(LeadingNumber(text));
 }
 
-CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode) {
+CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, CommitOptions options) {
     if (!session.FileLoaded)
         return {false, Message{text_gbk::kTextOpenFirst, {}, {}, text_gbk::kTitleWrongChoice, text_gbk::kStyleInformation + text_gbk::kStyleCritical}};
 
     // Names keep only their double-byte characters; readings are made anew on every commit.
     v.txM = KeepDoubleByteChars(v.txM);
-    v.txMP = RandomKanaReading(v.txM, session.Random);
+    if (options.makeReadings) v.txMP = RandomKanaReading(v.txM, session.Random);
     v.txX = KeepDoubleByteChars(v.txX);
-    v.txXP = RandomKanaReading(v.txX, session.Random);
+    if (options.makeReadings) v.txXP = RandomKanaReading(v.txX, session.Random);
     if (AnsiByteLen(v.txX) < 1 || AnsiByteLen(v.txX) > 6) return Refuse(text_gbk::kFamilyNameRefused, text_gbk::kStyleCritical, CommitFocus::FamilyName);
     if (AnsiByteLen(v.txM) < 1 || AnsiByteLen(v.txM) > 6) return Refuse(text_gbk::kGivenNameRefused, text_gbk::kStyleCritical, CommitFocus::GivenName);
     if (AnsiByteLen(v.txLJ) < 1 || AnsiByteLen(v.txLJ) > 146) v.txLJ = text_gbk::kDefaultBiography;

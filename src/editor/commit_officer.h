@@ -24,7 +24,10 @@ struct CommitResult {
 // origin and compatibility selections) whether or not it commits, as the boxes show them afterwards.
 // Refusals change nothing in the table. On success the slot (CurrentSlot, after Add the new one) and
 // its roster entry hold the values; the caller refreshes its list row and shows it again.
-CommitResult CommitOfficer(Session& session, EditorValues& values, CommitMode mode);
+struct CommitOptions {
+    bool makeReadings = true;  // the editor draws new readings; an import takes them as given
+};
+CommitResult CommitOfficer(Session& session, EditorValues& values, CommitMode mode, CommitOptions options = {});
 
 // A number typed into a box, made whole with halves to the even neighbour; nothing when the
 // text is not a number or lies beyond 32 bits.

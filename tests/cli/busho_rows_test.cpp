@@ -1,0 +1,244 @@
+// `busho export` and `busho import`: officers to a spreadsheet and back.
+
+#include <gtest/gtest.h>
+
+#include <unicode/ucnv.h>
+
+#include "busho_runner.h"
+#include "data/officer_file.h"
+#include "officer_fixtures.h"
+
+namespace busho {
+namespace {
+
+using testing::Busho;
+using testing::CommandRun;
+using testing::Quoted;
+using testing::ReadBytes;
+using testing::Slurp;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+std::string Encoded(const char* converter, const char* utf8) {
+    UErrorCode status = U_ZERO_ERROR;
+    char out[256];
+    const int32_t n = ucnv_convert(converter, "UTF-8", out, sizeof out, utf8, -1, &status);
+    return std::string(out, static_cast<std::size_t>(n));
+}
+
+template <std::size_t N>
+void SetText(ByteField<N>& field, const std::string& bytes) {
+    field = {};
+    std::copy(bytes.begin(), bytes.end(), field.begin());
+}
+
+// Three officers as the game writes them, names in Big5, with odd bytes the editor would not write.
+std::vector<std::uint8_t> ThreeOfficers() {
+    std::vector<OfficerSlot> slots;
+    const char* names[3][2] = {{"織田", "信長"}, {"武田", "信玄"}, {"上杉", "謙信"}};
+    for (int i = 0; i < 3; ++i) {
+        OfficerSlot s = testing::RandomOfficer(static_cast<std::uint32_t>(70 + i));
+        SetText(s.Record.FamilyName, Encoded("windows-950", names[i][0]));
+        SetText(s.Record.GivenName, Encoded("windows-950", names[i][1]));
+        s.Record.FamilyNameReading.fill(0xAA);  // not text at all: must survive unchanged
+        s.Record.GivenNameReading = {};
+        SetText(s.Record.Biography, "");
+        s.Record.BirthYear = 1530 + i;
+        s.Record.Gender = 1;
+        s.Record.Origin = 2;
+        s.Record.Faith = 0;
+        s.Record.Father = i == 2 ? 10000 : -1;
+        s.Record.CompatibilityOfficer = 5;
+        s.Record.Aptitude = {0, 1, 2, 3, 4, 0, 1, 2, 3};
+        s.Record.TacticCount = 3;
+        s.Tactics = {};
+        s.Tactics[0] = 22;  // out of order, as a file may hold them
+        s.Tactics[1] = 0;
+        s.Tactics[2] = 22;
+        s.LikedCount = 1;
+        s.Liked = {10001, 0};
+        s.DislikedCount = 0;
+        s.Extra.AssignedCastle = 45;
+        s.Extra.Status = 7;
+        s.Extra.Appearance = 1;
+        s.Extra.VoiceType = 2;
+        slots.push_back(s);
+    }
+    slots.push_back(testing::EndMarker());
+    return testing::BuildFileBytes(WrittenFileHeader(), slots);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::unique_ptr<OfficerFileContents> Parse(const std::vector<std::uint8_t>& bytes) {
+    auto contents = std::make_unique<OfficerFileContents>();
+    ReadError error;
+    EXPECT_TRUE(ParseOfficerFile(bytes, *contents, error)) << error.reason;
+    return contents;
+}
+
+class RowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        file = folder.Path() / "EDATA000.12Q";
+        original = ThreeOfficers();
+        WriteBytes(file, original);
+        sheet = folder.Path() / "officers.csv";
+    }
+    CommandRun Export(const std::string& extra = "") {
+        return Busho("export " + Quoted(file) + " --edition tc -o " + Quoted(sheet) + extra, folder);
+    }
+    CommandRun Import() { return Busho("import " + Quoted(file) + " --edition tc --from " + Quoted(sheet), folder); }
+
+    TempFolder folder;
+    std::filesystem::path file, sheet;
+    std::vector<std::uint8_t> original;
+};
+
+TEST_F(RowsTest, ExportWritesReadableCellsUnderFieldNames) {
+    ASSERT_EQ(Export().status, 0);
+    const std::string csv = Slurp(sheet);
+    ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u) << "UTF-8 byte-order mark for spreadsheets";
+    const auto lines = Lines(csv.substr(3));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0],
+              "slot,FamilyName,FamilyNameReading,GivenName,GivenNameReading,Biography,Gender,PortraitNumber,BirthYear,"
+              "DeathYear,Origin,Faith,Father,CompatibilityOfficer,Leadership,Valour,Intellect,Politics,Aptitude,Tactics,"
+              "Liked,Disliked,Duty,AssignedCastle,Status,Appearance,VoiceType");
+    EXPECT_NE(lines[1].find("1,织田,"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find(",信长,"), std::string::npos);
+    EXPECT_NE(lines[1].find(",男,"), std::string::npos);
+    EXPECT_NE(lines[1].find(",僧侣,无,无,5 "), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find(",D C B A S D C B A,22 0 22,10001 武田信玄,,"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find(",小田原城,家臣,出场,睿智"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[3].find(",10000 织田信长,"), std::string::npos) << lines[3];
+
+    ASSERT_EQ(Export(" --format json").status, 0);
+    const std::string json = Slurp(sheet);
+    EXPECT_EQ(json.rfind("[\n{\"slot\":\"1\",\"FamilyName\":\"织田\"", 0), 0u) << json.substr(0, 80);
+}
+
+TEST_F(RowsTest, UnchangedImportChangesOnlyWhatSavingRewrites) {
+    for (const char* format : {"", " --format json"}) {
+        SCOPED_TRACE(format);
+        WriteBytes(file, original);
+        ASSERT_EQ(Export(format).status, 0);
+        const CommandRun run = Import();
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto imported = ReadBytes(file);
+        // The same as loading and saving without the spreadsheet.
+        const auto plain = folder.Path() / "plain.12Q";
+        WriteBytes(plain, original);
+        ASSERT_EQ(Busho("resave " + Quoted(plain), folder).status, 0);
+        EXPECT_TRUE(imported == ReadBytes(plain));
+        EXPECT_EQ(ReadBytes(file.string() + ".BAK"), original);
+    }
+}
+
+TEST_F(RowsTest, EditedCellsReachTheirFieldsAndOthersKeepTheirBytes) {
+    ASSERT_EQ(Export().status, 0);
+    auto lines = Lines(Slurp(sheet).substr(3));
+    auto replace = [](std::string& line, const std::string& from, const std::string& to) {
+        const auto at = line.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        line.replace(at, from.size(), to);
+    };
+    replace(lines[1], "1,织田,", "1,羽柴,");
+    replace(lines[2], ",小田原城,", ",清洲城,");
+    replace(lines[3], ",D C B A S D C B A,22 0 22,", ",S S S S S S S S S,1 2 3,");
+    lines.push_back(",真田,,幸村,,,男,1701,1567,1615,武士,无,无,3,90,95,80,60,A A A A A A A A A,0,,,70,春日山城,无,出场,勇猛");
+    std::string csv = "\xEF\xBB\xBF";
+    for (const auto& line : lines) csv += line + "\r\n";
+    WriteBytes(sheet, std::vector<std::uint8_t>(csv.begin(), csv.end()));
+    const CommandRun run = Import();
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const auto before = Parse(original);
+    const auto after = Parse(ReadBytes(file));
+    ASSERT_EQ(after->EndSlot, 5);
+    const OfficerSlot& first = after->Officers[1];
+    EXPECT_EQ(std::string(first.Record.FamilyName.begin(), first.Record.FamilyName.begin() + 4), Encoded("windows-950", "羽柴"));
+    EXPECT_EQ(first.Record.FamilyNameReading, before->Officers[1].Record.FamilyNameReading);  // unchanged bytes kept
+    EXPECT_EQ(first.Record.Biography, before->Officers[1].Record.Biography);                  // not the default text
+    EXPECT_EQ(first.Record.TacticCount, 3);                                                     // 22 0 22 kept as it was
+    EXPECT_EQ(first.Tactics[0], 22);
+    EXPECT_EQ(after->Officers[2].Extra.AssignedCastle, 78);
+    EXPECT_EQ(after->Officers[2].Record.Leadership, before->Officers[2].Record.Leadership);
+    const OfficerSlot& third = after->Officers[3];
+    EXPECT_EQ(third.Record.Aptitude, (std::array<std::int32_t, 9>{4, 4, 4, 4, 4, 4, 4, 4, 4}));
+    EXPECT_EQ(third.Record.TacticCount, 3);
+    EXPECT_EQ(third.Tactics[0], 1);
+    EXPECT_EQ(third.Record.Father, 10000);
+    const OfficerSlot& added = after->Officers[4];
+    EXPECT_EQ(std::string(added.Record.GivenName.begin(), added.Record.GivenName.begin() + 4), Encoded("windows-950", "幸村"));
+    EXPECT_EQ(added.Record.PortraitNumber, 1701);
+    EXPECT_EQ(added.Extra.Status, 7);  // as 添加 adds
+    EXPECT_EQ(added.Extra.OfficerId, 10003);
+    EXPECT_EQ(added.Extra.AssignedCastle, 57);
+    EXPECT_EQ(added.Extra.VoiceType, 1);
+}
+
+// Cells of a line of our fixture's export (no cell holds a comma or a quote).
+std::vector<std::string> Cells(const std::string& line) {
+    std::vector<std::string> cells;
+    std::size_t start = 0;
+    for (;;) {
+        const auto comma = line.find(',', start);
+        cells.push_back(line.substr(start, comma - start));
+        if (comma == std::string::npos) return cells;
+        start = comma + 1;
+    }
+}
+
+std::string Join(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) line += (i ? "," : "") + cells[i];
+    return line;
+}
+
+TEST_F(RowsTest, BadCellsAreReportedAndNothingIsWritten) {
+    ASSERT_EQ(Export().status, 0);
+    const auto lines = Lines(Slurp(sheet).substr(3));
+    const auto header = Cells(lines[0]);
+    auto column = [&](const std::string& name) { return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin()); };
+    struct Bad {
+        std::size_t line;
+        std::string column, value, reason;
+    };
+    const Bad bad[] = {
+        {1, "Leadership", "abc", "不是整数"},
+        {2, "Gender", "男女", "不是列表中的一项"},
+        {3, "FamilyName", "上杉上杉", "姓 输入不符，１－3个汉字"},
+        {1, "Tactics", "0 30", "战法编号只能是 0～29"},
+        {2, "Liked", "10001 x; 5 y; 6 z", "最多两名武将"},
+        {3, "CompatibilityOfficer", "10000", "不是内置武将编号（0～1629）"},
+    };
+    for (const auto& b : bad) {
+        SCOPED_TRACE(b.column);
+        WriteBytes(file, original);
+        auto cells = Cells(lines[b.line]);
+        cells[column(b.column)] = b.value;
+        std::string text = "\xEF\xBB\xBF" + lines[0] + "\r\n";
+        for (std::size_t l = 1; l < lines.size(); ++l) text += (l == b.line ? Join(cells) : lines[l]) + "\r\n";
+        WriteBytes(sheet, std::vector<std::uint8_t>(text.begin(), text.end()));
+        const CommandRun run = Import();
+        EXPECT_EQ(run.status, 1);
+        const std::string report = "row " + std::to_string(b.line + 1) + ", column " + b.column + ", value \"" + b.value + "\": " + b.reason;
+        EXPECT_NE(run.err.find(report), std::string::npos) << run.err;
+        EXPECT_EQ(ReadBytes(file), original);
+        EXPECT_FALSE(std::filesystem::exists(file.string() + ".BAK"));
+    }
+}
+
+}  // namespace
+}  // namespace busho
