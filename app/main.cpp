@@ -58,14 +58,17 @@ int main(int argc, char** argv) {
     const QCommandLineOption screenshots(QStringLiteral("screenshots"),
                                          QStringLiteral("Run the start-up, write each window to DIR/<name>.png and quit."),
                                          QStringLiteral("DIR"));
+    const QCommandLineOption winePrefix(QStringLiteral("wine-prefix"), QStringLiteral("The Wine prefix the game is installed in."),
+                                        QStringLiteral("DIR"));
     const QCommandLineOption quit(QStringLiteral("quit-after-startup"), QStringLiteral("Quit as soon as every window is shown."));
-    parser.addOptions({demo, edition, gameFolder, documents, screenshots, quit});
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, screenshots, quit});
     parser.process(qt);
 
     busho::StartupOptions options;
     options.demo = parser.isSet(demo);
     options.gameFolder = parser.value(gameFolder);
     options.documentsFolder = parser.value(documents);
+    if (parser.isSet(winePrefix)) options.winePrefix = std::filesystem::path(parser.value(winePrefix).toStdU16String());
     if (parser.isSet(edition)) {
         const QString value = parser.value(edition);
         if (value == QLatin1String("tc")) options.edition = 0;

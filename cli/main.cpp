@@ -3,6 +3,7 @@
 //   busho resave FILE    load FILE and save it back as the editor does (FILE.BAK first)
 //   busho export FILE --edition tc|jp [--format csv|json] [-o OUT]   every officer as a spreadsheet row
 //   busho import FILE --edition tc|jp --from OUT                      apply an edited export to FILE
+//   busho where --edition tc|jp [--wine-prefix DIR]   the game folder and officer file found under Wine
 //   busho faces ARCHIVE  the face count of a face archive and each face's sizes
 //   busho face ARCHIVE INDEX OUT.png   one face, decoded as the screen shows it
 
@@ -20,6 +21,7 @@
 #include "data/officer_file.h"
 #include "text/text_fields.h"
 #include "data/roster.h"
+#include "data/wine_prefix.h"
 #include "editor/officer_rows.h"
 #include "table_io.h"
 #include "gbk_console.h"
@@ -57,6 +59,7 @@ int Usage() {
                  "       busho resave FILE\n"
                  "       busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
                  "       busho import FILE --edition tc|jp --from OUT\n"
+                 "       busho where --edition tc|jp [--wine-prefix DIR]\n"
                  "       busho faces ARCHIVE\n"
                  "       busho face ARCHIVE INDEX OUT.png\n";
     return kExitUsage;
@@ -225,6 +228,40 @@ int Import(const std::vector<std::string>& args, const std::filesystem::path& pr
     return busho::SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
 }
 
+int Where(const std::vector<std::string>& args) {
+    std::optional<std::uint8_t> edition;
+    std::optional<std::filesystem::path> prefixOption;
+    for (std::size_t i = 1; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) return Usage();
+        if (args[i] == "--edition" && !edition) edition = ParseEdition(args[i + 1]);
+        else if (args[i] == "--wine-prefix" && !prefixOption) prefixOption = args[i + 1];
+        else return Usage();
+        if (args[i] == "--edition" && !edition) return Usage();
+    }
+    if (!edition) return Usage();
+    const auto prefix = busho::FindWinePrefix(prefixOption);
+    if (!prefix) {
+        std::cerr << "busho: no Wine prefix with a drive_c folder at "
+                  << (prefixOption ? prefixOption->string() : std::string("$WINEPREFIX or ~/.wine")) << '\n';
+        return kExitFailed;
+    }
+    const auto location = busho::LocateInWinePrefix(*prefix, *edition);
+    if (location.gameFolder.empty()) {
+        std::cerr << "busho: " << (*prefix / "user.reg").string() << ": no InstallInfo under HKEY_CURRENT_USER\\"
+                  << busho::InstallKeyFor(*edition) << '\n';
+        return kExitFailed;
+    }
+    if (location.documentsFolder.empty()) {
+        std::cerr << "busho: " << (*prefix / "drive_c" / "users").string() << ": no user's Documents folder\n";
+        return kExitFailed;
+    }
+    std::cout << "game folder: " << location.gameFolder.string() << "  (InstallInfo of HKEY_CURRENT_USER\\"
+              << busho::InstallKeyFor(*edition) << " in Wine prefix " << prefix->string() << ")\n"
+              << "officer file: " << busho::OfficerFilePathFor(*edition, location.documentsFolder).string()
+              << "  (Documents folder of Wine prefix " << prefix->string() << ")\n";
+    return kExitOk;
+}
+
 int FaceFailure(const std::filesystem::path& archive, const busho::FaceArchive& faces) {
     std::cerr << "busho: " << archive.string() << ": " << GbkToUtf8(faces.Error()) << '\n';
     return kExitFailed;
@@ -269,6 +306,7 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "resave") return Resave(args[1], busho::cli::ProgramFolder(argv[0]));
     if (!args.empty() && args[0] == "export") return Export(args, busho::cli::ProgramFolder(argv[0]));
     if (!args.empty() && args[0] == "import") return Import(args, busho::cli::ProgramFolder(argv[0]));
+    if (!args.empty() && args[0] == "where") return Where(args);
     if (args.size() == 2 && args[0] == "faces") return Faces(args[1]);
     if (args.size() == 4 && args[0] == "face") return Face(args[1], args[2], args[3]);
     return Usage();

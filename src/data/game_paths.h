@@ -15,9 +15,15 @@ inline std::filesystem::path NativeRelativePath(std::string_view windowsPath) {
     return std::filesystem::path(native).relative_path();
 }
 
-// A file of the game: the game folder joined with its relative path.
+// A path with each missing part replaced by an existing entry of the same name in another case
+// (a game installed under Wine keeps the names of its Windows files, in whatever case).
+std::filesystem::path ResolveIgnoringCase(const std::filesystem::path& path);
+
+// A file of the game: the game folder joined with its relative path, found whatever the case of its names.
 inline std::filesystem::path GamePath(const std::filesystem::path& gameFolder, std::string_view windowsRelative) {
-    return gameFolder / NativeRelativePath(windowsRelative);
+    const std::filesystem::path path = gameFolder / NativeRelativePath(windowsRelative);
+    if constexpr (std::filesystem::path::preferred_separator != '\\') return ResolveIgnoringCase(path);
+    return path;
 }
 
 // The face archives and voice samples, relative to the game folder.

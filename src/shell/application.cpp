@@ -6,6 +6,7 @@
 
 #include "data/messages.h"
 #include "data/roster.h"
+#include "data/wine_prefix.h"
 #include "editor/editor_texts.h"
 #include "editor/editor_window.h"
 #include "platform/documents_folder.h"
@@ -40,6 +41,12 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
                                                : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
                                             QStringLiteral("InstallInfo"));
         if (folder.trimmed().isEmpty()) folder = platform::SettingsGameFolder(session_->Edition);
+#ifndef Q_OS_WIN
+        // The game under Wine: the install key in the prefix's registry, mapped into the prefix.
+        if (folder.trimmed().isEmpty())
+            if (const auto prefix = FindWinePrefix(options.winePrefix))
+                folder = ToText(LocateInWinePrefix(*prefix, session_->Edition).gameFolder);
+#endif
     }
     if (folder.trimmed().isEmpty()) folder = ToText(session_->ProgramFolder);
     if (options.demo || !options.gameFolder.isEmpty()) folder = QDir::cleanPath(folder);
@@ -51,6 +58,12 @@ std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& opt
     if (options.demo) return ToPath(QDir::cleanPath(ToText(session_->ProgramFolder / ".." / "demo" / "Documents")));
     const QString configured = platform::SettingsDocumentsFolder();
     if (!configured.isEmpty()) return ToPath(QDir::cleanPath(configured));
+#ifndef Q_OS_WIN
+    if (const auto prefix = FindWinePrefix(options.winePrefix)) {
+        const auto documents = LocateInWinePrefix(*prefix, session_->Edition).documentsFolder;
+        if (!documents.empty()) return documents;
+    }
+#endif
     return platform::DocumentsFolder();
 }
 

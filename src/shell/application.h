@@ -26,6 +26,7 @@ struct StartupOptions {
     QString documentsFolder;              // empty: the settings file or the user's documents
     bool demo = false;                    // the demo game and documents built beside the program
     std::filesystem::path programFolder;  // empty: where the program is
+    std::optional<std::filesystem::path> winePrefix;  // where the game runs under Wine (else WINEPREFIX, ~/.wine)
 };
 
 class Application final : public FileEvents {

@@ -4,6 +4,8 @@
 
 #include <unicode/ucnv.h>
 
+#include <fstream>
+
 #include "busho_runner.h"
 #include "data/officer_file.h"
 #include "officer_fixtures.h"
@@ -238,6 +240,36 @@ TEST_F(RowsTest, BadCellsAreReportedAndNothingIsWritten) {
         EXPECT_EQ(ReadBytes(file), original);
         EXPECT_FALSE(std::filesystem::exists(file.string() + ".BAK"));
     }
+}
+
+}  // namespace
+}  // namespace busho
+
+namespace busho {
+namespace {
+
+TEST(BushoWhere, FindsTheGameAndTheOfficerFileInAWinePrefix) {
+    testing::TempFolder folder;
+    const auto prefix = folder.Path() / "wine";
+    std::filesystem::create_directories(prefix / "drive_c" / "KOEI" / "NOBUNAGA12");
+    std::filesystem::create_directories(prefix / "drive_c" / "users" / "me" / "Documents");
+    {
+        std::ofstream reg(prefix / "user.reg", std::ios::binary);
+        reg << "WINE REGISTRY Version 2\n\n[Software\\\\KOEI\\\\Nobunaga12PK\\\\Install] 1700000000\n"
+               "\"InstallInfo\"=\"C:\\\\KOEI\\\\Nobunaga12\\\\\"\n";
+    }
+    const auto run = testing::Busho("where --edition jp --wine-prefix " + testing::Quoted(prefix), folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string game = (prefix / "drive_c" / "KOEI" / "NOBUNAGA12" / "").string();
+    const std::string file = (prefix / "drive_c" / "users" / "me" / "Documents" / "KOEI" / "Nobunaga12" / "EDIT" / "SETDATA" / "EDATA000.12Q").string();
+    EXPECT_EQ(run.out.rfind("game folder: " + game + "  (InstallInfo of", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nofficer file: " + file + "  (Documents folder of Wine prefix"), std::string::npos) << run.out;
+
+    const auto missing = testing::Busho("where --edition tc --wine-prefix " + testing::Quoted(prefix), folder);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Nobunaga12PK TC"), std::string::npos) << missing.err;
+    EXPECT_EQ(testing::Busho("where --edition jp --wine-prefix " + testing::Quoted(folder.Path()), folder).status, 1);
+    EXPECT_EQ(testing::Busho("where --wine-prefix " + testing::Quoted(prefix), folder).status, 2);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include <unicode/ucnv.h>
 
+#include <fstream>
 #include <memory>
 
 #include "data/messages.h"
@@ -47,6 +48,7 @@ private slots:
     void closingTheChooserEndsStartup();
     void chooserSetsTheEdition();
     void closingTheEditorClosesTheOtherWindows();
+    void findsTheGameInAWinePrefixWithoutOptions();
     void normaliseFolder_data();
     void normaliseFolder();
 };
@@ -298,6 +300,36 @@ void WindowsTest::closingTheEditorClosesTheOtherWindows() {
     QVERIFY(!editor.app.Form2().isVisible());
     QVERIFY(!editor.app.Form3().isVisible());
     QVERIFY(!editor.app.Form3().Preview()->isVisible());
+}
+
+void WindowsTest::findsTheGameInAWinePrefixWithoutOptions() {
+    Fixture fixture;
+    // The fixture's game and documents moved into a Wine prefix, the install key in its user.reg.
+    const auto prefix = fixture.folder.Path() / "wine";
+    const auto game = prefix / "drive_c" / "Program Files" / "KOEI" / "Nobunaga12 TC";
+    std::filesystem::create_directories(game.parent_path());
+    std::filesystem::rename(fixture.Game(), game);
+    std::filesystem::create_directories(prefix / "drive_c" / "users" / "me");
+    std::filesystem::rename(fixture.Documents(), prefix / "drive_c" / "users" / "me" / "Documents");
+    {
+        std::ofstream reg(prefix / "user.reg", std::ios::binary);
+        reg << "WINE REGISTRY Version 2\n\n[Software\\\\KOEI\\\\Nobunaga12PK TC\\\\Install] 1700000000\n"
+               "\"InstallInfo\"=\"C:\\\\program files\\\\koei\\\\nobunaga12 tc\\\\\"\n";
+    }
+    qputenv("WINEPREFIX", QByteArray::fromStdString(prefix.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((fixture.folder.Path() / "config").string()));
+    StartupOptions options = fixture.Options(kEditionTraditionalChinese);
+    options.gameFolder.clear();
+    options.documentsFolder.clear();
+    Editor editor;
+    QVERIFY(editor.app.Start(options));
+    qunsetenv("WINEPREFIX");
+    QCOMPARE(editor.app.State().EndSlot, 4);
+    QCOMPARE(editor.app.State().OfficerFilePath,
+             OfficerFilePathFor(kEditionTraditionalChinese, prefix / "drive_c" / "users" / "me" / "Documents"));
+    QCOMPARE(editor.app.State().GameFolder, game / "");
+    QVERIFY(editor.messages.shown.empty());  // the face archives were found in the prefix
+    QCOMPARE(editor.app.Form1().Picture1->pixmap().size(), QSize(12, 15));
 }
 
 void WindowsTest::normaliseFolder_data() {

@@ -1,0 +1,173 @@
+#include "wine_prefix.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "game_paths.h"
+
+namespace busho {
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+// user.reg writes "\\" for "\" and escapes quotes; \xNNNN is a UTF-16 code in hex.
+std::string Unescape(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 >= text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char e = text[++i];
+        if (e == 'x') {
+            std::size_t end = i + 1;
+            while (end < text.size() && end < i + 5 && std::isxdigit(static_cast<unsigned char>(text[end]))) ++end;
+            const unsigned code = static_cast<unsigned>(std::stoul(std::string(text.substr(i + 1, end - i - 1)), nullptr, 16));
+            if (code < 0x80) out += static_cast<char>(code);
+            else if (code < 0x800) {
+                out += static_cast<char>(0xC0 | (code >> 6));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            } else {
+                out += static_cast<char>(0xE0 | (code >> 12));
+                out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            }
+            i = end - 1;
+        } else if (e == 'n') {
+            out += '\n';
+        } else if (e == '0') {
+            out += '\0';
+        } else {
+            out += e;
+        }
+    }
+    return out;
+}
+
+std::string EscapedKey(std::string_view key) {
+    std::string out;
+    for (char c : key) {
+        if (c == '\\') out += "\\\\";
+        else out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+const char* InstallKeyFor(std::uint8_t edition) {
+    return edition == 0 ? "Software\\KOEI\\Nobunaga12PK TC\\Install" : "Software\\KOEI\\Nobunaga12PK\\Install";
+}
+
+std::optional<std::filesystem::path> FindWinePrefix(const std::optional<std::filesystem::path>& given) {
+    std::filesystem::path prefix;
+    if (given) {
+        prefix = *given;
+    } else if (const char* env = std::getenv("WINEPREFIX"); env && *env) {
+        prefix = env;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        prefix = std::filesystem::path(home) / ".wine";
+    } else {
+        return std::nullopt;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(prefix / "drive_c", ec)) return std::nullopt;
+    return prefix;
+}
+
+std::optional<std::string> ReadUserRegistry(const std::filesystem::path& prefix, std::string_view key, std::string_view value) {
+    std::ifstream in(prefix / "user.reg", std::ios::binary);
+    if (!in) return std::nullopt;
+    const std::string wantedKey = "[" + Lower(EscapedKey(key)) + "]";
+    const std::string wantedValue = "\"" + Lower(value) + "\"=";
+    std::string line;
+    bool inKey = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line[0] == '[') {
+            // "[Software\\KOEI\\...] 1700000000": the key, then its time stamp.
+            const auto close = line.find(']');
+            inKey = close != std::string::npos && Lower(line.substr(0, close + 1)) == wantedKey;
+            continue;
+        }
+        if (!inKey || Lower(line.substr(0, wantedValue.size())) != wantedValue) continue;
+        std::string data = line.substr(wantedValue.size());
+        if (data.rfind("str(2):", 0) == 0) data.erase(0, 7);  // an expandable string
+        if (data.size() < 2 || data.front() != '"' || data.back() != '"') return std::nullopt;
+        return Unescape(std::string_view(data).substr(1, data.size() - 2));
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path ResolveIgnoringCase(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (path.empty() || std::filesystem::exists(path, ec)) return path;
+    std::filesystem::path resolved = path.root_path();
+    for (const auto& part : path.relative_path()) {
+        std::filesystem::path next = resolved / part;
+        if (!std::filesystem::exists(next, ec) && std::filesystem::is_directory(resolved.empty() ? "." : resolved, ec)) {
+            const std::string wanted = Lower(part.string());
+            for (const auto& entry : std::filesystem::directory_iterator(resolved.empty() ? "." : resolved, ec)) {
+                if (Lower(entry.path().filename().string()) == wanted) {
+                    next = resolved / entry.path().filename();
+                    break;
+                }
+            }
+        }
+        resolved = next;
+    }
+    return resolved;
+}
+
+std::optional<std::filesystem::path> MapWindowsPath(const std::filesystem::path& prefix, std::string_view windowsPath) {
+    if (windowsPath.size() < 2 || windowsPath[1] != ':') return std::nullopt;
+    const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
+    std::filesystem::path root = drive == 'c' ? prefix / "drive_c" : prefix / "dosdevices" / std::string{drive, ':'};
+    std::string rest(windowsPath.substr(2));
+    const bool folder = !rest.empty() && (rest.back() == '\\' || rest.back() == '/');
+    while (!rest.empty() && (rest.back() == '\\' || rest.back() == '/')) rest.pop_back();
+    std::filesystem::path mapped = ResolveIgnoringCase(root / NativeRelativePath(rest));
+    if (folder) mapped += std::filesystem::path::preferred_separator;
+    return mapped;
+}
+
+WineLocation LocateInWinePrefix(const std::filesystem::path& prefix, std::uint8_t edition) {
+    WineLocation location;
+    if (const auto install = ReadUserRegistry(prefix, InstallKeyFor(edition), "InstallInfo")) {
+        // The value holds the folder, sometimes followed by a NUL and stray bytes.
+        std::string folder = install->substr(0, install->find('\0'));
+        while (!folder.empty() && folder.back() == ' ') folder.pop_back();
+        if (!folder.empty() && folder.back() != '\\') folder += '\\';
+        if (const auto mapped = MapWindowsPath(prefix, folder)) location.gameFolder = *mapped;
+    }
+    // Documents: the shell folder the prefix names, else the first user's Documents.
+    if (const auto personal = ReadUserRegistry(prefix, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal")) {
+        if (const auto mapped = MapWindowsPath(prefix, *personal); mapped && std::filesystem::is_directory(*mapped))
+            location.documentsFolder = *mapped;
+    }
+    if (location.documentsFolder.empty()) {
+        std::error_code ec;
+        std::vector<std::filesystem::path> candidates;
+        if (const char* user = std::getenv("USER"); user && *user) candidates.push_back(prefix / "drive_c" / "users" / user);
+        for (const auto& entry : std::filesystem::directory_iterator(prefix / "drive_c" / "users", ec))
+            if (entry.is_directory() && Lower(entry.path().filename().string()) != "public") candidates.push_back(entry.path());
+        for (const auto& user : candidates) {
+            for (const char* name : {"Documents", "My Documents"}) {
+                const auto documents = ResolveIgnoringCase(user / name);
+                if (std::filesystem::is_directory(documents, ec)) {
+                    location.documentsFolder = documents;
+                    return location;
+                }
+            }
+        }
+    }
+    return location;
+}
+
+}  // namespace busho
