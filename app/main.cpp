@@ -14,6 +14,7 @@
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
 #include "auxiliary/face_preview_window.h"
+#include "auxiliary/map_window.h"
 #include "portrait/portrait_picker_window.h"
 #include "shell/application.h"
 #include "shell/edition_chooser.h"
@@ -31,6 +32,11 @@ bool WriteScreenshots(busho::Application& app, const QString& dir) {
     busho::EditionChooser chooser;
     chooser.adjustSize();
     ok = chooser.grab().save(dir + QStringLiteral("/Form4.png")) && ok;
+    app.OpenMap();
+    if (auto* map = app.Form6()) {
+        ok = map->grab().save(dir + QStringLiteral("/Form6.png")) && ok;
+        map->hide();
+    }
     // The preview as a right-button press on the first standard face shows it.
     app.Form3().PreviewFace(true, 0, QPoint(0, 0));
     if (auto* preview = app.Form3().Preview()) {

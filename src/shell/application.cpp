@@ -14,6 +14,7 @@
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
 #include "auxiliary/face_preview_window.h"
+#include "auxiliary/map_window.h"
 #include "portrait/portrait_picker_window.h"
 #include "shell/edition_chooser.h"
 #include "shell/normalise_folder.h"
@@ -30,7 +31,6 @@ QString ToText(const std::filesystem::path& path) { return QString::fromStdU16St
 Application::Application(platform::MessageBoxes& messages, platform::VoicePlayer& voices, FileAccess& files)
     : messages_(messages), voices_(voices), files_(files), session_(std::make_unique<Session>()) {}
 
-Application::~Application() = default;
 
 std::filesystem::path Application::FindGameFolder(const StartupOptions& options) const {
     QString folder = options.gameFolder;
@@ -134,17 +134,30 @@ bool Application::Start(const StartupOptions& options) {
     form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
     form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
     form1_->onCommitted = [this](int slot) { form2_->BuildListRow(slot); };
+    form1_->onOpenMap = [this] { OpenMap(); };
     // Closing the editor closes every other window with it.
     form1_->onClosed = [this] {
         form2_->close();
         form3_->close();
         if (form3_->Preview()) form3_->Preview()->close();
+        if (form6_) form6_->close();
     };
 
     s.DocumentsFolder = FindDocumentsFolder(options);
     LoadOfficerFile(s, *this, files_);
     form1_->show();
     return true;
+}
+
+Application::~Application() { delete form6_.data(); }
+
+MapWindow* Application::Form6() { return form6_.data(); }
+
+void Application::OpenMap() {
+    // A map closed with its close box is loaded afresh; a hidden one is shown again as it was.
+    if (!form6_) form6_ = new MapWindow(form1_->cSS, session_->ProgramFolder);
+    form6_->show();
+    form6_->raise();
 }
 
 void Application::ClearRows() {

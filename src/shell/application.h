@@ -1,6 +1,7 @@
 #pragma once
 // Start-up and the windows' wiring: the one Session, the three windows, the file events.
 
+#include <QPointer>
 #include <QString>
 
 #include <filesystem>
@@ -19,6 +20,7 @@ class VoicePlayer;
 class EditorWindow;
 class OfficerListWindow;
 class PortraitPickerWindow;
+class MapWindow;
 
 struct StartupOptions {
     std::optional<std::uint8_t> edition;  // answers the edition chooser in advance
@@ -41,6 +43,8 @@ public:
     EditorWindow& Form1() { return *form1_; }
     OfficerListWindow& Form2() { return *form2_; }
     PortraitPickerWindow& Form3() { return *form3_; }
+    MapWindow* Form6();  // while the map is loaded
+    void OpenMap();
     OfficerNameLists& Names() { return names_; }
 
     // File events: rows into the list window, captions and messages.
@@ -63,6 +67,7 @@ private:
     std::unique_ptr<EditorWindow> form1_;
     std::unique_ptr<OfficerListWindow> form2_;
     std::unique_ptr<PortraitPickerWindow> form3_;
+    QPointer<MapWindow> form6_;  // deletes itself when closed with its close box
 };
 
 }  // namespace busho

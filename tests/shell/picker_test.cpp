@@ -14,6 +14,7 @@
 #include <set>
 
 #include "auxiliary/face_preview_window.h"
+#include "auxiliary/map_window.h"
 #include "editor/editor_window.h"
 #include "platform/gbk_text.h"
 #include "portrait/portrait_picker_window.h"
@@ -226,6 +227,18 @@ void PickerTest::editorSmallControls() {
     QTRY_COMPARE(f.txLTY->selectedText(), QStringLiteral("120"));
     QTest::keyClicks(f.txLTY, QStringLiteral("77"));
     QCOMPARE(f.txLTY->text(), QStringLiteral("77"));
+
+    // "B" opens the map; choosing a castle there selects it in cSS.
+    Click(f.Command18);
+    MapWindow* map = t.editor.app.Form6();
+    QVERIFY(map && map->isVisible());
+    QWidget* marker = map->Markers().back();
+    QTest::mouseClick(marker, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(f.cSS->currentText(), QStringLiteral("肝付城"));
+    QVERIFY(map->close());
+    QTRY_VERIFY(!t.editor.app.Form6());  // closed with its close box: unloaded
+    Click(f.Command18);
+    QVERIFY(t.editor.app.Form6() && t.editor.app.Form6()->Label2->text().isEmpty());
 
     QList<QUrl> opened;
     f.openDocument = [&](const QUrl& url) { opened << url; };
