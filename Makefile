@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build run test bench screenshots clean
+.PHONY: all deps configure build run test bench screenshots package clean
 
 all: build
 
@@ -31,6 +31,11 @@ screenshots: build
 	@mkdir -p docs/screenshots/tc docs/screenshots/jp
 	@cp $(BUILD_DIR)/screenshots/tc/*.png docs/screenshots/tc/
 	@cp $(BUILD_DIR)/screenshots/jp/*.png docs/screenshots/jp/
+
+# A Debian package of the programs and their data files, into build/package/.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/package/*.deb
 
 clean:
 	rm -rf $(BUILD_DIR)

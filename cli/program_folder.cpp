@@ -9,6 +9,16 @@
 namespace busho::cli {
 
 std::filesystem::path ProgramFolder(const char* argv0) {
+    const std::filesystem::path program = ExecutableFolder(argv0);
+    std::error_code ec;
+    if (std::filesystem::exists(program / "Koei.Dat", ec)) return program;
+    // An installation keeps the data files in share/busho-editor beside bin.
+    const std::filesystem::path installed = (program / ".." / "share" / "busho-editor").lexically_normal();
+    if (std::filesystem::exists(installed / "Koei.Dat", ec)) return installed;
+    return program;
+}
+
+std::filesystem::path ExecutableFolder(const char* argv0) {
     std::error_code ec;
 #ifdef _WIN32
     wchar_t buffer[MAX_PATH];

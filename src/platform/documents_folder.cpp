@@ -24,4 +24,13 @@ std::filesystem::path DocumentsFolder() {
 
 std::filesystem::path ProgramFolder() { return ToPath(QCoreApplication::applicationDirPath()); }
 
+std::filesystem::path DataFolder() {
+    const std::filesystem::path program = ProgramFolder();
+    std::error_code ec;
+    if (std::filesystem::exists(program / "Koei.Dat", ec)) return program;
+    const std::filesystem::path installed = (program / ".." / "share" / "busho-editor").lexically_normal();
+    if (std::filesystem::exists(installed / "Koei.Dat", ec)) return installed;
+    return program;
+}
+
 }  // namespace busho::platform

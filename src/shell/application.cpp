@@ -78,7 +78,7 @@ void Application::LoadTables() {
 
 bool Application::Start(const StartupOptions& options) {
     Session& s = *session_;
-    s.ProgramFolder = options.programFolder.empty() ? platform::ProgramFolder() : options.programFolder;
+    s.ProgramFolder = options.programFolder.empty() ? platform::DataFolder() : options.programFolder;
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
     form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
