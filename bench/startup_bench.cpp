@@ -25,6 +25,10 @@ BENCHMARK(BM_EditorStartup)->Unit(benchmark::kMillisecond)->UseRealTime()->Itera
 void BM_BareQtWindow(benchmark::State& state) { RunProcess(state, std::string("'") + BARE_WINDOW + "'"); }
 BENCHMARK(BM_BareQtWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
+// The same window with one line of Chinese text: the cost of loading the CJK font once.
+void BM_BareQtWindowWithChineseText(benchmark::State& state) { RunProcess(state, std::string("'") + BARE_WINDOW + "' --text"); }
+BENCHMARK(BM_BareQtWindowWithChineseText)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
 }  // namespace
 
 int main(int argc, char** argv) {

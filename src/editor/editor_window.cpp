@@ -74,6 +74,20 @@ QComboBox* NameList(const char* name, QAbstractItemModel* model) {
 
 QLabel* Caption(const QString& text) { return new QLabel(text); }
 
+// Colours through the palette: style sheets would slow every window's painting.
+void Colour(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
+    QPalette palette = widget->palette();
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) palette.setColor(role, text);
+    }
+    widget->setPalette(palette);
+}
+
+
 // Group boxes sit close together so that the whole editor fits a 1280 x 800 screen.
 void Compact(QGridLayout* grid) {
     grid->setContentsMargins(6, 2, 6, 4);
@@ -196,7 +210,7 @@ QWidget* EditorWindow::BuildPortrait() {
     Picture1 = Named(new QLabel, "Picture1");
     Picture1->setFixedSize(96, 120);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setStyleSheet(QStringLiteral("background: #202020;"));
+    Colour(Picture1, QColor(0x20, 0x20, 0x20));
     Picture6 = Named(new QLabel(box), "Picture6");
     Picture6->hide();
     lbCG = Named(new QLabel, "lbCG");
@@ -209,6 +223,8 @@ QWidget* EditorWindow::BuildPortrait() {
     auto* cgRow = new QHBoxLayout;
     cgRow->addWidget(Caption(QStringLiteral("CG号")));
     cgRow->addWidget(lbCG, 1);
+    Command8 = Named(new QPushButton(QStringLiteral("选择头像")), "Command8");
+    cgRow->addWidget(Command8);
     layout->addLayout(cgRow);
     ZZZZ = Named(new QCheckBox(QStringLiteral("中日文译")), "ZZZZ");
     ZZZZ->setChecked(true);
@@ -234,17 +250,6 @@ QWidget* EditorWindow::BuildPortrait() {
     layout->addWidget(Command2);
     layout->addWidget(Command3);
     layout->addWidget(Command16);
-    Command8 = Named(new QPushButton(QStringLiteral("选择头像")), "Command8");
-    layout->addWidget(Command8);
-    Command4 = Named(new QPushButton(QStringLiteral("Command4")), "Command4");
-    txchr = Named(new QLineEdit, "txchr");
-    txchr->setFixedWidth(70);
-    Command5 = Named(new QPushButton(QStringLiteral("Command5")), "Command5");
-    auto* codes = new QHBoxLayout;
-    codes->addWidget(txchr);
-    codes->addWidget(Command5);
-    layout->addWidget(Command4);
-    layout->addLayout(codes);
     layout->addStretch();
     return box;
 }
@@ -283,7 +288,7 @@ QWidget* EditorWindow::BuildIdentity() {
     auto* ages = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         lbTl[static_cast<std::size_t>(i)] = Named(new QLabel, ("lbTl" + std::to_string(i)).c_str());
-        lbTl[static_cast<std::size_t>(i)]->setStyleSheet(QStringLiteral("color: #303080;"));
+        Colour(lbTl[static_cast<std::size_t>(i)], QColor(), QColor(0x30, 0x30, 0x80));
         ages->addWidget(lbTl[static_cast<std::size_t>(i)], i / 2, i % 2);
     }
     g->addLayout(ages, 4, 0, 1, 7);
@@ -347,7 +352,15 @@ QWidget* EditorWindow::BuildTactics() {
         }
     }
     Check1 = Named(new QCheckBox(QStringLiteral("战法全满")), "Check1");
-    g->addWidget(Check1, 0, 8, 1, 2, Qt::AlignRight);
+    g->addWidget(Check1, 0, 9, Qt::AlignRight);
+    // Two small code buttons: the count of the compatibility list, and a character by its code.
+    Command4 = Named(new QPushButton(QStringLiteral("Command4")), "Command4");
+    txchr = Named(new QLineEdit, "txchr");
+    txchr->setFixedWidth(70);
+    Command5 = Named(new QPushButton(QStringLiteral("Command5")), "Command5");
+    g->addWidget(Command4, 2, 9, Qt::AlignRight);
+    g->addWidget(txchr, 3, 9, Qt::AlignRight);
+    g->addWidget(Command5, 4, 9, Qt::AlignRight);
     g->setColumnStretch(9, 1);
     Compact(g);
     return box;
@@ -698,7 +711,7 @@ void EditorWindow::ShowReference() {
         const AbilityBar& bar = f.bars[b];
         boxes[b]->setText(QString::number(bar.value));
         p.pLL[b]->setFixedWidth(bar.widthTwips / 15);
-        p.pLL[b]->setStyleSheet(QStringLiteral("background: rgb(%1, %2, %3);").arg(bar.rgb[0]).arg(bar.rgb[1]).arg(bar.rgb[2]));
+        Colour(p.pLL[b], QColor(bar.rgb[0], bar.rgb[1], bar.rgb[2]));
     }
     p.lbSYL->setText(QString::number(f.duty));
 }

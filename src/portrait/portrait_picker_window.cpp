@@ -40,6 +40,20 @@ int RoundHalfEven(double v) {
     return static_cast<int>(down);
 }
 
+
+// Colours through the palette: style sheets would slow every window's painting.
+void Colour(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
+    QPalette palette = widget->palette();
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) palette.setColor(role, text);
+    }
+    widget->setPalette(palette);
+}
+
 }  // namespace
 
 PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBoxes& messages, QWidget* parent)
@@ -65,7 +79,8 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBo
             view->setProperty("Index", i);
             view->setGeometry(Twips(kColumnLefts[i % 5], kRowTops[i / 5], 975, 1095));
             view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            view->setStyleSheet(QStringLiteral("background: white; border: 1px solid #808080;"));
+            view->setFrameStyle(QFrame::Box | QFrame::Plain);
+            Colour(view, Qt::white, QColor(0x80, 0x80, 0x80));
             view->installEventFilter(this);
             views[static_cast<std::size_t>(i)] = view;
         }
@@ -90,7 +105,9 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBo
 
     Srec = new QFrame(Frame1);
     Srec->setObjectName(QStringLiteral("Srec"));
-    Srec->setStyleSheet(QStringLiteral("#Srec { border: 2px solid red; background: transparent; }"));
+    Srec->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Srec->setLineWidth(2);
+    Colour(Srec, QColor(), Qt::red);
     Srec->setAttribute(Qt::WA_TransparentForMouseEvents);
     Srec->hide();
 
