@@ -1,3 +1,4 @@
+#include "platform/widget_colours.h"
 #include "editor_window.h"
 
 #include <QAction>
@@ -74,18 +75,6 @@ QComboBox* NameList(const char* name, QAbstractItemModel* model) {
 
 QLabel* Caption(const QString& text) { return new QLabel(text); }
 
-// Colours through the palette: style sheets would slow every window's painting.
-void Colour(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
-    QPalette palette = widget->palette();
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    if (text.isValid()) {
-        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) palette.setColor(role, text);
-    }
-    widget->setPalette(palette);
-}
 
 
 // Group boxes sit close together so that the whole editor fits a 1280 x 800 screen.
@@ -210,7 +199,7 @@ QWidget* EditorWindow::BuildPortrait() {
     Picture1 = Named(new QLabel, "Picture1");
     Picture1->setFixedSize(96, 120);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Colour(Picture1, QColor(0x20, 0x20, 0x20));
+    platform::SetColours(Picture1, QColor(0x20, 0x20, 0x20));
     Picture6 = Named(new QLabel(box), "Picture6");
     Picture6->hide();
     lbCG = Named(new QLabel, "lbCG");
@@ -288,7 +277,7 @@ QWidget* EditorWindow::BuildIdentity() {
     auto* ages = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         lbTl[static_cast<std::size_t>(i)] = Named(new QLabel, ("lbTl" + std::to_string(i)).c_str());
-        Colour(lbTl[static_cast<std::size_t>(i)], QColor(), QColor(0x30, 0x30, 0x80));
+        platform::SetColours(lbTl[static_cast<std::size_t>(i)], QColor(), QColor(0x30, 0x30, 0x80));
         ages->addWidget(lbTl[static_cast<std::size_t>(i)], i / 2, i % 2);
     }
     g->addLayout(ages, 4, 0, 1, 7);
@@ -711,7 +700,7 @@ void EditorWindow::ShowReference() {
         const AbilityBar& bar = f.bars[b];
         boxes[b]->setText(QString::number(bar.value));
         p.pLL[b]->setFixedWidth(bar.widthTwips / 15);
-        Colour(p.pLL[b], QColor(bar.rgb[0], bar.rgb[1], bar.rgb[2]));
+        platform::SetColours(p.pLL[b], QColor(bar.rgb[0], bar.rgb[1], bar.rgb[2]));
     }
     p.lbSYL->setText(QString::number(f.duty));
 }

@@ -1,3 +1,4 @@
+#include "platform/widget_colours.h"
 #include "reference_panel.h"
 
 #include <QGridLayout>
@@ -21,18 +22,6 @@ QLineEdit* Figure(const char* name) {
 }
 
 
-// Colours through the palette: style sheets would slow every window's painting.
-void Colour(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
-    QPalette palette = widget->palette();
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    if (text.isValid()) {
-        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) palette.setColor(role, text);
-    }
-    widget->setPalette(palette);
-}
 
 }  // namespace
 
@@ -40,11 +29,11 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture2"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    Colour(this, QColor(0xf4, 0xef, 0xe2));
+    busho::platform::SetColours(this, QColor(0xf4, 0xef, 0xe2));
 
     Label2 = new QLabel(QStringLiteral("    史武将列表"));
     Label2->setObjectName(QStringLiteral("Label2"));
-    Colour(Label2, QColor(0x60, 0x48, 0x30), Qt::white);
+    busho::platform::SetColours(Label2, QColor(0x60, 0x48, 0x30), Qt::white);
     Label2->setMargin(3);
     Label2->setCursor(Qt::SizeAllCursor);
     Label2->installEventFilter(this);

@@ -1,3 +1,4 @@
+#include "platform/widget_colours.h"
 #include "portrait_picker_window.h"
 
 #include <QCloseEvent>
@@ -41,18 +42,6 @@ int RoundHalfEven(double v) {
 }
 
 
-// Colours through the palette: style sheets would slow every window's painting.
-void Colour(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
-    QPalette palette = widget->palette();
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    if (text.isValid()) {
-        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) palette.setColor(role, text);
-    }
-    widget->setPalette(palette);
-}
 
 }  // namespace
 
@@ -80,7 +69,7 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBo
             view->setGeometry(Twips(kColumnLefts[i % 5], kRowTops[i / 5], 975, 1095));
             view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             view->setFrameStyle(QFrame::Box | QFrame::Plain);
-            Colour(view, Qt::white, QColor(0x80, 0x80, 0x80));
+            platform::SetColours(view, Qt::white, QColor(0x80, 0x80, 0x80));
             view->installEventFilter(this);
             views[static_cast<std::size_t>(i)] = view;
         }
@@ -107,7 +96,7 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBo
     Srec->setObjectName(QStringLiteral("Srec"));
     Srec->setFrameStyle(QFrame::Box | QFrame::Plain);
     Srec->setLineWidth(2);
-    Colour(Srec, QColor(), Qt::red);
+    platform::SetColours(Srec, QColor(), Qt::red);
     Srec->setAttribute(Qt::WA_TransparentForMouseEvents);
     Srec->hide();
 
