@@ -78,7 +78,7 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
     lbSYL = Figure("lbSYL");
 
     auto* top = new QGridLayout;
-    top->addWidget(Picture3, 0, 0, 4, 1);
+    top->addWidget(Picture3, 0, 0, 4, 1, Qt::AlignTop | Qt::AlignLeft);
     top->addWidget(lbSname, 0, 1, 1, 2);
     top->addWidget(new QLabel(QStringLiteral("CG号")), 1, 1);
     top->addWidget(lbSCG, 1, 2);
