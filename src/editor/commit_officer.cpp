@@ -10,15 +10,6 @@
 namespace busho {
 namespace {
 
-// Half-way cases go to the even neighbour, as the boxes have always rounded.
-double RoundHalfEven(double v) {
-    const double floor = std::floor(v);
-    const double diff = v - floor;
-    if (diff > 0.5) return floor + 1;
-    if (diff < 0.5) return floor;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
-
 std::optional<std::int32_t> ToInt32(double v) {
     const double whole = RoundHalfEven(v);
     if (!(whole >= std::numeric_limits<std::int32_t>::min() && whole <= std::numeric_limits<std::int32_t>::max())) return std::nullopt;

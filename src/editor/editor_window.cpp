@@ -22,6 +22,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <vector>
+
 #include "data/game_paths.h"
 #include "data/messages.h"
 #include "editor/control_pictures.h"
@@ -176,7 +178,7 @@ void EditorWindow::ShowCompatibilityCount() {
 
 // The character whose code is the number in txchr: a byte below 256, else a double-byte code.
 void EditorWindow::ShowCharacterOfCode() {
-    const double number = std::nearbyint(LeadingNumber(platform::ToGbk(txchr->text())));  // halves to even
+    const double number = RoundHalfEven(LeadingNumber(platform::ToGbk(txchr->text())));
     if (!(number >= -32768 && number <= 65535)) return;  // outside the character codes: nothing to show
     int value = static_cast<int>(number);
     if (value < 0) value += 65536;  // negative codes name the same double-byte characters
@@ -452,35 +454,32 @@ QWidget* EditorWindow::BuildStanding() {
     return box;
 }
 
+// The controls and the values they hold, in one list each, so that reading and setting agree.
+std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> EditorWindow::TextBoxes() const {
+    return {{txX, &EditorValues::txX},     {txXP, &EditorValues::txXP},   {txM, &EditorValues::txM},
+            {txMP, &EditorValues::txMP},   {txLJ, &EditorValues::txLJ},   {txLTY, &EditorValues::txLTY},
+            {txLWG, &EditorValues::txLWG}, {txLZH, &EditorValues::txLZH}, {txLZZ, &EditorValues::txLZZ},
+            {txLQY, &EditorValues::txLQY}, {txCSN, &EditorValues::txCSN}, {txSWN, &EditorValues::txSWN}};
+}
+
+std::vector<std::pair<QComboBox*, int EditorValues::*>> EditorWindow::FixedLists() const {
+    return {{cSB, &EditorValues::cSB}, {cCZ, &EditorValues::cCZ}, {cXY, &EditorValues::cXY},
+            {cZT, &EditorValues::cZT}, {cSS, &EditorValues::cSS}, {cCCDC, &EditorValues::cCCDC}};
+}
+
+std::vector<std::pair<QComboBox*, int EditorValues::*>> EditorWindow::NameLists() const {
+    return {{cQEWJ1, &EditorValues::cQEWJ1}, {cQEWJ2, &EditorValues::cQEWJ2}, {cYEWJ1, &EditorValues::cYEWJ1},
+            {cYEWJ2, &EditorValues::cYEWJ2}, {cSF, &EditorValues::cSF}};
+}
+
 EditorValues EditorWindow::Values() const {
     EditorValues v;
-    auto text = [](const QLineEdit* box) { return platform::ToGbk(box->text()); };
-    v.txX = text(txX);
-    v.txXP = text(txXP);
-    v.txM = text(txM);
-    v.txMP = text(txMP);
-    v.txLJ = text(txLJ);
-    v.txCSN = text(txCSN);
-    v.txSWN = text(txSWN);
-    v.txLTY = text(txLTY);
-    v.txLWG = text(txLWG);
-    v.txLZH = text(txLZH);
-    v.txLZZ = text(txLZZ);
-    v.txLQY = text(txLQY);
-    for (int k = 0; k < kAptitudeCount; ++k) v.SkillList[static_cast<std::size_t>(k)] = SkillList[static_cast<std::size_t>(k)]->currentIndex();
-    for (int t = 0; t < kTacticBoxes; ++t) v.SKill1[static_cast<std::size_t>(t)] = SKill1[static_cast<std::size_t>(t)]->isChecked();
-    v.cSB = cSB->currentIndex();
-    v.cCZ = cCZ->currentIndex();
-    v.cXY = cXY->currentIndex();
-    v.cZT = cZT->currentIndex();
-    v.cSS = cSS->currentIndex();
+    for (const auto& [box, field] : TextBoxes()) v.*field = platform::ToGbk(box->text());
+    for (const auto& [list, field] : FixedLists()) v.*field = list->currentIndex();
+    for (const auto& [list, field] : NameLists()) v.*field = list->currentIndex();
     v.cXXWJ = cXXWJ->currentIndex();
-    v.cQEWJ1 = cQEWJ1->currentIndex();
-    v.cQEWJ2 = cQEWJ2->currentIndex();
-    v.cYEWJ1 = cYEWJ1->currentIndex();
-    v.cYEWJ2 = cYEWJ2->currentIndex();
-    v.cSF = cSF->currentIndex();
-    v.cCCDC = cCCDC->currentIndex();
+    for (std::size_t k = 0; k < SkillList.size(); ++k) v.SkillList[k] = SkillList[k]->currentIndex();
+    for (std::size_t t = 0; t < SKill1.size(); ++t) v.SKill1[t] = SKill1[t]->isChecked();
     v.SD = voiceGroup_->checkedId();
     return v;
 }
@@ -511,40 +510,16 @@ void EditorWindow::SelectName(QComboBox* list, int item) const {
 
 void EditorWindow::SetValues(const EditorValues& v) {
     // A text box shows its text up to the first NUL, as the field it came from ends there.
-    auto text = [](QLineEdit* box, const std::string& gbk) {
-        box->setText(platform::FromGbk(CutAtNul(gbk)));
+    for (const auto& [box, field] : TextBoxes()) {
+        box->setText(platform::FromGbk(CutAtNul(v.*field)));
         box->setCursorPosition(0);
-    };
-    text(txX, v.txX);
-    text(txXP, v.txXP);
-    text(txM, v.txM);
-    text(txMP, v.txMP);
-    text(txLJ, v.txLJ);
-    text(txLTY, v.txLTY);
-    text(txLWG, v.txLWG);
-    text(txLZH, v.txLZH);
-    text(txLZZ, v.txLZZ);
-    text(txLQY, v.txLQY);
-    for (int k = 0; k < kAptitudeCount; ++k) SelectFixed(SkillList[static_cast<std::size_t>(k)], v.SkillList[static_cast<std::size_t>(k)]);
-    for (int t = 0; t < kTacticBoxes; ++t) SKill1[static_cast<std::size_t>(t)]->setChecked(v.SKill1[static_cast<std::size_t>(t)]);
-    SelectFixed(cSB, v.cSB);
-    SelectFixed(cCZ, v.cCZ);
-    SelectFixed(cXY, v.cXY);
-    SelectFixed(cZT, v.cZT);
-    SelectFixed(cSS, v.cSS);
-    if (v.cXXWJ >= cXXWJ->count()) {
-        cXXWJ->setCurrentIndex(-1);  // the compatibility list holds built-in officers only
-    } else {
-        cXXWJ->setCurrentIndex(v.cXXWJ);
     }
-    SelectName(cQEWJ1, v.cQEWJ1);
-    SelectName(cQEWJ2, v.cQEWJ2);
-    SelectName(cYEWJ1, v.cYEWJ1);
-    SelectName(cYEWJ2, v.cYEWJ2);
-    SelectName(cSF, v.cSF);
-    text(txCSN, v.txCSN);
-    text(txSWN, v.txSWN);
-    SelectFixed(cCCDC, v.cCCDC);
+    for (const auto& [list, field] : FixedLists()) SelectFixed(list, v.*field);
+    for (const auto& [list, field] : NameLists()) SelectName(list, v.*field);
+    // The compatibility list holds built-in officers only.
+    cXXWJ->setCurrentIndex(v.cXXWJ < cXXWJ->count() ? v.cXXWJ : -1);
+    for (std::size_t k = 0; k < SkillList.size(); ++k) SelectFixed(SkillList[k], v.SkillList[k]);
+    for (std::size_t t = 0; t < SKill1.size(); ++t) SKill1[t]->setChecked(v.SKill1[t]);
     // The voice option is set without playing; ShowOfficer plays it as a click would.
     voiceGroup_->setExclusive(false);
     for (int k = 0; k < 6; ++k) SD[static_cast<std::size_t>(k)]->setChecked(k == v.SD);
@@ -553,14 +528,12 @@ void EditorWindow::SetValues(const EditorValues& v) {
 
 void EditorWindow::ApplyBlankDefaults() {
     // Items added for out-of-range values go again.
-    for (QComboBox* list : {cSB, cCZ, cXY, cZT, cSS, cCCDC}) {
+    auto trim = [](QComboBox* list) {
         const int size = list->property(kVocabularySize).toInt();
         while (list->count() > size) list->removeItem(list->count() - 1);
-    }
-    for (QComboBox* list : SkillList) {
-        const int size = list->property(kVocabularySize).toInt();
-        while (list->count() > size) list->removeItem(list->count() - 1);
-    }
+    };
+    for (const auto& [list, field] : FixedLists()) trim(list);
+    for (QComboBox* list : SkillList) trim(list);
     EditorValues values = Values();
     busho::ApplyBlankDefaults(values, session_);
     SetValues(values);
@@ -598,18 +571,15 @@ void EditorWindow::DispCGFile(const std::filesystem::path& archive, int index) {
 }
 
 void EditorWindow::DispSSCG(int n) {
-    if (picker_) picker_->EnsureLoaded();
     if (!picker_ || !DrawMediumFace(picker_->StandardMedium(), n, Picture1, picker_->Tmppic)) return;
     lbCG->setText(QString::number(n));
 }
 
 void EditorWindow::DispSSCGRef(int n) {
-    if (picker_) picker_->EnsureLoaded();
     if (picker_) DrawMediumFace(picker_->StandardMedium(), n, Picture2->Picture3, Picture2->Tmppic);
 }
 
 void EditorWindow::DispZJCGRef(int n) {
-    if (picker_) picker_->EnsureLoaded();
     if (picker_) DrawMediumFace(picker_->EditMedium(), n, Picture2->Picture3, Picture2->Tmppic);
 }
 
@@ -720,7 +690,6 @@ void EditorWindow::SearchReference() {
 }
 
 void EditorWindow::DispZJCG(int n) {
-    if (picker_) picker_->EnsureLoaded();
     if (!picker_ || !DrawMediumFace(picker_->EditMedium(), n, Picture1, picker_->Tmppic)) return;
     Picture1->setVisible(true);
     lbCG->setText(QString::number(n + 1700));

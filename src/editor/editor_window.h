@@ -6,6 +6,8 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "editor/commit_officer.h"
 #include "editor/officer_name_lists.h"
@@ -105,6 +107,9 @@ private:
     QWidget* BuildStanding();
     QWidget* BuildPortrait();
     QPushButton* PickButton(const char* name, int pickTarget);
+    std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> TextBoxes() const;
+    std::vector<std::pair<QComboBox*, int EditorValues::*>> FixedLists() const;
+    std::vector<std::pair<QComboBox*, int EditorValues::*>> NameLists() const;
     void SelectFixed(QComboBox* list, int item) const;
     void SelectName(QComboBox* list, int item) const;
     QString RegisteredName(int item) const;

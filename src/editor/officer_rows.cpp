@@ -157,8 +157,8 @@ std::vector<std::string> ExportRow(Session& session, int slot, const std::vector
 namespace {
 
 // Puts a changed cell into the editor values; returns the reason when the cell cannot be used.
-std::optional<std::string> ApplyCell(const std::string& column, const std::string& cell, EditorValues& v, Session& session,
-                                     const RowText& text, int& portrait) {
+std::optional<std::string> ApplyCell(const std::string& column, const std::string& cell, EditorValues& v, const RowText& text,
+                                     int& portrait) {
     using namespace vocabulary_text;
     auto gbk = [&](std::string& target) -> std::optional<std::string> {
         const auto converted = text.toGbk(cell);
@@ -195,7 +195,6 @@ std::optional<std::string> ApplyCell(const std::string& column, const std::strin
         second = items[1];
         return std::nullopt;
     };
-    (void)session;
     if (column == "FamilyName") return gbk(v.txX);
     if (column == "FamilyNameReading") return gbk(v.txXP);
     if (column == "GivenName") return gbk(v.txM);
@@ -365,7 +364,7 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
                 if (modify) unchanged.push_back(columns[c]);
                 continue;
             }
-            if (auto reason = ApplyCell(columns[c], cell->second, values, session, text, portrait)) {
+            if (auto reason = ApplyCell(columns[c], cell->second, values, text, portrait)) {
                 fail(columns[c], *reason);
                 rowFailed = true;
             }

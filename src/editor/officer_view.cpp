@@ -114,6 +114,14 @@ double LeadingNumber(std::string_view text) {
     return std::strtod(digits.c_str(), nullptr);
 }
 
+double RoundHalfEven(double v) {
+    const double down = std::floor(v);
+    const double rest = v - down;
+    if (rest > 0.5) return down + 1;
+    if (rest < 0.5) return down;
+    return std::fmod(down, 2.0) == 0 ? down : down + 1;
+}
+
 std::string NumberWithSignSpace(double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);

@@ -2,6 +2,7 @@
 
 #include "editor/editor_texts.h"
 #include "text/code_table_file.h"
+#include "text/text_fields.h"
 
 namespace busho {
 namespace {
@@ -23,12 +24,6 @@ std::string Join(const std::vector<std::string>& chars, std::size_t from, std::s
     std::string text;
     for (std::size_t i = from; i < chars.size() && i < from + count; ++i) text += chars[i];
     return text;
-}
-
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 int RankFor(double value, int current) {
@@ -79,7 +74,7 @@ int DrawRandomOfficer(EditorValues& v, RandomSource& random, const std::vector<s
         } while (CharacterCount(a) < 4 || CharacterCount(b) < 4);
         v.txX = Join(Characters(a), 0, 2);
         v.txM = Join(Characters(b), 2, 4);
-        v.txLJ = TrimSpaces(v.txX) + TrimSpaces(v.txM) + text_gbk::kRandomBiographyEnd;
+        v.txLJ = std::string(TrimSpaces(v.txX)) + std::string(TrimSpaces(v.txM)) + text_gbk::kRandomBiographyEnd;
     }
 
     v.txLTY = std::to_string(random.Draw(120));

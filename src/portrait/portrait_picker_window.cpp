@@ -33,14 +33,6 @@ QRect Twips(int left, int top, int width, int height) {
     return QRect(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
 }
 
-// Halves go to the even neighbour, as numbers typed into boxes are made whole.
-int RoundHalfEven(double v) {
-    const double down = std::floor(v);
-    const double rest = v - down;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(down, 2.0) != 0)) return static_cast<int>(down) + 1;
-    return static_cast<int>(down);
-}
-
 
 
 }  // namespace
@@ -197,7 +189,7 @@ void PortraitPickerWindow::TypedNumber(bool standard) {
     }
     FaceArchive& archive = standard ? standardMedium_ : editMedium_;
     if (!archive.IsOpen() || v < 0 || v >= archive.FaceCount()) return;
-    const int n = RoundHalfEven(v);
+    const int n = static_cast<int>(RoundHalfEven(v));
     const auto& draw = standard ? dispSSCG : dispZJCG;
     if (draw) draw(n);
     if (v >= 15) (standard ? HS : ZHS)->setValue(static_cast<int>(v / 15) + 1);

@@ -40,8 +40,15 @@ public:
     void DispWJCG(int page);   // a page of standard thumbnails
     void DispWjCGZ(int page);  // a page of edit thumbnails
 
-    FaceArchive& StandardMedium() { return standardMedium_; }
-    FaceArchive& EditMedium() { return editMedium_; }
+    // The medium archives, loaded again first if the window was closed (unloaded) since.
+    FaceArchive& StandardMedium() {
+        EnsureLoaded();
+        return standardMedium_;
+    }
+    FaceArchive& EditMedium() {
+        EnsureLoaded();
+        return editMedium_;
+    }
     FacePreviewWindow* Preview() { return form5_; }
     // The right-button preview of thumbnail i of a set, placed at `position` on the screen.
     void PreviewFace(bool standard, int i, QPoint position) { PreviewPressed(standard, i, position); }

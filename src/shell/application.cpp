@@ -32,7 +32,15 @@ Application::Application(platform::MessageBoxes& messages, platform::VoicePlayer
     : messages_(messages), voices_(voices), files_(files), session_(std::make_unique<Session>()) {}
 
 
-std::filesystem::path Application::FindGameFolder(const StartupOptions& options) const {
+const WineLocation& Application::Wine(const StartupOptions& options) {
+    if (!wine_) {
+        const auto prefix = FindWinePrefix(options.winePrefix);
+        wine_ = prefix ? LocateInWinePrefix(*prefix, session_->Edition) : WineLocation{};
+    }
+    return *wine_;
+}
+
+std::filesystem::path Application::FindGameFolder(const StartupOptions& options) {
     QString folder = options.gameFolder;
     if (folder.isEmpty() && options.demo) folder = ToText(session_->ProgramFolder / ".." / "demo" / "game");
     if (folder.isEmpty()) {
@@ -43,9 +51,7 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
         if (folder.trimmed().isEmpty()) folder = platform::SettingsGameFolder(session_->Edition);
 #ifndef Q_OS_WIN
         // The game under Wine: the install key in the prefix's registry, mapped into the prefix.
-        if (folder.trimmed().isEmpty())
-            if (const auto prefix = FindWinePrefix(options.winePrefix))
-                folder = ToText(LocateInWinePrefix(*prefix, session_->Edition).gameFolder);
+        if (folder.trimmed().isEmpty()) folder = ToText(Wine(options).gameFolder);
 #endif
     }
     if (folder.trimmed().isEmpty()) folder = ToText(session_->ProgramFolder);
@@ -53,16 +59,13 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
     return ToPath(NormaliseFolder(folder));
 }
 
-std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& options) const {
+std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& options) {
     if (!options.documentsFolder.isEmpty()) return ToPath(QDir::cleanPath(options.documentsFolder));
     if (options.demo) return ToPath(QDir::cleanPath(ToText(session_->ProgramFolder / ".." / "demo" / "Documents")));
     const QString configured = platform::SettingsDocumentsFolder();
     if (!configured.isEmpty()) return ToPath(QDir::cleanPath(configured));
 #ifndef Q_OS_WIN
-    if (const auto prefix = FindWinePrefix(options.winePrefix)) {
-        const auto documents = LocateInWinePrefix(*prefix, session_->Edition).documentsFolder;
-        if (!documents.empty()) return documents;
-    }
+    if (!Wine(options).documentsFolder.empty()) return Wine(options).documentsFolder;
 #endif
     return platform::DocumentsFolder();
 }

@@ -10,6 +10,7 @@
 
 #include "data/file_access.h"
 #include "data/officer_file.h"
+#include "data/wine_prefix.h"
 #include "editor/officer_name_lists.h"
 
 namespace busho {
@@ -55,8 +56,9 @@ public:
     void ShowMessage(const Message& message) override;
 
 private:
-    std::filesystem::path FindGameFolder(const StartupOptions& options) const;
-    std::filesystem::path FindDocumentsFolder(const StartupOptions& options) const;
+    std::filesystem::path FindGameFolder(const StartupOptions& options);
+    std::filesystem::path FindDocumentsFolder(const StartupOptions& options);
+    const WineLocation& Wine(const StartupOptions& options);  // looked up once, when first needed
     void LoadTables();
 
     platform::MessageBoxes& messages_;
@@ -67,7 +69,8 @@ private:
     std::unique_ptr<EditorWindow> form1_;
     std::unique_ptr<OfficerListWindow> form2_;
     std::unique_ptr<PortraitPickerWindow> form3_;
-    QPointer<MapWindow> form6_;  // deletes itself when closed with its close box
+    QPointer<MapWindow> form6_;
+    std::optional<WineLocation> wine_;  // deletes itself when closed with its close box
 };
 
 }  // namespace busho

@@ -11,12 +11,6 @@ std::string_view Field(const ByteField<N>& field) {
     return std::string_view(reinterpret_cast<const char*>(field.data()), N);
 }
 
-std::string_view TrimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string Number(std::int32_t v) { return NumberWithSignSpace(v); }
 
 }  // namespace

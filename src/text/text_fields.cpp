@@ -14,6 +14,12 @@ std::string& PadToByteWidth(std::string& text, std::int16_t width, std::uint8_t 
     return text;
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string CutAtNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
 std::string KeepDoubleByteChars(std::string_view text) {

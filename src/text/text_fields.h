@@ -15,6 +15,9 @@ int AnsiByteLen(std::string_view text);
 // Appends the pad byte until the text is `width` bytes long; never shortens. Returns the text too.
 std::string& PadToByteWidth(std::string& text, std::int16_t width, std::uint8_t pad);
 
+// The text without the spaces (0x20) at both ends.
+std::string_view TrimSpaces(std::string_view text);
+
 // The bytes before the first zero byte.
 std::string CutAtNul(std::string_view text);
 

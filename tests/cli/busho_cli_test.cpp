@@ -14,6 +14,7 @@
 #include "data/officer_file.h"
 #include "data/roster.h"
 #include "busho_runner.h"
+#include "code_page_text.h"
 #include "officer_fixtures.h"
 
 namespace busho {
@@ -183,19 +184,8 @@ TEST(BushoCommand, WrongArgumentsShowUsage) {
 namespace busho {
 namespace {
 
-std::string Encoded(const char* converterName, const char* utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[512];
-    const int32_t n = ucnv_convert(converterName, "UTF-8", out, sizeof out, utf8, -1, &status);
-    EXPECT_TRUE(U_SUCCESS(status)) << utf8;
-    return std::string(out, static_cast<std::size_t>(n));
-}
-
-template <std::size_t N>
-void SetText(ByteField<N>& field, const std::string& bytes) {
-    field = {};
-    std::copy_n(bytes.begin(), std::min(N, bytes.size()), field.begin());
-}
+using testing::Encoded;
+using testing::SetText;
 
 std::string JsonText(const std::string& json, const std::string& field) {
     const std::string key = "\"" + field + "\":\"";

@@ -8,31 +8,21 @@
 
 #include "busho_runner.h"
 #include "data/officer_file.h"
+#include "code_page_text.h"
 #include "officer_fixtures.h"
 
 namespace busho {
 namespace {
 
 using testing::Busho;
+using testing::Encoded;
+using testing::SetText;
 using testing::CommandRun;
 using testing::Quoted;
 using testing::ReadBytes;
 using testing::Slurp;
 using testing::TempFolder;
 using testing::WriteBytes;
-
-std::string Encoded(const char* converter, const char* utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[256];
-    const int32_t n = ucnv_convert(converter, "UTF-8", out, sizeof out, utf8, -1, &status);
-    return std::string(out, static_cast<std::size_t>(n));
-}
-
-template <std::size_t N>
-void SetText(ByteField<N>& field, const std::string& bytes) {
-    field = {};
-    std::copy(bytes.begin(), bytes.end(), field.begin());
-}
 
 // Three officers as the game writes them, names in Big5, with odd bytes the editor would not write.
 std::vector<std::uint8_t> ThreeOfficers() {

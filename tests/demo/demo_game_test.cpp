@@ -9,6 +9,7 @@
 #include <set>
 
 #include "data/officer_file.h"
+#include "code_page_text.h"
 #include "portrait/face_archive.h"
 
 namespace busho {
@@ -56,13 +57,6 @@ TEST(DemoGame, HasEveryVoiceSample) {
     }
 }
 
-std::string Utf8(const char* from, const std::string& bytes) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[256];
-    const int32_t n = ucnv_convert("UTF-8", from, out, sizeof out, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
-    return U_SUCCESS(status) ? std::string(out, static_cast<std::size_t>(n)) : "<bad>";
-}
-
 TEST(DemoGame, OfficerFilesLoadForBothEditionsWithVariedOfficers) {
     struct Case {
         std::uint8_t edition;
@@ -81,7 +75,7 @@ TEST(DemoGame, OfficerFilesLoadForBothEditionsWithVariedOfficers) {
         for (int slot = 1; slot < session->EndSlot; ++slot) {
             const OfficerSlot& o = session->Officers[slot];
             const std::string family(reinterpret_cast<const char*>(o.Record.FamilyName.data()), 11);
-            EXPECT_NE(Utf8(c.code, family.substr(0, family.find('\0'))), "<bad>");
+            EXPECT_FALSE(testing::Decoded(c.code, family.substr(0, family.find('\0'))).empty());
             (o.Record.PortraitNumber >= 1700 ? editFace : standardFace) = true;
             EXPECT_LT(o.Record.PortraitNumber >= 1700 ? o.Record.PortraitNumber - 1700 : o.Record.PortraitNumber,
                       o.Record.PortraitNumber >= 1700 ? 100 : 1630);
@@ -94,7 +88,7 @@ TEST(DemoGame, OfficerFilesLoadForBothEditionsWithVariedOfficers) {
         }
         EXPECT_TRUE(standardFace && editFace && registeredRelation && builtInRelation);
         const std::string first(reinterpret_cast<const char*>(session->Officers[1].Record.FamilyName.data()), 4);
-        EXPECT_EQ(Utf8(c.code, first), "天城");
+        EXPECT_EQ(testing::Decoded(c.code, first), "天城");
     }
 }
 

@@ -8,24 +8,14 @@
 #include "data/messages.h"
 #include "editor/commit_officer.h"
 #include "editor/editor_texts.h"
+#include "code_page_text.h"
 #include "officer_fixtures.h"
 
 namespace busho {
 namespace {
 
-std::string Gbk(const char* utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[512];
-    const int32_t n = ucnv_convert("windows-936", "UTF-8", out, sizeof out, utf8, -1, &status);
-    return std::string(out, static_cast<std::size_t>(n));
-}
-
-std::string Utf8(const std::string& bytes, const char* from) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[512];
-    const int32_t n = ucnv_convert("UTF-8", from, out, sizeof out, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
-    return std::string(out, static_cast<std::size_t>(n));
-}
+using testing::Gbk;
+std::string Utf8(const std::string& bytes, const char* from) { return testing::Decoded(from, bytes); }
 
 template <std::size_t N>
 std::string Text(const ByteField<N>& field) {

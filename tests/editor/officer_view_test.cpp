@@ -6,25 +6,15 @@
 
 #include "editor/editor_texts.h"
 #include "editor/officer_view.h"
+#include "code_page_text.h"
 #include "officer_fixtures.h"
 #include "shell/list_row.h"
 
 namespace busho {
 namespace {
 
-std::string Utf8(const std::string& gbk) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[512];
-    const int32_t n = ucnv_convert("UTF-8", "windows-936", out, sizeof out, gbk.data(), static_cast<int32_t>(gbk.size()), &status);
-    return std::string(out, static_cast<std::size_t>(n));
-}
-
-std::string Gbk(const char* utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[512];
-    const int32_t n = ucnv_convert("windows-936", "UTF-8", out, sizeof out, utf8, -1, &status);
-    return std::string(out, static_cast<std::size_t>(n));
-}
+using testing::Gbk;
+std::string Utf8(const std::string& gbk) { return testing::FromGbk(gbk); }
 
 TEST(EditorTexts, DecodeToTheirTexts) {
     using namespace text_gbk;

@@ -31,8 +31,12 @@ TEST(ReferencePanel, PickTargetsTakeTheChoiceByTheirRules) {
         v.cXXWJ = v.cQEWJ1 = v.cQEWJ2 = v.cYEWJ1 = v.cYEWJ2 = v.cSF = 77;
         const EditorValues before = v;
         EXPECT_EQ(ApplyPick(c.target, c.item, v), c.changed) << c.target << " " << c.item;
-        if (c.field) EXPECT_EQ(v.*c.field, c.expected) << c.target << " " << c.item;
-        if (!c.changed) EXPECT_EQ(v, before);
+        if (c.field) {
+            EXPECT_EQ(v.*c.field, c.expected) << c.target << " " << c.item;
+        }
+        if (!c.changed) {
+            EXPECT_EQ(v, before);
+        }
     }
 }
 
@@ -134,7 +138,9 @@ TEST(RandomOfficer, EveryClickKeepsTheRules) {
             }
         }
         for (int t = 0; t < 30; ++t)
-            if (v.SKill1[static_cast<std::size_t>(t)]) ASSERT_TRUE(allowed.count(t)) << "seed " << seed << " tactic " << t;
+            if (v.SKill1[static_cast<std::size_t>(t)]) {
+                ASSERT_TRUE(allowed.count(t)) << "seed " << seed << " tactic " << t;
+            }
     }
     EXPECT_GT(faces.size(), 900u);
     for (int list = 0; list < 5; ++list) EXPECT_GT(extrasSeen[static_cast<std::size_t>(list)], 0) << list;

@@ -10,6 +10,7 @@
 
 #include "data/officer_file.h"
 #include "face_archive_writer.h"
+#include "code_page_text.h"
 #include "officer_fixtures.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
@@ -17,19 +18,6 @@
 #include "shell/officer_list_window.h"
 
 namespace busho::testing {
-
-inline std::string Encoded(const char* converter, const char* utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[256];
-    const int32_t n = ucnv_convert(converter, "UTF-8", out, sizeof out, utf8, -1, &status);
-    return std::string(out, static_cast<std::size_t>(n));
-}
-
-template <std::size_t N>
-void SetText(ByteField<N>& field, const std::string& bytes) {
-    field = {};
-    std::copy(bytes.begin(), bytes.end(), field.begin());
-}
 
 inline std::uint32_t FacePixel(bool edit, int size, int face) {
     return (static_cast<std::uint32_t>((edit ? 0x80 : 0) | size) << 16) | static_cast<std::uint32_t>(face);
