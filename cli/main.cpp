@@ -18,16 +18,16 @@
 #include <string>
 #include <vector>
 
-#include "data/officer_file.h"
-#include "text/text_fields.h"
-#include "data/roster.h"
-#include "data/wine_prefix.h"
-#include "editor/officer_rows.h"
-#include "table_io.h"
+#include "core/data/officer_file.h"
+#include "core/text/text_fields.h"
+#include "core/data/roster.h"
+#include "core/os/wine_prefix.h"
+#include "core/exchange/officer_rows.h"
+#include "core/exchange/table_io.h"
 #include "gbk_console.h"
-#include "officer_json.h"
-#include "png_writer.h"
-#include "portrait/face_archive.h"
+#include "core/exchange/officer_json.h"
+#include "core/faces/png_writer.h"
+#include "core/faces/face_archive.h"
 #include "program_folder.h"
 
 namespace {

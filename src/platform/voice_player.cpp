@@ -10,7 +10,7 @@
 #include <system_error>
 #include <utility>
 
-#include "data/messages.h"
+#include "core/text/messages.h"
 #include "gbk_text.h"
 #include "message_boxes.h"
 

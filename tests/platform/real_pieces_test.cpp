@@ -11,7 +11,7 @@
 
 #include <fstream>
 
-#include "data/messages.h"
+#include "core/text/messages.h"
 #include "officer_fixtures.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
