@@ -28,7 +28,7 @@
 #include "core/exchange/officer_json.h"
 #include "core/faces/png_writer.h"
 #include "core/faces/face_archive.h"
-#include "program_folder.h"
+#include "core/os/folders.h"
 
 namespace {
 
@@ -302,10 +302,11 @@ int Face(const std::filesystem::path& archivePath, const std::string& indexText,
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && args[0] == "dump") return DumpCommand(args, busho::cli::ProgramFolder(argv[0]));
-    if (args.size() == 2 && args[0] == "resave") return Resave(args[1], busho::cli::ProgramFolder(argv[0]));
-    if (!args.empty() && args[0] == "export") return Export(args, busho::cli::ProgramFolder(argv[0]));
-    if (!args.empty() && args[0] == "import") return Import(args, busho::cli::ProgramFolder(argv[0]));
+    const std::filesystem::path dataFolder = busho::DataFolder(busho::ExecutableFolder(argv[0]));
+    if (!args.empty() && args[0] == "dump") return DumpCommand(args, dataFolder);
+    if (args.size() == 2 && args[0] == "resave") return Resave(args[1], dataFolder);
+    if (!args.empty() && args[0] == "export") return Export(args, dataFolder);
+    if (!args.empty() && args[0] == "import") return Import(args, dataFolder);
     if (!args.empty() && args[0] == "where") return Where(args);
     if (args.size() == 2 && args[0] == "faces") return Faces(args[1]);
     if (args.size() == 4 && args[0] == "face") return Face(args[1], args[2], args[3]);

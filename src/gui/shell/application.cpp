@@ -9,7 +9,7 @@
 #include "core/os/wine_prefix.h"
 #include "core/editing/editor_texts.h"
 #include "gui/editor/editor_window.h"
-#include "platform/documents_folder.h"
+#include "core/os/folders.h"
 #include "platform/game_location.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
@@ -67,7 +67,7 @@ std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& opt
 #ifndef Q_OS_WIN
     if (!Wine(options).documentsFolder.empty()) return Wine(options).documentsFolder;
 #endif
-    return platform::DocumentsFolder();
+    return UserDocumentsFolder();
 }
 
 void Application::LoadTables() {
@@ -81,7 +81,7 @@ void Application::LoadTables() {
 
 bool Application::Start(const StartupOptions& options) {
     Session& s = *session_;
-    s.ProgramFolder = options.programFolder.empty() ? platform::DataFolder() : options.programFolder;
+    s.ProgramFolder = options.programFolder.empty() ? DataFolder(ExecutableFolder(nullptr)) : options.programFolder;
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
     form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
