@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "core/text/messages.h"
-#include "editor_texts.h"
+#include "core/text/messages.h"
 #include "core/text/text_fields.h"
 
 namespace busho {

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/os/game_paths.h"
-#include "editor_texts.h"
+#include "core/text/messages.h"
 
 namespace busho {
 namespace {

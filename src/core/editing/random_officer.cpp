@@ -1,6 +1,6 @@
 #include "random_officer.h"
 
-#include "editor_texts.h"
+#include "core/text/messages.h"
 #include "core/text/code_table_file.h"
 #include "core/text/text_fields.h"
 

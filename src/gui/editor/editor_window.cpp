@@ -27,7 +27,7 @@
 #include "core/os/game_paths.h"
 #include "core/text/messages.h"
 #include "control_pictures.h"
-#include "core/editing/editor_texts.h"
+#include "core/text/messages.h"
 #include "core/editing/random_officer.h"
 #include "core/editing/reference_figures.h"
 #include "reference_panel.h"

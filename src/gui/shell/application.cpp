@@ -7,7 +7,7 @@
 #include "core/text/messages.h"
 #include "core/data/roster.h"
 #include "core/os/wine_prefix.h"
-#include "core/editing/editor_texts.h"
+#include "core/text/messages.h"
 #include "gui/editor/editor_window.h"
 #include "core/os/folders.h"
 #include "platform/game_location.h"

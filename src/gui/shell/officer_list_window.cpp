@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/messages.h"
-#include "core/editing/editor_texts.h"
+#include "core/text/messages.h"
 #include "gui/editor/officer_name_lists.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"

@@ -1,4 +1,4 @@
-// Every interface text is GBK and says exactly what its comment says.
+// Interface texts say exactly what they are known to say, in GBK.
 
 #include <gtest/gtest.h>
 

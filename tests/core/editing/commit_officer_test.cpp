@@ -7,7 +7,7 @@
 
 #include "core/text/messages.h"
 #include "core/editing/commit_officer.h"
-#include "core/editing/editor_texts.h"
+#include "core/text/messages.h"
 #include "code_page_text.h"
 #include "officer_fixtures.h"
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "core/editing/editor_texts.h"
+#include "core/text/messages.h"
 #include "core/editing/officer_view.h"
 #include "code_page_text.h"
 #include "officer_fixtures.h"

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "core/text/messages.h"
-#include "core/editing/editor_texts.h"
+#include "core/text/messages.h"
 #include "gui/editor/editor_window.h"
 #include "gui/editor/reference_panel.h"
 #include "platform/gbk_text.h"

@@ -1,0 +1,121 @@
+// Builds core/text/interface_texts.h from the UTF-8 list of interface texts: each text as its GBK
+// bytes, and a table of all of them by name for the tests.
+// Usage: make_interface_texts LIST OUTPUT. A malformed line, a repeated name or a text that GBK cannot
+// hold stops the build with the line number.
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/text/code_page.h"
+
+namespace {
+
+struct Failure {
+    std::string what;
+};
+
+struct Entry {
+    std::string name;
+    std::string gbk;
+};
+
+// The text between the quotes, with C's escapes undone.
+std::string Unquote(const std::string& quoted, int lineNumber) {
+    const auto fail = [&](const char* why) { return Failure{"line " + std::to_string(lineNumber) + ": " + why}; };
+    if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') throw fail("the text is not in double quotes");
+    std::string text;
+    for (std::size_t i = 1; i + 1 < quoted.size(); ++i) {
+        char c = quoted[i];
+        if (c == '"') throw fail("a double quote inside the text must be written \\\"");
+        if (c == '\\') {
+            if (i + 2 >= quoted.size()) throw fail("a backslash ends the text");
+            switch (quoted[++i]) {
+                case 'n': c = '\n'; break;
+                case 'r': c = '\r'; break;
+                case 't': c = '\t'; break;
+                case '\\': c = '\\'; break;
+                case '"': c = '"'; break;
+                default: throw fail("unknown escape");
+            }
+        }
+        text += c;
+    }
+    return text;
+}
+
+std::vector<Entry> ReadList(std::istream& in) {
+    std::vector<Entry> entries;
+    std::set<std::string> names;
+    std::string line;
+    for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line.front() == '#') continue;
+        const auto equals = line.find(" = ");
+        if (equals == std::string::npos) throw Failure{"line " + std::to_string(lineNumber) + ": expected NAME = \"TEXT\""};
+        const std::string name = line.substr(0, equals);
+        if (name.size() < 2 || name[0] != 'k' || name.find_first_not_of(
+                "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != std::string::npos)
+            throw Failure{"line " + std::to_string(lineNumber) + ": \"" + name + "\" is not a constant's name"};
+        if (!names.insert(name).second) throw Failure{"line " + std::to_string(lineNumber) + ": " + name + " again"};
+        const auto gbk = busho::FromUtf8(busho::CodePage::Gbk, Unquote(line.substr(equals + 3), lineNumber));
+        if (!gbk) throw Failure{"line " + std::to_string(lineNumber) + ": GBK cannot hold the text of " + name};
+        entries.push_back({name, *gbk});
+    }
+    return entries;
+}
+
+std::string Literal(const std::string& bytes) {
+    std::string out = "\"";
+    for (const unsigned char c : bytes) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02x", c);
+        // Printable ASCII stays readable; a following hex digit must not extend an escape.
+        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\' && c != '?' &&
+            !(out.size() >= 4 && out[out.size() - 4] == '\\' && out[out.size() - 3] == 'x' && std::isxdigit(c)))
+            out += static_cast<char>(c);
+        else
+            out += hex;
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: make_interface_texts LIST OUTPUT\n";
+        return 2;
+    }
+    try {
+        std::ifstream in(argv[1], std::ios::binary);
+        if (!in) throw Failure{"cannot read the list"};
+        const std::vector<Entry> entries = ReadList(in);
+        std::ostringstream out;
+        out << "#pragma once\n// Made by the build from assets/interface_texts.txt: edit the list, not this file.\n\n"
+               "#include <string_view>\n\nnamespace busho::text_gbk {\n\n";
+        for (const Entry& e : entries) out << "inline constexpr const char " << e.name << "[] = " << Literal(e.gbk) << ";\n";
+        out << "\nstruct NamedText {\n    std::string_view name;\n    std::string_view gbk;\n};\n\n"
+               "// Every text above, by its name.\ninline constexpr NamedText kAllInterfaceTexts[] = {\n";
+        for (const Entry& e : entries)
+            out << "    {\"" << e.name << "\", {" << e.name << ", sizeof " << e.name << " - 1}},\n";
+        out << "};\n\n}  // namespace busho::text_gbk\n";
+        // Written only when it changed, so that a rebuild of the list alone recompiles nothing else.
+        std::ifstream old(argv[2], std::ios::binary);
+        std::ostringstream oldText;
+        oldText << old.rdbuf();
+        if (old && oldText.str() == out.str()) return 0;
+        std::ofstream file(argv[2], std::ios::binary | std::ios::trunc);
+        file << out.str();
+        if (!file.flush()) throw Failure{std::string("cannot write ") + argv[2]};
+    } catch (const Failure& f) {
+        std::cerr << argv[1] << ": " << f.what << '\n';
+        return 1;
+    }
+    return 0;
+}
