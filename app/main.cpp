@@ -6,12 +6,14 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "data/file_access.h"
 #include "editor/editor_window.h"
 #include "platform/message_boxes.h"
+#include "platform/qt_translations.h"
 #include "platform/voice_player.h"
 #include "auxiliary/face_preview_window.h"
 #include "auxiliary/map_window.h"
@@ -21,6 +23,9 @@
 #include "shell/officer_list_window.h"
 
 namespace {
+
+constexpr int kOfficersShownUnattended = 5;
+constexpr int kVoiceOutcomeWaitMs = 20000;  // a demo sample lasts about a second
 
 // Writes every window that start-up shows, and the edition chooser, to DIR/<objectName>.png.
 bool WriteScreenshots(busho::Application& app, const QString& dir) {
@@ -46,11 +51,38 @@ bool WriteScreenshots(busho::Application& app, const QString& dir) {
     return ok;
 }
 
+// Prints what the unattended run would have shown, and how the last sample asked for ended, then quits:
+// status 0, or 1 when a screenshot could not be written, or 3 when the sample had no outcome in time.
+void WaitForVoiceThenQuit(busho::platform::QtVoicePlayer& voices, busho::platform::RecordingMessageBoxes& messages, bool ok) {
+    auto finish = [&messages, ok](int status) {
+        for (const auto& m : messages.shown)
+            std::fprintf(stderr, "busho-editor: %s\n", busho::platform::MessageText(m).toUtf8().constData());
+        QApplication::exit(ok ? status : 1);
+    };
+    voices.onReport = [finish](const busho::platform::VoiceReport& report) {
+        const QString file = QString::fromStdU16String(report.file.u16string());
+        if (report.played) std::fprintf(stderr, "busho-editor: voice played: %s\n", file.toUtf8().constData());
+        else std::fprintf(stderr, "busho-editor: voice not played: %s: %s\n", file.toUtf8().constData(),
+                          QString(report.reason).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8().constData());
+        finish(0);
+    };
+    if (!voices.Awaiting()) {
+        finish(0);
+        return;
+    }
+    QTimer::singleShot(kVoiceOutcomeWaitMs, qApp, [finish, &voices] {
+        voices.onReport = nullptr;
+        std::fprintf(stderr, "busho-editor: voice had no outcome within %d s\n", kVoiceOutcomeWaitMs / 1000);
+        finish(3);
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
+    busho::platform::InstallQtTranslations(qt);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("信长之野望－革新 PK 登录武将编辑器"));
@@ -92,21 +124,25 @@ int main(int argc, char** argv) {
     } else {
         messages = std::make_unique<busho::platform::QtMessageBoxes>();
     }
-    auto voices = unattended ? std::unique_ptr<busho::platform::VoicePlayer>(std::make_unique<busho::platform::RecordingVoicePlayer>())
-                             : busho::platform::CreateQtVoicePlayer();
+    // The real player in every mode: it makes its media player only when the first sample starts.
+    busho::platform::QtVoicePlayer voices(*messages);
     busho::FileAccess files;
-    busho::Application app(*messages, *voices, files);
+    busho::Application app(*messages, voices, files);
     // Closing the edition chooser without a choice ends the program.
     if (!app.Start(options)) return 0;
 
     if (unattended) {
         const QString dir = parser.value(screenshots);
-        QTimer::singleShot(0, &qt, [&] {
+        const bool showOfficers = parser.isSet(quit);
+        QTimer::singleShot(0, &qt, [&, dir, showOfficers] {
             bool ok = true;
             if (!dir.isEmpty()) ok = WriteScreenshots(app, dir);
-            for (const auto& m : static_cast<busho::platform::RecordingMessageBoxes&>(*messages).shown)
-                std::fprintf(stderr, "busho-editor: %s\n", busho::platform::MessageText(m).toLocal8Bit().constData());
-            QApplication::exit(ok ? 0 : 1);
+            // As a user clicking down the list: each officer shown selects its voice, which plays a sample.
+            if (showOfficers) {
+                const int last = std::min(app.State().EndSlot - 1, kOfficersShownUnattended);
+                for (int slot = 1; slot <= last; ++slot) app.Form2().onShowOfficer(slot);
+            }
+            WaitForVoiceThenQuit(voices, static_cast<busho::platform::RecordingMessageBoxes&>(*messages), ok);
         });
     }
     return QApplication::exec();

@@ -31,6 +31,7 @@
 #include "editor/random_officer.h"
 #include "editor/reference_figures.h"
 #include "editor/reference_panel.h"
+#include "auxiliary/readme_window.h"
 #include "editor/vocabulary.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
@@ -100,11 +101,8 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");
     // Ends the program at once, without saving and without a question.
     connect(M_EXIT, &QAction::triggered, this, [] { QApplication::exit(0); });
-    openDocument = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    // Each click asks the desktop again; a missing readme or viewer shows nothing.
-    connect(M_RDME, &QAction::triggered, this, [this] {
-        if (openDocument) openDocument(QUrl::fromLocalFile(QString::fromStdU16String((session_.ProgramFolder / "readme.txt").u16string())));
-    });
+    openDocument = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    connect(M_RDME, &QAction::triggered, this, &EditorWindow::OpenReadme);
 
     auto* central = new QWidget;
     auto* grid = new QGridLayout(central);
@@ -556,6 +554,26 @@ void EditorWindow::UpdateScenarioAges() {
 void EditorWindow::SetScenarioCaptions() {
     const auto captions = ScenarioCaptions();
     for (std::size_t i = 0; i < 4; ++i) lbTl[i]->setText(platform::FromGbk(captions[i]));
+}
+
+void EditorWindow::OpenReadme() {
+    // Each click asks the desktop again; where it has no viewer for text files the program shows the
+    // readme itself.
+    const std::filesystem::path readme = session_.ProgramFolder / "readme.txt";
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(readme, error)) {
+        messages_.Show({platform::ToGbk(QStringLiteral("找不到说明文档：")), readme, {}, {}, text_gbk::kStyleCritical});
+        return;
+    }
+    if (openDocument && openDocument(QUrl::fromLocalFile(QString::fromStdU16String(readme.u16string())))) return;
+    if (!readmeWindow_) readmeWindow_ = new ReadmeWindow(this);
+    if (!readmeWindow_->Load(readme)) {
+        messages_.Show({platform::ToGbk(QStringLiteral("无法读取说明文档：")), readme, {}, {}, text_gbk::kStyleCritical});
+        return;
+    }
+    readmeWindow_->show();
+    readmeWindow_->raise();
+    readmeWindow_->activateWindow();
 }
 
 void EditorWindow::VoicePreview(int voiceType) {

@@ -30,6 +30,7 @@ class VoicePlayer;
 }  // namespace platform
 class PortraitPickerWindow;
 class ReferencePanel;
+class ReadmeWindow;
 
 class EditorWindow : public QMainWindow {
     Q_OBJECT
@@ -76,8 +77,10 @@ public:
     std::function<void()> onOpen;               // the open button: load the officer file again
     std::function<void()> onOpenMap;            // "B": the map city picker
     std::function<void()> onClosed;             // the editor closes: the other windows go with it
-    // Asks the desktop to open a file with its viewer (the readme); tests replace it.
-    std::function<void(const QUrl&)> openDocument;
+    // Asks the desktop to open a file with its viewer (the readme); false when it could not; tests replace it.
+    std::function<bool(const QUrl&)> openDocument;
+    void OpenReadme();  // "说明文档"
+    ReadmeWindow* Readme() { return readmeWindow_; }  // once the program has shown the readme itself
     std::function<void(int slot)> onCommitted;  // a slot was committed: refresh its list row
 
     // Controls.
@@ -122,6 +125,7 @@ private:
     platform::VoicePlayer& voices_;
     PortraitPickerWindow* picker_ = nullptr;
     QButtonGroup* voiceGroup_ = nullptr;
+    ReadmeWindow* readmeWindow_ = nullptr;  // a child window, made on first need
 };
 
 }  // namespace busho

@@ -1,11 +1,21 @@
 #pragma once
 // The voice player, behind a seam: tests record what would be played.
 
+#include <QObject>
+#include <QString>
+
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+class QAudioOutput;
+class QMediaPlayer;
+
 namespace busho::platform {
+
+class MessageBoxes;
 
 class VoicePlayer {
 public:
@@ -14,8 +24,47 @@ public:
     virtual void Play(const std::filesystem::path& file) = 0;  // start at once and return
 };
 
-// Qt Multimedia; a missing file plays nothing and shows nothing.
-std::unique_ptr<VoicePlayer> CreateQtVoicePlayer();
+// How a requested sample ended: played to its end, or not played and why (in the user's words).
+struct VoiceReport {
+    std::filesystem::path file;
+    bool played = false;
+    QString reason;
+};
+
+// Qt Multimedia, made safe to have on any machine. The media player is created when the first sample
+// is started, from the event loop, so start-up never waits for or fails on the media backend; before
+// that the backend's pieces are checked, because a player made without them takes the program down.
+// When a sample cannot be played (no backend, no decoder, no audio output, no file) the editor goes
+// on and the user is told once per run why, and what to install.
+class QtVoicePlayer final : public QObject, public VoicePlayer {
+public:
+    explicit QtVoicePlayer(MessageBoxes& messages);
+    ~QtVoicePlayer() override;
+    void Stop() override;
+    void Play(const std::filesystem::path& file) override;
+
+    // A sample was requested and has not yet ended, failed or been stopped.
+    bool Awaiting() const { return awaiting_.has_value(); }
+    std::function<void(const VoiceReport&)> onReport;
+
+private:
+    void StartPending();
+    bool EnsurePlayer();
+    void Finish(bool played, const QString& reason);
+
+    MessageBoxes& messages_;
+    QMediaPlayer* player_ = nullptr;  // children of this object, made on first use
+    QAudioOutput* output_ = nullptr;
+    std::optional<QString> unavailable_;        // why no player can be made on this machine
+    std::optional<std::filesystem::path> pending_;   // asked for, not yet handed to the player
+    std::optional<std::filesystem::path> awaiting_;  // asked for, outcome not yet known
+    bool scheduled_ = false;
+    bool told_ = false;
+};
+
+// What the media backend lacks to play WAV samples, in the user's words; empty when nothing is missing
+// or the backend cannot be checked from here.
+QString MissingMediaPieces();
 
 class RecordingVoicePlayer final : public VoicePlayer {
 public:

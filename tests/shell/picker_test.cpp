@@ -240,7 +240,10 @@ void PickerTest::editorSmallControls() {
     QVERIFY(t.editor.app.Form6() && t.editor.app.Form6()->Label2->text().isEmpty());
 
     QList<QUrl> opened;
-    f.openDocument = [&](const QUrl& url) { opened << url; };
+    f.openDocument = [&](const QUrl& url) {
+        opened << url;
+        return true;
+    };
     f.M_RDME->trigger();
     f.M_RDME->trigger();
     QCOMPARE(opened.size(), 2);

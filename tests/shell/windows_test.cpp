@@ -23,6 +23,8 @@
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
 #include "auxiliary/face_preview_window.h"
+#include "auxiliary/readme_window.h"
+#include <QPlainTextEdit>
 #include "portrait/portrait_picker_window.h"
 #include "shell/application.h"
 #include "shell/edition_chooser.h"
@@ -49,6 +51,8 @@ private slots:
     void chooserSetsTheEdition();
     void closingTheEditorClosesTheOtherWindows();
     void findsTheGameInAWinePrefixWithoutOptions();
+    void readmeShowsInTheProgramWithoutADesktopViewer();
+    void missingReadmeIsReported();
     void normaliseFolder_data();
     void normaliseFolder();
 };
@@ -330,6 +334,47 @@ void WindowsTest::findsTheGameInAWinePrefixWithoutOptions() {
     QCOMPARE(editor.app.State().GameFolder, game / "");
     QVERIFY(editor.messages.shown.empty());  // the face archives were found in the prefix
     QCOMPARE(editor.app.Form1().Picture1->pixmap().size(), QSize(12, 15));
+}
+
+// The offscreen platform has no desktop services, as a machine without a launcher: the default way of
+// opening the readme fails and the program shows the file itself, read-only. A second click shows the
+// same window again.
+void WindowsTest::readmeShowsInTheProgramWithoutADesktopViewer() {
+    Fixture fixture;
+    Editor t;
+    QVERIFY(t.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    EditorWindow& f = t.app.Form1();
+    QVERIFY(!f.Readme());
+    f.M_RDME->trigger();
+    ReadmeWindow* readme = f.Readme();
+    QVERIFY(readme && readme->isVisible());
+    QVERIFY(readme->txReadme->isReadOnly());
+    QFile file(QStringLiteral(BUSHO_BIN_DIR "/readme.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString expected = QString::fromUtf8(file.readAll()).remove(QChar(0xFEFF)).remove(QLatin1Char('\r'));
+    QCOMPARE(readme->txReadme->toPlainText(), expected);
+    QVERIFY(expected.contains(QStringLiteral("信长之野望")));
+    readme->close();
+    f.M_RDME->trigger();
+    QCOMPARE(f.Readme(), readme);
+    QVERIFY(readme->isVisible());
+    QVERIFY(t.messages.shown.empty());
+}
+
+void WindowsTest::missingReadmeIsReported() {
+    Fixture fixture;
+    Editor t;
+    QVERIFY(t.app.Start(fixture.Options(kEditionJapanese)));
+    EditorWindow& f = t.app.Form1();
+    int asked = 0;
+    f.openDocument = [&](const QUrl&) { return ++asked, true; };
+    t.app.State().ProgramFolder = fixture.folder.Path();  // holds no readme.txt
+    f.M_RDME->trigger();
+    QCOMPARE(asked, 0);
+    QVERIFY(!f.Readme());
+    QCOMPARE(t.messages.shown.size(), 1u);
+    QCOMPARE(platform::MessageText(t.messages.shown[0]),
+             QStringLiteral("找不到说明文档：") + QString::fromStdU16String((fixture.folder.Path() / "readme.txt").u16string()));
 }
 
 void WindowsTest::normaliseFolder_data() {
