@@ -102,12 +102,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The libraries it links come from dpkg-shlibdeps; what it loads at run time is named here: the Qt
-# platform plugins (without them no window opens), Qt's own translations for the interface language,
-# GStreamer's plugins that decode and play the WAV voice samples through ALSA or PulseAudio, and
-# one font with both Simplified-Chinese and Japanese glyphs.
+# The libraries it links come from dpkg-shlibdeps; what it loads at run time is named here: Qt's own
+# translations for the interface language, GStreamer's plugins that decode the WAV voice samples
+# (base: the pipeline; good: wavparse, autoaudiosink, pulsesink) and play them through ALSA
+# (in Debian 12 gstreamer1.0-pulseaudio is an empty package on top of the good set), and one font
+# with both Simplified-Chinese and Japanese glyphs. The X11 platform plugin (xcb) comes with
+# libqt6gui6; qt6-qpa-plugins holds only the VNC and TUIO ones, so it is not named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, qt6-translations-l10n, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-alsa | gstreamer1.0-pulseaudio, fonts-wqy-microhei | fonts-noto-cjk")
+  "qt6-translations-l10n, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-alsa | gstreamer1.0-pulseaudio, fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
 include(CPack)
