@@ -10,17 +10,17 @@
 #include <cstdio>
 #include <memory>
 
-#include "data/file_access.h"
-#include "editor/editor_window.h"
+#include "core/os/file_access.h"
+#include "gui/editor/editor_window.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_translations.h"
 #include "platform/voice_player.h"
-#include "auxiliary/face_preview_window.h"
-#include "auxiliary/map_window.h"
-#include "portrait/portrait_picker_window.h"
-#include "shell/application.h"
-#include "shell/edition_chooser.h"
-#include "shell/officer_list_window.h"
+#include "gui/portrait/face_preview_window.h"
+#include "gui/auxiliary/map_window.h"
+#include "gui/portrait/portrait_picker_window.h"
+#include "gui/shell/application.h"
+#include "gui/shell/edition_chooser.h"
+#include "gui/shell/officer_list_window.h"
 
 namespace {
 

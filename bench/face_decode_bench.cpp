@@ -4,7 +4,7 @@
 
 #include "face_archive_writer.h"
 #include "officer_fixtures.h"
-#include "portrait/face_archive.h"
+#include "core/faces/face_archive.h"
 
 namespace {
 

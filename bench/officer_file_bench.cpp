@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "data/officer_file.h"
+#include "core/data/officer_file.h"
 #include "officer_fixtures.h"
 
 namespace {

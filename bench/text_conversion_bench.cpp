@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "data/roster.h"
-#include "text/gb_big5.h"
-#include "text/gbk_sjis.h"
+#include "core/data/roster.h"
+#include "core/text/gb_big5.h"
+#include "core/text/gbk_sjis.h"
 
 namespace {
 

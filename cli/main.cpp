@@ -18,17 +18,17 @@
 #include <string>
 #include <vector>
 
-#include "data/officer_file.h"
-#include "text/text_fields.h"
-#include "data/roster.h"
-#include "data/wine_prefix.h"
-#include "editor/officer_rows.h"
-#include "table_io.h"
+#include "core/data/officer_file.h"
+#include "core/text/text_fields.h"
+#include "core/data/roster.h"
+#include "core/os/wine_prefix.h"
+#include "core/exchange/officer_rows.h"
+#include "core/exchange/table_io.h"
 #include "gbk_console.h"
-#include "officer_json.h"
-#include "png_writer.h"
-#include "portrait/face_archive.h"
-#include "program_folder.h"
+#include "core/exchange/officer_json.h"
+#include "core/faces/png_writer.h"
+#include "core/faces/face_archive.h"
+#include "core/os/folders.h"
 
 namespace {
 
@@ -335,10 +335,11 @@ int Face(const std::filesystem::path& archivePath, const std::string& indexText,
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return Help();
-    if (!args.empty() && args[0] == "dump") return DumpCommand(args, busho::cli::ProgramFolder(argv[0]));
-    if (args.size() == 2 && args[0] == "resave") return Resave(args[1], busho::cli::ProgramFolder(argv[0]));
-    if (!args.empty() && args[0] == "export") return Export(args, busho::cli::ProgramFolder(argv[0]));
-    if (!args.empty() && args[0] == "import") return Import(args, busho::cli::ProgramFolder(argv[0]));
+    const std::filesystem::path dataFolder = busho::DataFolder(busho::ExecutableFolder(argv[0]));
+    if (!args.empty() && args[0] == "dump") return DumpCommand(args, dataFolder);
+    if (args.size() == 2 && args[0] == "resave") return Resave(args[1], dataFolder);
+    if (!args.empty() && args[0] == "export") return Export(args, dataFolder);
+    if (!args.empty() && args[0] == "import") return Import(args, dataFolder);
     if (!args.empty() && args[0] == "where") return Where(args);
     if (args.size() == 2 && args[0] == "faces") return Faces(args[1]);
     if (args.size() == 4 && args[0] == "face") return Face(args[1], args[2], args[3]);

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "data/officer_record.h"
-#include "data/roster.h"
+#include "core/data/officer_record.h"
+#include "core/data/roster.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "data/messages.h"
+#include "core/text/messages.h"
 #include "gbk_text.h"
 
 namespace busho::platform {

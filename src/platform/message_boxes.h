@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "data/officer_file.h"
+#include "core/data/officer_file.h"
 
 class QWidget;
 

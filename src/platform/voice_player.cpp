@@ -1,6 +1,8 @@
 #include "voice_player.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
@@ -8,7 +10,7 @@
 #include <system_error>
 #include <utility>
 
-#include "data/messages.h"
+#include "core/text/messages.h"
 #include "gbk_text.h"
 #include "message_boxes.h"
 
@@ -67,6 +69,16 @@ void QtVoicePlayer::StartPending() {
         Finish(false, *unavailable_);
         return;
     }
+    if (!outputChecked_) {
+        outputChecked_ = true;
+        // The sample still goes to the backend's default sink, which may be a null device or play
+        // into nothing; the user hears nothing and is told why.
+        if (QMediaDevices::audioOutputs().isEmpty()) {
+            QString reason = QStringLiteral("请检查声卡或声音服务（PulseAudio、PipeWire）。");
+            if (const QString hint = InstallHint(); !hint.isEmpty()) reason += QLatin1Char('\n') + hint;
+            Tell(QStringLiteral("本机没有找到声音输出设备，语音样本会听不到："), file, reason);
+        }
+    }
     player_->setSource(QUrl::fromLocalFile(ToText(file)));
     player_->play();
 }
@@ -100,13 +112,16 @@ void QtVoicePlayer::Finish(bool played, const QString& reason) {
     // Only the sample last asked for has an outcome; one that was stopped or replaced has none.
     if (!awaiting_) return;
     const VoiceReport report{*std::exchange(awaiting_, std::nullopt), played, reason};
-    if (!played && !told_) {
-        told_ = true;
-        messages_.Show({ToGbk(QStringLiteral("无法播放语音样本：")), report.file,
-                        ToGbk(reason + QStringLiteral("\n语音选项照常可以选择；本次运行不再提示。")),
-                        ToGbk(QStringLiteral("语音")), text_gbk::kStyleInformation});
-    }
+    if (!played) Tell(QStringLiteral("无法播放语音样本："), report.file, reason);
     if (onReport) onReport(report);
+}
+
+void QtVoicePlayer::Tell(const QString& heading, const std::filesystem::path& file, const QString& reason) {
+    if (told_) return;
+    told_ = true;
+    messages_.Show({ToGbk(heading), file,
+                    ToGbk(reason + QStringLiteral("\n语音选项照常可以选择；本次运行不再提示。")), ToGbk(QStringLiteral("语音")),
+                    text_gbk::kStyleInformation});
 }
 
 }  // namespace busho::platform

@@ -51,6 +51,7 @@ private:
     void StartPending();
     bool EnsurePlayer();
     void Finish(bool played, const QString& reason);
+    void Tell(const QString& heading, const std::filesystem::path& file, const QString& reason);  // once per run
 
     MessageBoxes& messages_;
     QMediaPlayer* player_ = nullptr;  // children of this object, made on first use
@@ -60,6 +61,7 @@ private:
     std::optional<std::filesystem::path> awaiting_;  // asked for, outcome not yet known
     bool scheduled_ = false;
     bool told_ = false;
+    bool outputChecked_ = false;
 };
 
 // What the media backend lacks to play WAV samples, in the user's words; empty when nothing is missing

@@ -11,8 +11,8 @@
 #include <sys/wait.h>
 #include <unicode/ucnv.h>
 
-#include "data/officer_file.h"
-#include "data/roster.h"
+#include "core/data/officer_file.h"
+#include "core/data/roster.h"
 #include "busho_runner.h"
 #include "code_page_text.h"
 #include "officer_fixtures.h"

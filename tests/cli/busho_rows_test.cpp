@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "busho_runner.h"
-#include "data/officer_file.h"
+#include "core/data/officer_file.h"
 #include "code_page_text.h"
 #include "officer_fixtures.h"
 

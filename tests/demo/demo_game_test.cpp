@@ -8,9 +8,9 @@
 #include <memory>
 #include <set>
 
-#include "data/officer_file.h"
+#include "core/data/officer_file.h"
 #include "code_page_text.h"
-#include "portrait/face_archive.h"
+#include "core/faces/face_archive.h"
 
 namespace busho {
 namespace {

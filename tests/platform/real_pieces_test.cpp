@@ -3,13 +3,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 
 #include <fstream>
 
-#include "data/messages.h"
+#include "core/text/messages.h"
 #include "officer_fixtures.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
@@ -158,7 +160,14 @@ void RealPiecesTest::aSampleIsPlayedToItsEnd() {
     QCOMPARE(reports.size(), 1u);
     QCOMPARE(reports[0].file, wav);
     QVERIFY2(reports[0].played, qPrintable(reports[0].reason));
-    QVERIFY(messages.shown.empty());
+    // Qt lists no output device for a null ALSA device (nor on a machine without a sound card): the
+    // user is told once that the samples cannot be heard.
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        QCOMPARE(messages.shown.size(), 1u);
+        QVERIFY(platform::MessageText(messages.shown[0]).contains(QStringLiteral("没有找到声音输出设备")));
+    } else {
+        QVERIFY(messages.shown.empty());
+    }
 }
 
 QTEST_MAIN(RealPiecesTest)

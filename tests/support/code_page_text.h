@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/byte_io.h"
+#include "core/data/byte_io.h"
 
 namespace busho::testing {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "data/byte_io.h"
+#include "core/data/byte_io.h"
 
 namespace busho::testing {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/officer_record.h"
+#include "core/data/officer_record.h"
 
 namespace busho::testing {
 

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "data/officer_file.h"
-#include "data/roster.h"
+#include "core/data/officer_file.h"
+#include "core/data/roster.h"
 #include "demo_officers.h"
 #include "face_archive_writer.h"
 #include "portrait_painter.h"

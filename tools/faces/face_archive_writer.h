@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "portrait/face_archive.h"
+#include "core/faces/face_archive.h"
 
 namespace busho {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "auxiliary/map_markers.h"
+#include "gui/auxiliary/map_markers.h"
 
 namespace {
 

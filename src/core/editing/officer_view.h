@@ -1,0 +1,62 @@
+#pragma once
+// The editor's controls as plain values, and the operations that fill them: the blank officer,
+// showing an officer, the scenario ages. The window only moves these values into its widgets.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/data/session.h"
+
+namespace busho {
+
+inline constexpr int kTacticBoxes = 30;
+
+// Every value control of the editor window. Texts are GBK; lists hold their selected position.
+struct EditorValues {
+    std::string txX, txXP, txM, txMP, txLJ;
+    std::string txCSN, txSWN;
+    std::string txLTY, txLWG, txLZH, txLZZ, txLQY;
+    std::array<int, kAptitudeCount> SkillList{};
+    std::array<bool, kTacticBoxes> SKill1{};
+    int cSB = 0, cCZ = 0, cXY = 0, cZT = 0, cSS = 0, cXXWJ = 0;
+    int cQEWJ1 = 0, cQEWJ2 = 0, cYEWJ1 = 0, cYEWJ2 = 0, cSF = 0, cCCDC = 0;
+    int SD = -1;  // voice option; -1 while none is selected
+
+    bool operator==(const EditorValues&) const = default;
+};
+
+// The made-up officer every display starts from; sets CurrentPortrait to 1. The voice option is
+// left as it is.
+void ApplyBlankDefaults(EditorValues& values, Session& session);
+
+// Copies slot `slot` into the values (texts decoded when ZZZZ is ticked), ticking its tactics
+// without clearing the others, and sets CurrentPortrait.
+void ShowOfficer(Session& session, int slot, EditorValues& values);
+
+// The archive (game-relative) and face index that show a portrait number.
+struct PortraitSource {
+    const char* archive;
+    int face;
+};
+PortraitSource LargePortraitSource(int portraitNumber);
+
+// The number at the start of a text as a box reads it: blanks skipped, 0 when there is none.
+double LeadingNumber(std::string_view text);
+
+// A number made whole as the boxes have always made it: halves go to the even neighbour
+// (1550.5 gives 1550, 1551.5 gives 1552).
+double RoundHalfEven(double value);
+
+// A number as the grid and the scenario ages write it: one leading blank unless negative,
+// fractions with a point and no trailing zeros.
+std::string NumberWithSignSpace(double value);
+
+// The four scenario labels for the text of the birth-year box (GBK).
+std::array<std::string, 4> ScenarioAgeTexts(std::string_view birthYearText);
+std::array<std::string, 4> ScenarioCaptions();
+
+// The main window's title for the edition (GBK).
+std::string AppTitleFor(std::uint8_t edition);
+
+}  // namespace busho

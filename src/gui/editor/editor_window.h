@@ -1,0 +1,131 @@
+#pragma once
+// The officer editor, the main window (Form1). Its controls carry the names the rest of the
+// system uses; behaviour on plain values lives in officer_view.h.
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "core/editing/commit_officer.h"
+#include "officer_name_lists.h"
+#include "core/editing/officer_view.h"
+
+class QAction;
+class QUrl;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace busho {
+namespace platform {
+class MessageBoxes;
+class VoicePlayer;
+}  // namespace platform
+class PortraitPickerWindow;
+class ReferencePanel;
+class ReadmeWindow;
+
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages, platform::VoicePlayer& voices,
+                 QWidget* parent = nullptr);
+
+    // The window's controls as plain values, and back. Setting values selects list items that do
+    // not exist yet by making them exist, so what is shown is always what is stored.
+    EditorValues Values() const;
+    void SetValues(const EditorValues& values);
+
+    void ApplyBlankDefaults();
+    void ShowOfficer(int slot);
+    void UpdateScenarioAges();
+    void SetScenarioCaptions();  // the four labels without ages
+    void VoicePreview(int voiceType);
+
+    // The editor's portrait from a large archive; the medium drawers from the picker's archives.
+    void DispCGFile(const std::filesystem::path& archive, int index);
+    void DispSSCG(int n);
+    void DispZJCG(int n);
+    void DispSSCGRef(int n);
+    void DispZJCGRef(int n);
+    void SetPicker(PortraitPickerWindow* picker) { picker_ = picker; }
+
+    // "修改" and "添加": commit the controls, then refresh the list row and show the officer again.
+    void Commit(CommitMode mode);
+    // The random officer button: a made-up officer in the controls, nothing stored.
+    void RandomOfficer();
+    // The reference panel: a pick button aims it at one of the officer lists; a choice in its
+    // list shows that officer's figures and goes to the aimed list.
+    void Pick(int pickTarget);
+    void ShowReference();
+    void SearchReference();
+    ReferencePanel* Panel() { return Picture2; }
+
+    // The small controls: all tactics at once, the father reset, the two test buttons.
+    void TickAllTactics(bool ticked);
+    void ShowCompatibilityCount();
+    void ShowCharacterOfCode();
+    void OpenPicker();
+
+    std::function<void()> onOpen;               // the open button: load the officer file again
+    std::function<void()> onOpenMap;            // "B": the map city picker
+    std::function<void()> onClosed;             // the editor closes: the other windows go with it
+    // Asks the desktop to open a file with its viewer (the readme); false when it could not; tests replace it.
+    std::function<bool(const QUrl&)> openDocument;
+    void OpenReadme();  // "说明文档"
+    ReadmeWindow* Readme() { return readmeWindow_; }  // once the program has shown the readme itself
+    std::function<void(int slot)> onCommitted;  // a slot was committed: refresh its list row
+
+    // Controls.
+    QLineEdit *txX, *txXP, *txM, *txMP, *txLJ, *txCSN, *txSWN, *txLTY, *txLWG, *txLZH, *txLZZ, *txLQY;
+    std::array<QComboBox*, kAptitudeCount> SkillList{};
+    std::array<QCheckBox*, kTacticBoxes> SKill1{};
+    QComboBox *cSB, *cCZ, *cXY, *cSS, *cXXWJ, *cQEWJ1, *cQEWJ2, *cYEWJ1, *cYEWJ2, *cSF, *cZT, *cCCDC;
+    std::array<QRadioButton*, 6> SD{};
+    QLabel *Picture1, *Picture6, *lbCG;
+    std::array<QLabel*, 4> lbTl{};
+    QCheckBox *ZZZZ, *CK_FT;
+    QPushButton *Command1, *Command2, *Command3, *Command16;
+    QPushButton *Command10, *Command11, *Command12, *Command13, *Command14, *Command15;
+    QPushButton *Command4, *Command5, *Command7, *Command8, *Command18;
+    QCheckBox* Check1;
+    QLineEdit* txchr;
+    ReferencePanel* Picture2;
+    QLineEdit* txOpen;
+    QAction *M_EXIT, *M_RDME;
+
+private:
+    QWidget* BuildIdentity();
+    QWidget* BuildAbilities();
+    QWidget* BuildAptitudes();
+    QWidget* BuildTactics();
+    QWidget* BuildRelations();
+    QWidget* BuildStanding();
+    QWidget* BuildPortrait();
+    QPushButton* PickButton(const char* name, int pickTarget);
+    std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> TextBoxes() const;
+    std::vector<std::pair<QComboBox*, int EditorValues::*>> FixedLists() const;
+    std::vector<std::pair<QComboBox*, int EditorValues::*>> NameLists() const;
+    void SelectFixed(QComboBox* list, int item) const;
+    void SelectName(QComboBox* list, int item) const;
+    QString RegisteredName(int item) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    Session& session_;
+    OfficerNameLists& names_;
+    platform::MessageBoxes& messages_;
+    platform::VoicePlayer& voices_;
+    PortraitPickerWindow* picker_ = nullptr;
+    QButtonGroup* voiceGroup_ = nullptr;
+    ReadmeWindow* readmeWindow_ = nullptr;  // a child window, made on first need
+};
+
+}  // namespace busho

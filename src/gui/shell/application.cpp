@@ -1,0 +1,191 @@
+#include "application.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+
+#include "core/text/messages.h"
+#include "core/data/roster.h"
+#include "core/os/wine_prefix.h"
+#include "core/editing/editor_texts.h"
+#include "gui/editor/editor_window.h"
+#include "core/os/folders.h"
+#include "platform/game_location.h"
+#include "platform/gbk_text.h"
+#include "platform/message_boxes.h"
+#include "gui/portrait/face_preview_window.h"
+#include "gui/auxiliary/map_window.h"
+#include "gui/portrait/portrait_picker_window.h"
+#include "edition_chooser.h"
+#include "normalise_folder.h"
+#include "officer_list_window.h"
+
+namespace busho {
+namespace {
+
+std::filesystem::path ToPath(const QString& folder) { return std::filesystem::path(folder.toStdU16String()); }
+QString ToText(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
+
+}  // namespace
+
+Application::Application(platform::MessageBoxes& messages, platform::VoicePlayer& voices, FileAccess& files)
+    : messages_(messages), voices_(voices), files_(files), session_(std::make_unique<Session>()) {}
+
+
+const WineLocation& Application::Wine(const StartupOptions& options) {
+    if (!wine_) {
+        const auto prefix = FindWinePrefix(options.winePrefix);
+        wine_ = prefix ? LocateInWinePrefix(*prefix, session_->Edition) : WineLocation{};
+    }
+    return *wine_;
+}
+
+std::filesystem::path Application::FindGameFolder(const StartupOptions& options) {
+    QString folder = options.gameFolder;
+    if (folder.isEmpty() && options.demo) folder = ToText(session_->ProgramFolder / ".." / "demo" / "game");
+    if (folder.isEmpty()) {
+        const bool tc = session_->Edition == kEditionTraditionalChinese;
+        folder = platform::ReadRegistryText(tc ? QStringLiteral("Software\\KOEI\\Nobunaga12PK TC\\Install")
+                                               : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
+                                            QStringLiteral("InstallInfo"));
+        if (folder.trimmed().isEmpty()) folder = platform::SettingsGameFolder(session_->Edition);
+#ifndef Q_OS_WIN
+        // The game under Wine: the install key in the prefix's registry, mapped into the prefix.
+        if (folder.trimmed().isEmpty()) folder = ToText(Wine(options).gameFolder);
+#endif
+    }
+    if (folder.trimmed().isEmpty()) folder = ToText(session_->ProgramFolder);
+    if (options.demo || !options.gameFolder.isEmpty()) folder = QDir::cleanPath(folder);
+    return ToPath(NormaliseFolder(folder));
+}
+
+std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& options) {
+    if (!options.documentsFolder.isEmpty()) return ToPath(QDir::cleanPath(options.documentsFolder));
+    if (options.demo) return ToPath(QDir::cleanPath(ToText(session_->ProgramFolder / ".." / "demo" / "Documents")));
+    const QString configured = platform::SettingsDocumentsFolder();
+    if (!configured.isEmpty()) return ToPath(QDir::cleanPath(configured));
+#ifndef Q_OS_WIN
+    if (!Wine(options).documentsFolder.empty()) return Wine(options).documentsFolder;
+#endif
+    return UserDocumentsFolder();
+}
+
+void Application::LoadTables() {
+    auto report = [this](bool ok, const char* file) {
+        if (!ok)
+            messages_.Show({text_gbk::kTextTablesMissing, session_->ProgramFolder / file, {}, text_gbk::kTitleTables, text_gbk::kStyleCritical});
+    };
+    report(LoadGbBig5Tables(session_->Text.GbBig5, session_->ProgramFolder), kGbTableFileName);
+    report(LoadSimplifiedTraditionalTables(session_->Text.Forms, session_->ProgramFolder), kSimplifiedTraditionalFileName);
+}
+
+bool Application::Start(const StartupOptions& options) {
+    Session& s = *session_;
+    s.ProgramFolder = options.programFolder.empty() ? DataFolder(ExecutableFolder(nullptr)) : options.programFolder;
+    names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
+    form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_);
+    form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
+    form3_ = std::make_unique<PortraitPickerWindow>(s, messages_);
+    form1_->SetPicker(form3_.get());
+
+    // The edition, once.
+    if (options.edition) {
+        s.Edition = *options.edition;
+    } else {
+        EditionChooser chooser;
+        chooser.exec();
+        if (chooser.Chosen() == kEditionUnchosen) return false;
+        s.Edition = chooser.Chosen();
+    }
+    if (s.Edition == kEditionTraditionalChinese) form1_->show();
+
+    if (!LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder))
+        messages_.Show({text_gbk::kTextTablesMissing, s.ProgramFolder / kJisTableFileName, {}, text_gbk::kTitleTables,
+                        text_gbk::kStyleCritical});
+    s.GameFolder = FindGameFolder(options);
+    s.AppTitle = AppTitleFor(s.Edition);
+    form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
+    LoadTables();
+    form3_->drawEditorFace = [this](const std::filesystem::path& archive, int face) { form1_->DispCGFile(archive, face); };
+    form3_->dispSSCG = [this](int n) { form1_->DispSSCG(n); };
+    form3_->dispZJCG = [this](int n) { form1_->DispZJCG(n); };
+    form3_->onPortraitChanged = [this](int slot) {
+        // The list's CG column and the roster follow the new portrait number.
+        if (slot >= session_->EndSlot) return;
+        form2_->BuildListRow(slot);
+        CopyToRoster(session_->Officers, session_->Roster, slot);
+    };
+    form3_->Load();
+    form1_->ApplyBlankDefaults();
+    form1_->SetScenarioCaptions();
+    form1_->adjustSize();  // its size places the other windows, shown or not
+    form1_->move(0, 0);
+    for (QComboBox* list : {form1_->cXXWJ, form1_->cQEWJ1, form1_->cQEWJ2, form1_->cYEWJ1, form1_->cYEWJ2, form1_->cSF, form1_->cCZ})
+        list->setCurrentIndex(0);
+    form1_->txCSN->setText(QStringLiteral("1500"));
+    form1_->txSWN->setText(QStringLiteral("1600"));
+    s.FileLoaded = false;
+    s.PickTarget = 0;
+    LoadRoster(s.ProgramFolder, s.Roster);
+    LoadBlankSlot(s.ProgramFolder, s.BlankSlot);
+
+    form2_->onShowOfficer = [this](int slot) {
+        form1_->ApplyBlankDefaults();
+        session_->CurrentSlot = slot;
+        form1_->ShowOfficer(slot);
+    };
+    form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
+    form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
+    form1_->onCommitted = [this](int slot) { form2_->BuildListRow(slot); };
+    form1_->onOpenMap = [this] { OpenMap(); };
+    // Closing the editor closes every other window with it.
+    form1_->onClosed = [this] {
+        form2_->close();
+        form3_->close();
+        if (form3_->Preview()) form3_->Preview()->close();
+        if (form6_) form6_->close();
+    };
+
+    s.DocumentsFolder = FindDocumentsFolder(options);
+    LoadOfficerFile(s, *this, files_);
+    form1_->show();
+    return true;
+}
+
+Application::~Application() { delete form6_.data(); }
+
+MapWindow* Application::Form6() { return form6_.data(); }
+
+void Application::OpenMap() {
+    // A map closed with its close box is loaded afresh; a hidden one is shown again as it was.
+    if (!form6_) form6_ = new MapWindow(form1_->cSS, session_->ProgramFolder);
+    form6_->show();
+    form6_->raise();
+}
+
+void Application::ClearRows() {
+    form2_->ClearAll();
+    names_.ClearRegistered();
+}
+
+void Application::RowRead(int slot) { form2_->BuildListRow(slot); }
+
+void Application::SetCaption(const std::string& gbk) { form1_->setWindowTitle(platform::FromGbk(gbk)); }
+
+void Application::LoadFinished() {
+    form1_->ShowOfficer(1);
+    form1_->UpdateScenarioAges();
+    // The list to the right of the editor, the picker below the list. Loading is the last step of
+    // start-up, so the editor is shown by now (its frame tells where the list goes).
+    form1_->show();
+    const QRect editor = form1_->frameGeometry();
+    form2_->show();
+    form2_->move(editor.left() + editor.width(), editor.top());
+    form3_->show();
+    form3_->move(editor.left() + editor.width(), editor.top() + form2_->frameGeometry().height());
+    form1_->setWindowTitle(platform::FromGbk(session_->AppTitle));
+}
+
+void Application::ShowMessage(const Message& message) { messages_.Show(message); }
+
+}  // namespace busho

@@ -1,0 +1,76 @@
+#pragma once
+// Start-up and the windows' wiring: the one Session, the three windows, the file events.
+
+#include <QPointer>
+#include <QString>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "core/os/file_access.h"
+#include "core/data/officer_file.h"
+#include "core/os/wine_prefix.h"
+#include "gui/editor/officer_name_lists.h"
+
+namespace busho {
+namespace platform {
+class MessageBoxes;
+class VoicePlayer;
+}  // namespace platform
+class EditorWindow;
+class OfficerListWindow;
+class PortraitPickerWindow;
+class MapWindow;
+
+struct StartupOptions {
+    std::optional<std::uint8_t> edition;  // answers the edition chooser in advance
+    QString gameFolder;                   // empty: the registry or the settings file
+    QString documentsFolder;              // empty: the settings file or the user's documents
+    bool demo = false;                    // the demo game and documents built beside the program
+    std::filesystem::path programFolder;  // empty: where the program is
+    std::optional<std::filesystem::path> winePrefix;  // where the game runs under Wine (else WINEPREFIX, ~/.wine)
+};
+
+class Application final : public FileEvents {
+public:
+    Application(platform::MessageBoxes& messages, platform::VoicePlayer& voices, FileAccess& files);
+    ~Application() override;
+
+    // Runs start-up; false when the edition chooser was closed without a choice.
+    bool Start(const StartupOptions& options);
+
+    Session& State() { return *session_; }
+    EditorWindow& Form1() { return *form1_; }
+    OfficerListWindow& Form2() { return *form2_; }
+    PortraitPickerWindow& Form3() { return *form3_; }
+    MapWindow* Form6();  // while the map is loaded
+    void OpenMap();
+    OfficerNameLists& Names() { return names_; }
+
+    // File events: rows into the list window, captions and messages.
+    void ClearRows() override;
+    void RowRead(int slot) override;
+    void SetCaption(const std::string& gbk) override;
+    void LoadFinished() override;
+    void ShowMessage(const Message& message) override;
+
+private:
+    std::filesystem::path FindGameFolder(const StartupOptions& options);
+    std::filesystem::path FindDocumentsFolder(const StartupOptions& options);
+    const WineLocation& Wine(const StartupOptions& options);  // looked up once, when first needed
+    void LoadTables();
+
+    platform::MessageBoxes& messages_;
+    platform::VoicePlayer& voices_;
+    FileAccess& files_;
+    std::unique_ptr<Session> session_;
+    OfficerNameLists names_;
+    std::unique_ptr<EditorWindow> form1_;
+    std::unique_ptr<OfficerListWindow> form2_;
+    std::unique_ptr<PortraitPickerWindow> form3_;
+    QPointer<MapWindow> form6_;
+    std::optional<WineLocation> wine_;  // deletes itself when closed with its close box
+};
+
+}  // namespace busho

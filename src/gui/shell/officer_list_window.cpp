@@ -1,0 +1,138 @@
+#include "officer_list_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/text/messages.h"
+#include "core/editing/editor_texts.h"
+#include "gui/editor/officer_name_lists.h"
+#include "platform/gbk_text.h"
+#include "platform/message_boxes.h"
+#include "core/editing/list_row.h"
+
+namespace busho {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+// Column widths in twips; column 0 is never seen.
+constexpr int kColumnTwips[9] = {0, 500, 1000, 800, 800, 800, 800, 800, 800};
+const QColor kAppeared(0, 230, 0), kRetired(255, 0, 0), kTranslated(200, 200, 220), kRaw(200, 200, 0), kNumbers(200, 200, 200);
+
+QStringList Headers() {
+    return {QString(), QStringLiteral("出场/退场"), QStringLiteral("姓名"), QStringLiteral("统率"), QStringLiteral("武勇"),
+            QStringLiteral("智慧"),   QStringLiteral("政治"),   QStringLiteral("义理"), QStringLiteral("ＣＧ")};
+}
+
+void SetCell(QTableWidget* grid, int column, int row, const QString& text, const QColor& colour) {
+    auto* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+    item->setBackground(colour);
+}
+
+}  // namespace
+
+OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), names_(names), messages_(messages) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("武将一览表"));
+
+    // Row r of the grid's model is slot r + 1; the header row is the grid's own header.
+    msFlg = new QTableWidget(kSlotCount, 9, this);
+    msFlg->setObjectName(QStringLiteral("msFlg"));
+    msFlg->verticalHeader()->hide();
+    msFlg->verticalHeader()->setDefaultSectionSize(20);
+    msFlg->setSelectionBehavior(QAbstractItemView::SelectRows);
+    msFlg->setSelectionMode(QAbstractItemView::SingleSelection);
+    msFlg->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    msFlg->horizontalHeader()->setHighlightSections(false);
+    msFlg->horizontalHeader()->setMinimumSectionSize(0);
+    int width = 0;
+    for (int c = 0; c < 9; ++c) {
+        msFlg->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
+        width += kColumnTwips[c] / kTwipsPerPixel;
+    }
+    msFlg->setColumnHidden(0, true);
+    msFlg->setMinimumWidth(width + 24);
+    WriteHeaders();
+
+    Label1 = new QLabel(QStringLiteral("搜索名字"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    txSER = new QLineEdit;
+    txSER->setObjectName(QStringLiteral("txSER"));
+    Command2 = new QPushButton(QStringLiteral("搜"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1 = new QPushButton(QStringLiteral("保存所有修改"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(Label1);
+    search->addWidget(txSER, 1);
+    search->addWidget(Command2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(msFlg, 1);
+    layout->addLayout(search);
+    layout->addWidget(Command1);
+    resize(width + 40, 420);
+
+    connect(msFlg, &QTableWidget::cellClicked, this, [this](int row, int) { RowClicked(row + 1); });
+    connect(Command2, &QPushButton::clicked, this, &OfficerListWindow::Search);
+    connect(txSER, &QLineEdit::returnPressed, this, &OfficerListWindow::Search);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (onSave) onSave();
+    });
+}
+
+void OfficerListWindow::WriteHeaders() { msFlg->setHorizontalHeaderLabels(Headers()); }
+
+void OfficerListWindow::ClearAll() {
+    msFlg->clearContents();
+    msFlg->setHorizontalHeaderLabels(QStringList(9, QString()));
+}
+
+void OfficerListWindow::BuildListRow(int slot) {
+    WriteHeaders();
+    const ListRow row = BuildListRowValues(session_, slot);
+    const int r = slot - 1;
+    SetCell(msFlg, 1, r, row.appeared ? QStringLiteral("出场") : QStringLiteral("退场"), row.appeared ? kAppeared : kRetired);
+    const QString name = platform::FromGbk(row.name);
+    SetCell(msFlg, 2, r, name, row.translated ? kTranslated : kRaw);
+    if (row.translated) names_.SetRegistered(slot, name);
+    for (int c = 0; c < 6; ++c) SetCell(msFlg, 3 + c, r, QString::fromStdString(row.numbers[static_cast<std::size_t>(c)]), kNumbers);
+}
+
+void OfficerListWindow::SelectListRow(int row) {
+    if (row < 1 || row > msFlg->rowCount()) return;
+    auto* first = msFlg->item(row - 1, 1);
+    msFlg->setCurrentCell(row - 1, 1);
+    if (first) msFlg->scrollToItem(first, QAbstractItemView::PositionAtTop);
+    msFlg->selectRow(row - 1);
+}
+
+void OfficerListWindow::RowClicked(int slot) {
+    setWindowTitle(platform::FromGbk(text_gbk::kReadingRowCaption));
+    if (onShowOfficer) onShowOfficer(slot);
+    setWindowTitle(platform::FromGbk(text_gbk::kListCaption));
+}
+
+void OfficerListWindow::Search() {
+    const std::string wanted = platform::ToGbk(txSER->text().trimmed());
+    if (wanted.empty()) return;
+    for (int slot = 1; slot <= session_.EndSlot && slot <= kSlotCount; ++slot) {
+        if (SearchName(session_, slot).find(wanted) == std::string::npos) continue;
+        SelectListRow(slot);
+        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, 0})) return;
+    }
+}
+
+}  // namespace busho

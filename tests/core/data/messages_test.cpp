@@ -1,0 +1,49 @@
+// Every interface text is GBK and says exactly what its comment says.
+
+#include <gtest/gtest.h>
+
+#include <unicode/ucnv.h>
+
+#include "core/text/messages.h"
+
+namespace busho {
+namespace {
+
+std::string GbkToUtf8(const char* gbk) {
+    UErrorCode status = U_ZERO_ERROR;
+    char out[1024];
+    const int32_t len = ucnv_convert("UTF-8", "windows-936", out, sizeof out, gbk, -1, &status);
+    EXPECT_TRUE(U_SUCCESS(status));
+    return std::string(out, static_cast<std::size_t>(len));
+}
+
+TEST(Messages, DecodeToTheirTexts) {
+    using namespace text_gbk;
+    const std::pair<const char*, const char*> cases[] = {
+        {kTextOpenFirst, "请先打开武将存档文件!!!!如果没有武将存档,请先运行游戏进入登陆武将一次!!"},
+        {kTitleWrongChoice, "选择错误"},
+        {kTextBackedUp, "已经备份原有武将库为："},
+        {kTitleNotice, "提示"},
+        {kTextOver, "OVer"},
+        {kTextLoadingCaption, "载入中 - - - - - - -- - - - - "},
+        {kTitleLoadError, "读取错误"},
+        {kTextLoadFailed, "无法读取武将存档，武将表保持不变："},
+        {kTitleSaveError, "保存错误"},
+        {kTextBackupFailed, "无法备份武将存档，未写入任何内容："},
+        {kTextWriteFailed, "无法写入武将存档，原存档和备份均未改变："},
+        {kReasonNoFolder, "文件夹不存在"},
+        {kReasonCannotOpen, "无法打开或创建文件"},
+        {kReasonCannotRead, "无法读取文件"},
+        {kReasonTacticCount, " 号武将的战法数为 "},
+        {kReasonOutOfRange31, "，超出 0～31"},
+        {kReasonNoEndMarker, "存档中有 1000 名武将而没有结束标记，超出武将表的容量"},
+        {kReasonNoOriginal, "原存档不存在"},
+        {kReasonCannotCreateNew, "无法创建新文件"},
+        {kReasonWriteCutShort, "写入中途失败"},
+        {kReasonCannotReplace, "无法用新文件替换原文件"},
+    };
+    for (const auto& [gbk, utf8] : cases) EXPECT_EQ(GbkToUtf8(gbk), utf8);
+}
+
+}  // namespace
+}  // namespace busho

@@ -1,0 +1,529 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <functional>
+#include <memory>
+
+#include "core/text/messages.h"
+#include "core/data/officer_file.h"
+#include "officer_fixtures.h"
+#include "recording_events.h"
+
+namespace busho {
+namespace {
+
+using testing::BuildFileBytes;
+using testing::RandomOfficers;
+using testing::ReadBytes;
+using testing::RecordingEvents;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+FileHeader OddHeader() {
+    FileHeader header;
+    for (std::size_t i = 0; i < header.size(); ++i) header[i] = static_cast<std::uint8_t>(0xF0 + i);
+    return header;
+}
+
+// ---- Parsing a file image ----
+
+struct ParseCase {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    bool accepted;
+    int endSlot;
+    const char* reasonPart;  // GBK fragment expected in the reason when refused
+};
+
+std::vector<ParseCase> ParseCases() {
+    const auto three = BuildFileBytes(OddHeader(), RandomOfficers(3, 40));
+    auto threeNoMarker = BuildFileBytes(OddHeader(), {testing::RandomOfficer(40), testing::RandomOfficer(41), testing::RandomOfficer(42)});
+    auto cutInRecord = threeNoMarker;
+    cutInRecord.resize(cutInRecord.size() - 20);  // the third officer's extra block is cut
+    auto cutInHeaderOfSlot = BuildFileBytes(OddHeader(), {testing::RandomOfficer(43)});
+    cutInHeaderOfSlot.resize(20 + 300);  // the record stops after its birth year
+    std::vector<OfficerSlot> full = RandomOfficers(kSlotCount, 1);
+    full.pop_back();  // 1000 officers, no end marker
+    std::vector<OfficerSlot> largest = RandomOfficers(kSlotCount - 1, 1);
+    const FileHeader header = OddHeader();
+    std::vector<std::uint8_t> headerAlone(header.begin(), header.end());
+    std::vector<std::uint8_t> shortHeader(headerAlone.begin(), headerAlone.begin() + 7);
+    // A record that ends early but whose birth year lies in the missing part reads as an end marker.
+    auto zeroTail = BuildFileBytes(OddHeader(), {});
+    zeroTail.insert(zeroTail.end(), 100, 0x41);
+
+    auto bad = [](int tactics, int liked) {
+        OfficerSlot s = testing::RandomOfficer(3);
+        s.Record.TacticCount = tactics;
+        s.LikedCount = liked;
+        std::vector<std::uint8_t> bytes = BuildFileBytes(OddHeader(), {testing::RandomOfficer(2)});
+        ByteWriter out(bytes);
+        ForEachField(s.Record, [&](const char*, const auto& f) { out.Write(f); });
+        for (int i = 0; i < 80; ++i) out.Write(std::int32_t{1});
+        // liked count sits right after the tactic values
+        if (tactics >= 0 && tactics <= kMaxTactics) {
+            const std::size_t at = bytes.size() - 80 * 4 + 4 * static_cast<std::size_t>(tactics);
+            bytes[at] = static_cast<std::uint8_t>(liked);
+        }
+        return bytes;
+    };
+
+    return {
+        {"zero-length file", {}, true, 1, nullptr},
+        {"header alone", headerAlone, true, 1, nullptr},
+        {"header cut short", shortHeader, true, 1, nullptr},
+        {"header and end marker", BuildFileBytes(OddHeader(), {testing::EndMarker()}), true, 1, nullptr},
+        {"three officers and a marker", three, true, 4, nullptr},
+        {"file ends after the last officer", threeNoMarker, true, 4, nullptr},
+        {"bytes after a zero birth year", zeroTail, true, 1, nullptr},
+        {"999 officers and a marker", BuildFileBytes(OddHeader(), largest), true, kSlotCount, nullptr},
+        {"slot cut in its lists", cutInRecord, false, 0, text_gbk::kReasonCutOff},
+        {"slot cut in its record", cutInHeaderOfSlot, false, 0, text_gbk::kReasonCutOff},
+        {"1000 officers and no marker", BuildFileBytes(OddHeader(), full), false, 0, text_gbk::kReasonNoEndMarker},
+        {"tactic count 32", bad(32, 0), false, 0, text_gbk::kReasonTacticCount},
+        {"tactic count -1", bad(-1, 0), false, 0, text_gbk::kReasonTacticCount},
+        {"liked count 3", bad(2, 3), false, 0, text_gbk::kReasonLikedCount},
+    };
+}
+
+TEST(ParseOfficerFile, AcceptsWhatTheTableHoldsAndRefusesTheRest) {
+    for (const auto& c : ParseCases()) {
+        SCOPED_TRACE(c.name);
+        auto contents = std::make_unique<OfficerFileContents>();
+        ReadError error;
+        const bool accepted = ParseOfficerFile(c.bytes, *contents, error);
+        EXPECT_EQ(accepted, c.accepted) << error.reason;
+        if (c.accepted) {
+            EXPECT_EQ(contents->EndSlot, c.endSlot);
+        } else {
+            EXPECT_NE(error.reason.find(c.reasonPart), std::string::npos);
+        }
+    }
+}
+
+TEST(ParseOfficerFile, CutSlotReasonNamesSlotAndOffset) {
+    auto bytes = BuildFileBytes(OddHeader(), {testing::RandomOfficer(40), testing::RandomOfficer(41)});
+    bytes.resize(bytes.size() - 10);
+    auto contents = std::make_unique<OfficerFileContents>();
+    ReadError error;
+    ASSERT_FALSE(ParseOfficerFile(bytes, *contents, error));
+    EXPECT_NE(error.reason.find(std::string(text_gbk::kReasonSlot) + "2" + text_gbk::kReasonCutOff + std::to_string(bytes.size())),
+              std::string::npos);
+}
+
+TEST(ParseOfficerFile, KeepsEveryOfficerAndTheHeaderAsRead) {
+    const auto officers = RandomOfficers(5, 77);
+    auto contents = std::make_unique<OfficerFileContents>();
+    ReadError error;
+    ASSERT_TRUE(ParseOfficerFile(BuildFileBytes(OddHeader(), officers), *contents, error));
+    EXPECT_EQ(contents->Header, OddHeader());
+    for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(contents->Officers[slot], officers[static_cast<std::size_t>(slot - 1)]);
+}
+
+// ---- Loading ----
+
+class OfficerFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session = std::make_unique<Session>();
+        session->Edition = kEditionTraditionalChinese;
+        session->DocumentsFolder = folder.Path() / "Documents";
+        path = OfficerFilePathFor(session->Edition, session->DocumentsFolder);
+        std::filesystem::create_directories(path.parent_path());
+        session->BlankSlot.fill(0);
+    }
+
+    TempFolder folder;
+    std::unique_ptr<Session> session;
+    std::filesystem::path path;
+    RecordingEvents events;
+    FileAccess files;
+};
+
+TEST_F(OfficerFileTest, OfficerFilePathForEachEdition) {
+    const std::filesystem::path docs = folder.Path();
+    EXPECT_EQ(OfficerFilePathFor(kEditionTraditionalChinese, docs),
+              docs / "KOEI" / "Nobunaga12 TC" / "EDIT" / "SETDATA" / "EDATA000.12Q");
+    EXPECT_EQ(OfficerFilePathFor(kEditionJapanese, docs), docs / "KOEI" / "Nobunaga12" / "EDIT" / "SETDATA" / "EDATA000.12Q");
+    EXPECT_TRUE(OfficerFilePathFor(kEditionUnchosen, docs).empty());
+    EXPECT_TRUE(OfficerFilePathFor(2, docs).empty());
+}
+
+TEST_F(OfficerFileTest, LoadFillsTableRowsCaptionsAndRoster) {
+    const auto officers = RandomOfficers(3, 11);
+    WriteBytes(path, BuildFileBytes(OddHeader(), officers));
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    EXPECT_TRUE(session->FileLoaded);
+    EXPECT_EQ(session->EndSlot, 4);
+    EXPECT_EQ(session->CurrentSlot, 1);
+    EXPECT_EQ(session->OfficerFilePath, path);
+    EXPECT_EQ(session->Header, OddHeader());
+    EXPECT_EQ(events.rows, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(events.log, (std::vector<std::string>{"clear", "finished"}));
+    ASSERT_EQ(events.captions.size(), 3u);
+    // "载入中 - - - - - - -- - - - - " then the slot with its leading blank.
+    EXPECT_EQ(events.captions[2], std::string(text_gbk::kTextLoadingCaption) + " 3");
+    EXPECT_TRUE(events.messages.empty());
+    for (int slot = 1; slot <= 3; ++slot) {
+        const auto& officer = officers[static_cast<std::size_t>(slot - 1)];
+        const RosterEntry& entry = session->Roster[kBuiltInOfficerCount + slot];
+        EXPECT_EQ(entry.BirthYear, officer.Record.BirthYear);
+        EXPECT_EQ(entry.DeathYear, officer.Record.DeathYear);
+        EXPECT_EQ(entry.PortraitNumber, officer.Record.PortraitNumber);
+        EXPECT_EQ(entry.Leadership, officer.Record.Leadership);
+        EXPECT_EQ(entry.Valour, officer.Record.Valour);
+        EXPECT_EQ(entry.Intellect, officer.Record.Intellect);
+        EXPECT_EQ(entry.Politics, officer.Record.Politics);
+        EXPECT_EQ(entry.Duty, officer.Extra.Duty);
+    }
+    EXPECT_EQ(session->Roster[kBuiltInOfficerCount + 4], RosterEntry{});
+}
+
+TEST_F(OfficerFileTest, MissingFileInExistingFolderIsCreatedEmpty) {
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_EQ(session->EndSlot, 1);
+    EXPECT_TRUE(session->FileLoaded);
+    EXPECT_TRUE(events.rows.empty());
+    EXPECT_TRUE(events.captions.empty());
+    EXPECT_EQ(events.log, (std::vector<std::string>{"clear", "finished"}));
+}
+
+// A failed load tells the user why, keeps the earlier file in the session and changes nothing on disk.
+TEST_F(OfficerFileTest, FailedLoadLeavesSessionAndDiskAsTheyWere) {
+    const auto officers = RandomOfficers(4, 21);
+    WriteBytes(path, BuildFileBytes(OddHeader(), officers));
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    const OfficerTable before = session->Officers;
+
+    struct Case {
+        const char* name;
+        std::function<void()> breakIt;
+        const char* reason;
+    };
+    std::vector<OfficerSlot> full = RandomOfficers(kSlotCount, 1);
+    full.pop_back();
+    const std::vector<Case> cases = {
+        {"counts beyond the table", [&] { auto b = BuildFileBytes(OddHeader(), RandomOfficers(2, 5)); b[20 + 333] = 40; WriteBytes(path, b); },
+         text_gbk::kReasonTacticCount},
+        {"1000 officers", [&] { WriteBytes(path, BuildFileBytes(OddHeader(), full)); }, text_gbk::kReasonNoEndMarker},
+        {"path is a folder", [&] { std::filesystem::remove(path); std::filesystem::create_directory(path); }, text_gbk::kReasonCannotOpen},
+        {"documents folder missing", [&] { session->DocumentsFolder = folder.Path() / "nowhere"; }, text_gbk::kReasonNoFolder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.breakIt();
+        std::vector<std::uint8_t> onDisk;
+        if (std::filesystem::is_regular_file(path)) onDisk = ReadBytes(path);
+        events = RecordingEvents{};
+        EXPECT_FALSE(LoadOfficerFile(*session, events, files));
+        ASSERT_EQ(events.messages.size(), 1u);
+        EXPECT_EQ(events.messages[0].title, text_gbk::kTitleLoadError);
+        EXPECT_NE(events.messages[0].detail.find(c.reason), std::string::npos);
+        EXPECT_TRUE(events.rows.empty());
+        EXPECT_TRUE(events.log.empty());
+        EXPECT_TRUE(session->FileLoaded);
+        EXPECT_EQ(session->EndSlot, 5);
+        EXPECT_EQ(session->Officers, before);
+        EXPECT_EQ(session->OfficerFilePath, path);
+        if (std::filesystem::is_regular_file(path)) {
+            EXPECT_EQ(ReadBytes(path), onDisk);
+        }
+        EXPECT_FALSE(std::filesystem::exists(folder.Path() / "nowhere"));
+    }
+}
+
+TEST_F(OfficerFileTest, FirstLoadThatFailsLeavesFileNotLoaded) {
+    session->DocumentsFolder = folder.Path() / "no-such-documents";
+    EXPECT_FALSE(LoadOfficerFile(*session, events, files));
+    EXPECT_FALSE(session->FileLoaded);
+    ASSERT_EQ(events.messages.size(), 1u);
+    EXPECT_EQ(events.messages[0].detail, text_gbk::kReasonNoFolder);
+    EXPECT_EQ(events.messages[0].path, OfficerFilePathFor(kEditionTraditionalChinese, session->DocumentsFolder));
+    EXPECT_FALSE(std::filesystem::exists(session->DocumentsFolder));
+}
+
+// Reading that fails a given number of times, then reads as usual.
+class FlakyReads : public FileAccess {
+public:
+    explicit FlakyReads(int failures) : failures_(failures) {}
+    IoResult ReadFile(const std::filesystem::path& file, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) override {
+        ++attempts;
+        if (failures_-- > 0) return IoResult::Failure(text_gbk::kReasonCannotRead);
+        return FileAccess::ReadFile(file, maxBytes, bytes);
+    }
+    int attempts = 0;
+
+private:
+    int failures_;
+};
+
+TEST_F(OfficerFileTest, LoadRetriesOnceThenGivesUp) {
+    WriteBytes(path, BuildFileBytes(OddHeader(), RandomOfficers(2, 8)));
+    FlakyReads onceFailing(1);
+    EXPECT_TRUE(LoadOfficerFile(*session, events, onceFailing));
+    EXPECT_EQ(onceFailing.attempts, 2);
+    EXPECT_TRUE(events.messages.empty());
+    EXPECT_EQ(session->EndSlot, 3);
+
+    auto fresh = std::make_unique<Session>();
+    fresh->Edition = session->Edition;
+    fresh->DocumentsFolder = session->DocumentsFolder;
+    RecordingEvents freshEvents;
+    FlakyReads twiceFailing(2);
+    EXPECT_FALSE(LoadOfficerFile(*fresh, freshEvents, twiceFailing));
+    EXPECT_EQ(twiceFailing.attempts, 2);
+    EXPECT_EQ(freshEvents.messages.size(), 1u);
+    EXPECT_FALSE(fresh->FileLoaded);
+}
+
+TEST_F(OfficerFileTest, LaterShorterLoadStartsFromEmptyTableAndRoster) {
+    WriteBytes(path, BuildFileBytes(OddHeader(), RandomOfficers(6, 100)));
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    WriteBytes(path, BuildFileBytes(OddHeader(), RandomOfficers(2, 200)));
+    events = RecordingEvents{};
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    EXPECT_EQ(session->EndSlot, 3);
+    EXPECT_EQ(events.rows, (std::vector<int>{1, 2}));
+    for (int slot = 4; slot <= 7; ++slot) {
+        EXPECT_EQ(session->Officers[slot], OfficerSlot{}) << slot;
+        EXPECT_EQ(session->Roster[kBuiltInOfficerCount + slot], RosterEntry{}) << slot;
+    }
+}
+
+TEST_F(OfficerFileTest, LoadNeverCreatesAFileWhenAskedNotTo) {
+    const auto missing = folder.Path() / "missing.12Q";
+    EXPECT_FALSE(LoadOfficerFileAt(*session, missing, events, files, false));
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(events.messages.size(), 1u);
+}
+
+// ---- Saving ----
+
+TEST_F(OfficerFileTest, SaveBeforeAnyLoadIsRefused) {
+    WriteBytes(path, {1, 2, 3});
+    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    ASSERT_EQ(events.messages.size(), 1u);
+    EXPECT_EQ(events.messages[0].text, text_gbk::kTextOpenFirst);
+    EXPECT_EQ(events.messages[0].title, text_gbk::kTitleWrongChoice);
+    EXPECT_EQ(events.messages[0].style, 80);
+    EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
+}
+
+// Saving an unchanged file rewrites only the header, the signatures, the header words, the officer
+// ids and the slots after the end marker.
+TEST_F(OfficerFileTest, SaveAfterLoadReproducesTheFileExceptWhatSavingRewrites) {
+    auto officers = RandomOfficers(5, 300);
+    officers.back().Record.Signature.fill(0x55);  // the end marker is written back from memory too
+    auto original = BuildFileBytes(OddHeader(), officers, std::vector<std::uint8_t>(50, 0x77));
+    WriteBytes(path, original);
+    for (auto& b : session->BlankSlot) b = 0x3C;
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    ASSERT_TRUE(SaveAllOfficers(*session, events, files));
+
+    const auto saved = ReadBytes(path);
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+
+    // Expected: the same slots normalised, then blank slots up to 1000.
+    std::vector<std::uint8_t> expected;
+    ByteWriter out(expected);
+    out.Write(WrittenFileHeader());
+    for (int slot = 1; slot <= 6; ++slot) {
+        OfficerSlot s = officers[static_cast<std::size_t>(slot - 1)];
+        s.Record.Signature = WrittenSignature();
+        s.Record.HeaderWord1 = 0;
+        s.Record.HeaderWord2 = 1;
+        s.Record.HeaderWord3 = 0;
+        s.Record.HeaderWord4 = 0;
+        s.Extra.OfficerId = 9999 + slot;
+        SerializeSlot(out, s);
+    }
+    for (int slot = 7; slot <= kSlotCount; ++slot) out.WriteBytes(session->BlankSlot);
+    EXPECT_EQ(saved.size(), expected.size());
+    EXPECT_TRUE(saved == expected);
+
+    // Only those places differ from the original within the officers' slots.
+    std::size_t offset = kFileHeaderSize;
+    for (int slot = 1; slot <= 5; ++slot) {
+        const std::size_t size = SlotSize(officers[static_cast<std::size_t>(slot - 1)]);
+        for (std::size_t i = 36; i < size - 12; ++i) ASSERT_EQ(saved[offset + i], original[offset + i]) << slot << ":" << i;
+        offset += size;
+    }
+
+    ASSERT_EQ(events.messages.size(), 2u);
+    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackedUp);
+    EXPECT_EQ(events.messages[0].path, BackupPathFor(path));
+    EXPECT_EQ(events.messages[0].title, text_gbk::kTitleNotice);
+    EXPECT_EQ(events.messages[1].text, text_gbk::kTextOver);
+    EXPECT_TRUE(events.messages[1].title.empty());
+    EXPECT_EQ(session->EndSlot, 6);
+    EXPECT_TRUE(session->FileLoaded);
+}
+
+TEST_F(OfficerFileTest, SavedFileHoldsAThousandSlotsAndLoadsAgain) {
+    WriteBytes(path, BuildFileBytes(OddHeader(), RandomOfficers(kSlotCount - 1, 5)));
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    const OfficerTable loaded = session->Officers;
+    ASSERT_TRUE(SaveAllOfficers(*session, events, files));
+    std::size_t expectedSize = kFileHeaderSize;
+    for (int slot = 1; slot <= kSlotCount; ++slot) expectedSize += SlotSize(session->Officers[slot]);
+    EXPECT_EQ(std::filesystem::file_size(path), expectedSize);
+
+    auto again = std::make_unique<Session>();
+    *again = *session;
+    ASSERT_TRUE(LoadOfficerFile(*again, events, files));
+    EXPECT_EQ(again->EndSlot, kSlotCount);
+    for (int slot = 1; slot < kSlotCount; ++slot) {
+        OfficerSlot expected = loaded[slot];
+        expected.Record.Signature = WrittenSignature();
+        expected.Record.HeaderWord1 = 0;
+        expected.Record.HeaderWord2 = 1;
+        expected.Record.HeaderWord3 = 0;
+        expected.Record.HeaderWord4 = 0;
+        expected.Extra.OfficerId = 9999 + slot;
+        ASSERT_EQ(again->Officers[slot], expected) << slot;
+    }
+}
+
+TEST_F(OfficerFileTest, EmptyFileSavesAsHeaderAndThousandBlankSlots) {
+    WriteBytes(path, {});
+    session->BlankSlot.fill(0);
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    ASSERT_TRUE(SaveAllOfficers(*session, events, files));
+    const auto saved = ReadBytes(path);
+    ASSERT_EQ(saved.size(), kFileHeaderSize + kSlotCount * kBlankSlotSize);
+    // Slot 1 is the end marker as read (all zeros, given signature and header words).
+    ByteReader in(saved);
+    FileHeader header;
+    ReadFileHeader(in, header);
+    EXPECT_EQ(header, WrittenFileHeader());
+    OfficerSlot first;
+    ReadError error;
+    EXPECT_EQ(ReadOfficerSlot(in, 1, first, error), SlotRead::EndOfList);
+    EXPECT_EQ(first.Record.Signature, WrittenSignature());
+}
+
+TEST_F(OfficerFileTest, SavingTwiceLeavesTheFirstSaveInTheBackup) {
+    WriteBytes(path, BuildFileBytes(OddHeader(), RandomOfficers(3, 9)));
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    ASSERT_TRUE(SaveAllOfficers(*session, events, files));
+    const auto firstSave = ReadBytes(path);
+    session->Officers[2].Record.Leadership = 77;
+    ASSERT_TRUE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), firstSave);
+    EXPECT_NE(ReadBytes(path), firstSave);
+}
+
+// A writer that stops accepting bytes after a given count, as a full disk would.
+class FailingAfter : public FileAccess {
+public:
+    explicit FailingAfter(std::size_t limit) : limit_(limit) {}
+
+protected:
+    std::unique_ptr<ByteSink> OpenSink(const std::filesystem::path& file) override {
+        class Sink : public ByteSink {
+        public:
+            Sink(std::unique_ptr<ByteSink> real, std::size_t limit) : real_(std::move(real)), left_(limit) {}
+            bool Write(std::span<const std::uint8_t> bytes) override {
+                const std::size_t n = std::min(left_, bytes.size());
+                real_->Write(bytes.first(n));
+                left_ -= n;
+                return n == bytes.size();
+            }
+            bool Close() override { return real_->Close(); }
+
+        private:
+            std::unique_ptr<ByteSink> real_;
+            std::size_t left_;
+        };
+        auto real = FileAccess::OpenSink(file);
+        if (!real) return nullptr;
+        return std::make_unique<Sink>(std::move(real), limit_);
+    }
+
+private:
+    std::size_t limit_;
+};
+
+TEST_F(OfficerFileTest, WriteFailingPartWayKeepsFileAndBackup) {
+    const auto original = BuildFileBytes(OddHeader(), RandomOfficers(4, 12));
+    WriteBytes(path, original);
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    for (std::size_t limit : {std::size_t{0}, std::size_t{1000}, std::size_t{200000}}) {
+        SCOPED_TRACE(limit);
+        const std::vector<std::uint8_t> oldBackup = {9, 9, 9};
+        WriteBytes(BackupPathFor(path), oldBackup);
+        FailingAfter failing(limit);
+        events = RecordingEvents{};
+        EXPECT_FALSE(SaveAllOfficers(*session, events, failing));
+        EXPECT_EQ(ReadBytes(path), original);
+        EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);  // the backup step itself succeeded
+        EXPECT_FALSE(std::filesystem::exists(PendingFileFor(path)));
+        ASSERT_EQ(events.messages.size(), 2u);
+        EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackedUp);
+        EXPECT_EQ(events.messages[1].text, text_gbk::kTextWriteFailed);
+        EXPECT_EQ(events.messages[1].detail, text_gbk::kReasonWriteCutShort);
+        EXPECT_EQ(events.messages[1].title, text_gbk::kTitleSaveError);
+    }
+}
+
+TEST_F(OfficerFileTest, BackupThatCannotBeMadeStopsTheSave) {
+    const auto original = BuildFileBytes(OddHeader(), RandomOfficers(2, 13));
+    WriteBytes(path, original);
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    // The backup's name is taken by a folder that cannot be replaced.
+    std::filesystem::create_directories(BackupPathFor(path) / "keep");
+    events = RecordingEvents{};
+    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_TRUE(std::filesystem::exists(BackupPathFor(path) / "keep"));
+    ASSERT_EQ(events.messages.size(), 1u);
+    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackupFailed);
+    EXPECT_FALSE(std::filesystem::exists(PendingFileFor(BackupPathFor(path))));
+}
+
+TEST_F(OfficerFileTest, OriginalRemovedSinceLoadingIsReported) {
+    WriteBytes(path, BuildFileBytes(OddHeader(), RandomOfficers(2, 13)));
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    std::filesystem::remove(path);
+    events = RecordingEvents{};
+    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    ASSERT_EQ(events.messages.size(), 1u);
+    EXPECT_EQ(events.messages[0].detail, text_gbk::kReasonNoOriginal);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(OfficerFileTest, NewFileThatCannotBeCreatedIsReported) {
+    const auto original = BuildFileBytes(OddHeader(), RandomOfficers(2, 14));
+    WriteBytes(path, original);
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    std::filesystem::create_directories(PendingFileFor(path) / "keep");
+    events = RecordingEvents{};
+    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(path), original);
+    ASSERT_EQ(events.messages.size(), 2u);
+    EXPECT_EQ(events.messages[1].detail, text_gbk::kReasonCannotCreateNew);
+    EXPECT_TRUE(std::filesystem::exists(PendingFileFor(path) / "keep"));
+}
+
+// Permissions do not stop root, so this runs only for an ordinary user.
+TEST_F(OfficerFileTest, ReadOnlyFolderIsReportedAndChangesNothing) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const auto original = BuildFileBytes(OddHeader(), RandomOfficers(2, 15));
+    WriteBytes(path, original);
+    ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+    std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    events = RecordingEvents{};
+    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
+    ASSERT_EQ(events.messages.size(), 1u);
+    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackupFailed);
+}
+
+}  // namespace
+}  // namespace busho

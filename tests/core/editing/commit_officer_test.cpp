@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <unicode/ucnv.h>
+
+#include <functional>
+#include <memory>
+
+#include "core/text/messages.h"
+#include "core/editing/commit_officer.h"
+#include "core/editing/editor_texts.h"
+#include "code_page_text.h"
+#include "officer_fixtures.h"
+
+namespace busho {
+namespace {
+
+using testing::Gbk;
+std::string Utf8(const std::string& bytes, const char* from) { return testing::Decoded(from, bytes); }
+
+template <std::size_t N>
+std::string Text(const ByteField<N>& field) {
+    std::string s(field.begin(), field.end());
+    return s.substr(0, s.find('\0'));
+}
+
+// A loaded file of three officers, the editor showing slot 2.
+class CommitTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        session = std::make_unique<Session>();
+        session->Edition = kEditionTraditionalChinese;
+        ASSERT_TRUE(LoadGbBig5Tables(session->Text.GbBig5, BUSHO_BIN_DIR));
+        ASSERT_TRUE(LoadSimplifiedTraditionalTables(session->Text.Forms, BUSHO_BIN_DIR));
+        for (int slot = 1; slot <= 3; ++slot) session->Officers[slot] = testing::RandomOfficer(static_cast<std::uint32_t>(slot));
+        session->EndSlot = 4;
+        session->CurrentSlot = 2;
+        session->FileLoaded = true;
+        session->CurrentPortrait = 1705;
+        session->Random.Reseed(99);
+        before = session->Officers;
+        v.txX = Gbk("织田");
+        v.txM = Gbk("信长");
+        v.txLJ = Gbk("尾张的大名");
+        v.txCSN = "1534";
+        v.txSWN = "1582";
+        v.txLTY = "110";
+        v.txLWG = "95";
+        v.txLZH = "100";
+        v.txLZZ = "98";
+        v.txLQY = "40";
+        v.SD = 1;
+    }
+    CommitResult Commit(CommitMode mode = CommitMode::Modify) { return CommitOfficer(*session, v, mode); }
+    const OfficerSlot& Slot(int s) const { return session->Officers[s]; }
+
+    std::unique_ptr<Session> session;
+    OfficerTable before;
+    EditorValues v;
+};
+
+TEST_F(CommitTest, WritesEveryControlIntoTheSlot) {
+    v.cSB = 1;
+    v.cCZ = 6;
+    v.cXY = 3;
+    v.cSF = 1631;
+    v.cXXWJ = 1629;
+    v.SkillList = {0, 1, 2, 3, 4, 0, 1, 2, 3};
+    v.SKill1[3] = v.SKill1[0] = v.SKill1[29] = true;
+    v.cQEWJ1 = 1;
+    v.cQEWJ2 = 1632;
+    v.cYEWJ1 = 0;
+    v.cYEWJ2 = 7;
+    v.cSS = 78;
+    v.cZT = 3;
+    v.cCCDC = 1;
+    const CommitResult result = Commit();
+    ASSERT_TRUE(result.committed);
+    EXPECT_FALSE(result.message);
+    const OfficerSlot& s = Slot(2);
+    EXPECT_EQ(Utf8(Text(s.Record.FamilyName), "windows-950"), "織田");
+    EXPECT_EQ(Utf8(Text(s.Record.GivenName), "windows-950"), "信長");
+    EXPECT_EQ(s.Record.FamilyName[4], 0);  // padded with zeros to 11 bytes
+    EXPECT_EQ(Utf8(Text(s.Record.Biography), "windows-950"), "尾張的大名");
+    EXPECT_EQ(s.Record.Signature, WrittenSignature());
+    EXPECT_EQ(s.Record.HeaderWord2, 1);
+    EXPECT_EQ(s.Record.Gender, 1);
+    EXPECT_EQ(s.Record.PortraitNumber, 1705);
+    EXPECT_EQ(s.Record.BirthYear, 1534);
+    EXPECT_EQ(s.Record.DeathYear, 1582);
+    EXPECT_EQ(s.Record.Origin, 6);
+    EXPECT_EQ(s.Record.Faith, 3);
+    EXPECT_EQ(s.Record.Father, 10000);
+    EXPECT_EQ(s.Record.CompatibilityOfficer, 1629);
+    EXPECT_EQ(s.Record.Leadership, 110);
+    EXPECT_EQ(s.Record.Politics, 98);
+    EXPECT_EQ(s.Record.Aptitude, (std::array<std::int32_t, 9>{0, 1, 2, 3, 4, 0, 1, 2, 3}));
+    EXPECT_EQ(s.Record.TacticCount, 3);
+    EXPECT_EQ((std::vector<std::int32_t>(s.Tactics.begin(), s.Tactics.begin() + 3)), (std::vector<std::int32_t>{0, 3, 29}));
+    EXPECT_EQ(s.LikedCount, 2);
+    EXPECT_EQ(s.Liked, (std::array<std::int32_t, 2>{0, 10001}));
+    EXPECT_EQ(s.DislikedCount, 1);
+    EXPECT_EQ(s.Disliked, (std::array<std::int32_t, 2>{6, 0}));
+    EXPECT_EQ(s.Extra.Duty, 40);
+    EXPECT_EQ(s.Extra.AssignedCastle, 78);
+    EXPECT_EQ(s.Extra.Status, 3);
+    EXPECT_EQ(s.Extra.OfficerId, before[2].Extra.OfficerId);  // Modify keeps it
+    EXPECT_EQ(s.Extra.Appearance, 1);
+    EXPECT_EQ(s.Extra.VoiceType, 1);
+    EXPECT_EQ(session->Roster[kBuiltInOfficerCount + 2].Leadership, 110);
+    EXPECT_EQ(session->Roster[kBuiltInOfficerCount + 2].PortraitNumber, 1705);
+    EXPECT_EQ(Slot(1), before[1]);
+    EXPECT_EQ(Slot(3), before[3]);
+    EXPECT_EQ(session->EndSlot, 4);
+}
+
+TEST_F(CommitTest, NamesAreNormalisedAndRefusedWhenUnusable) {
+    struct Case {
+        const char* family;
+        const char* given;
+        bool committed;
+        const char* message;
+        CommitFocus focus;
+        const char* familyAfter;
+    };
+    const Case cases[] = {
+        {"Oda", "信长", false, text_gbk::kFamilyNameRefused, CommitFocus::FamilyName, ""},
+        {"本多 ab", "柯尔", true, nullptr, CommitFocus::None, "本多"},
+        {"长宗我部", "元亲", false, text_gbk::kFamilyNameRefused, CommitFocus::FamilyName, "长宗我部"},
+        {"长宗我", "元亲", true, nullptr, CommitFocus::None, "长宗我"},
+        {"织田", "12", false, text_gbk::kGivenNameRefused, CommitFocus::GivenName, "织田"},
+        {"织田", "信长公殿", false, text_gbk::kGivenNameRefused, CommitFocus::GivenName, "织田"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.family);
+        SetUp();
+        v.txX = Gbk(c.family);
+        v.txM = Gbk(c.given);
+        const CommitResult r = Commit();
+        EXPECT_EQ(r.committed, c.committed);
+        EXPECT_EQ(r.focus, c.focus);
+        if (c.message) {
+            ASSERT_TRUE(r.message);
+            EXPECT_EQ(r.message->text, c.message);
+            EXPECT_TRUE(r.message->title.empty());
+            EXPECT_EQ(session->Officers, before);
+        }
+        EXPECT_EQ(v.txX, Gbk(c.familyAfter));
+        EXPECT_EQ(v.txXP.size(), 2 * v.txX.size());  // two hiragana (2 bytes each) per character
+    }
+}
+
+TEST_F(CommitTest, ReadingsAreNewOnEveryCommit) {
+    ASSERT_TRUE(Commit().committed);
+    const std::string first = v.txMP;
+    EXPECT_EQ(first.size(), 8u);  // two characters give four hiragana
+    for (std::size_t i = 0; i < first.size(); i += 2) EXPECT_EQ(static_cast<unsigned char>(first[i]), 0xA4);
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_NE(v.txMP, first);
+    EXPECT_EQ(Text(Slot(2).Record.GivenNameReading).size(), 8u);  // Big5 has no kana: four full-width ？
+}
+
+TEST_F(CommitTest, YearsAndBiographyFallBackToTheirDefaults) {
+    struct Case {
+        const char* birth;
+        const char* death;
+        int birthStored, deathStored;
+    };
+    const Case cases[] = {
+        {"0", "1700", 1500, 1600}, {"-3", "1700", 1500, 1600}, {"abc", "", 1500, 1600}, {"1550年", "1600", 1550, 1600},
+        {"1550.5", "1551.5", 1550, 1552}, {"0.4", "1590", 1500, 1600}, {"0.5", "1590", 1500, 1600}, {"0.6", "1590", 1, 1590},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.birth);
+        SetUp();
+        v.txCSN = Gbk(c.birth);
+        v.txSWN = c.death;
+        ASSERT_TRUE(Commit().committed);
+        EXPECT_EQ(Slot(2).Record.BirthYear, c.birthStored);
+        EXPECT_EQ(Slot(2).Record.DeathYear, c.deathStored);
+    }
+    for (std::size_t length : {std::size_t{0}, std::size_t{147}}) {
+        SetUp();
+        v.txLJ = std::string(length, 'a');
+        ASSERT_TRUE(Commit().committed);
+        EXPECT_EQ(v.txLJ, text_gbk::kDefaultBiography);
+    }
+    SetUp();
+    v.txLJ = std::string(146, 'a');
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Text(Slot(2).Record.Biography), std::string(146, 'a'));
+}
+
+TEST_F(CommitTest, RelationsArePackedToTheFront) {
+    struct Case {
+        int a, b;
+        std::int32_t count;
+        std::array<std::int32_t, 2> numbers;
+    };
+    const Case cases[] = {{0, 1633, 1, {10002, 0}}, {5, 0, 1, {4, 0}}, {0, 0, 0, {0, 0}}, {3, 1631, 2, {2, 10000}}};
+    for (const auto& c : cases) {
+        SetUp();
+        v.cQEWJ1 = v.cYEWJ1 = c.a;
+        v.cQEWJ2 = v.cYEWJ2 = c.b;
+        ASSERT_TRUE(Commit().committed);
+        EXPECT_EQ(Slot(2).LikedCount, c.count) << c.a << "," << c.b;
+        EXPECT_EQ(Slot(2).Liked, c.numbers);
+        EXPECT_EQ(Slot(2).DislikedCount, c.count);
+        EXPECT_EQ(Slot(2).Disliked, c.numbers);
+    }
+    SetUp();
+    v.cQEWJ1 = -1;  // no selection leaves the lists as they were
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Slot(2).LikedCount, before[2].LikedCount);
+    const std::pair<int, int> fathers[] = {{0, -1}, {1, 0}, {1631, 10000}, {1630, 1629}};
+    for (const auto& [item, number] : fathers) {
+        SetUp();
+        v.cSF = item;
+        ASSERT_TRUE(Commit().committed);
+        EXPECT_EQ(Slot(2).Record.Father, number) << item;
+    }
+}
+
+TEST_F(CommitTest, TacticsInBoxOrder) {
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Slot(2).Record.TacticCount, 0);
+    v.SKill1.fill(true);
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Slot(2).Record.TacticCount, 30);
+    for (int t = 0; t < 30; ++t) EXPECT_EQ(Slot(2).Tactics[static_cast<std::size_t>(t)], t);
+}
+
+TEST_F(CommitTest, AddTakesTheEndSlot) {
+    v.cZT = 2;
+    ASSERT_TRUE(Commit(CommitMode::Add).committed);
+    EXPECT_EQ(session->CurrentSlot, 4);
+    EXPECT_EQ(session->EndSlot, 5);
+    EXPECT_EQ(Slot(4).Extra.Status, 7);
+    EXPECT_EQ(Slot(4).Extra.OfficerId, 10003);
+    EXPECT_EQ(Slot(4).Record.BirthYear, 1534);
+    EXPECT_EQ(Slot(2), before[2]);
+    EXPECT_EQ(session->Roster[kBuiltInOfficerCount + 4].BirthYear, 1534);
+}
+
+TEST_F(CommitTest, RefusalsChangeNothingInTheTable) {
+    struct Case {
+        const char* name;
+        std::function<void(CommitTest&)> arrange;
+        CommitMode mode;
+        std::string message;
+        CommitFocus focus;
+    };
+    const std::vector<Case> cases = {
+        {"not loaded", [](CommitTest& t) { t.session->FileLoaded = false; }, CommitMode::Modify, text_gbk::kTextOpenFirst, CommitFocus::None},
+        {"modify without officer", [](CommitTest& t) { t.session->CurrentSlot = 4; }, CommitMode::Modify, text_gbk::kNoOfficerHere, CommitFocus::None},
+        {"add on a full table", [](CommitTest& t) { t.session->EndSlot = 1000; }, CommitMode::Add, text_gbk::kTableFull, CommitFocus::None},
+        {"empty leadership", [](CommitTest& t) { t.v.txLTY = ""; }, CommitMode::Modify,
+         std::string(text_gbk::kLabelLeadership) + text_gbk::kNumberRefused, CommitFocus::Leadership},
+        {"valour not a number", [](CommitTest& t) { t.v.txLWG = "9x"; }, CommitMode::Modify,
+         std::string(text_gbk::kLabelValour) + text_gbk::kNumberRefused, CommitFocus::Valour},
+        {"duty beyond 32 bits", [](CommitTest& t) { t.v.txLQY = "3000000000"; }, CommitMode::Add,
+         std::string(text_gbk::kLabelDuty) + text_gbk::kNumberRefused, CommitFocus::Duty},
+        {"death year beyond 32 bits", [](CommitTest& t) { t.v.txSWN = "99999999999"; }, CommitMode::Modify,
+         std::string(text_gbk::kLabelDeathYear) + text_gbk::kNumberRefused, CommitFocus::DeathYear},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.arrange(*this);
+        const int endSlot = session->EndSlot;
+        const CommitResult r = Commit(c.mode);
+        EXPECT_FALSE(r.committed);
+        ASSERT_TRUE(r.message);
+        EXPECT_EQ(r.message->text, c.message);
+        EXPECT_EQ(r.focus, c.focus);
+        EXPECT_EQ(session->Officers, before);
+        EXPECT_EQ(session->EndSlot, endSlot);
+    }
+    SetUp();
+    session->EndSlot = 999;  // 998 officers: the 999th may still be added
+    EXPECT_TRUE(Commit(CommitMode::Add).committed);
+    EXPECT_EQ(session->EndSlot, 1000);
+}
+
+TEST(WholeNumbers, AreReadLikeTheBoxes) {
+    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+        {"85", 85}, {" 85 ", 85}, {"-4", -4}, {"2.5", 2}, {"3.5", 4}, {"", std::nullopt}, {"abc", std::nullopt},
+        {"12abc", std::nullopt}, {"2147483647", 2147483647}, {"2147483648", std::nullopt}, {"-2147483648", -2147483647 - 1}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(WholeNumber(text), value) << text;
+}
+
+}  // namespace
+}  // namespace busho
