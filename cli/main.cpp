@@ -24,7 +24,7 @@
 #include "core/os/wine_prefix.h"
 #include "core/exchange/officer_rows.h"
 #include "core/exchange/table_io.h"
-#include "gbk_console.h"
+#include "core/text/code_page.h"
 #include "core/exchange/officer_json.h"
 #include "core/faces/png_writer.h"
 #include "core/faces/face_archive.h"
@@ -32,7 +32,8 @@
 
 namespace {
 
-using busho::cli::GbkToUtf8;
+// Interface texts are GBK; the terminal takes UTF-8.
+std::string GbkToUtf8(std::string_view gbk) { return busho::ToUtf8(busho::CodePage::Gbk, gbk); }
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
@@ -115,7 +116,7 @@ bool LoadTablesFor(busho::Session& session, const std::filesystem::path& program
 
 int Dump(const std::filesystem::path& file, std::optional<std::uint8_t> edition, const std::filesystem::path& programFolder) {
     auto session = std::make_unique<busho::Session>();
-    busho::cli::TextFieldDecoder decodeText;
+    busho::TextFieldDecoder decodeText;
     if (edition) {
         session->Edition = *edition;
         if (!LoadTablesFor(*session, programFolder)) return kExitFailed;
@@ -127,7 +128,7 @@ int Dump(const std::filesystem::path& file, std::optional<std::uint8_t> edition,
     ConsoleEvents events;
     busho::FileAccess files;
     if (!busho::LoadOfficerFileAt(*session, file, events, files, false)) return kExitFailed;
-    busho::cli::WriteOfficersJson(std::cout, *session, decodeText);
+    busho::WriteOfficersJson(std::cout, *session, decodeText);
     return std::cout.good() ? kExitOk : kExitFailed;
 }
 
@@ -181,8 +182,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, const 
 }
 
 const busho::RowText& Utf8Text() {
-    static const busho::RowText text{[](std::string_view gbk) { return GbkToUtf8(std::string(gbk)); },
-                                     [](std::string_view utf8) { return busho::cli::Utf8ToGbk(std::string(utf8)); }};
+    static const busho::RowText text{[](std::string_view gbk) { return GbkToUtf8(gbk); },
+                                     [](std::string_view utf8) { return busho::FromUtf8(busho::CodePage::Gbk, utf8); }};
     return text;
 }
 
@@ -212,8 +213,8 @@ int Export(const std::vector<std::string>& args, const std::filesystem::path& pr
     const auto names = busho::LoadBuiltInNames(programFolder);
     std::vector<std::vector<std::string>> rows;
     for (int slot = 1; slot < session->EndSlot; ++slot) rows.push_back(busho::ExportRow(*session, slot, names, Utf8Text()));
-    const std::string text = format == "csv" ? busho::cli::WriteCsv(busho::ExportColumns(), rows)
-                                             : busho::cli::WriteJson(busho::ExportColumns(), rows);
+    const std::string text = format == "csv" ? busho::WriteCsv(busho::ExportColumns(), rows)
+                                             : busho::WriteJson(busho::ExportColumns(), rows);
     if (!options->values.count("-o")) {
         std::cout << text;
         return std::cout.good() ? kExitOk : kExitFailed;
@@ -242,7 +243,7 @@ int Import(const std::vector<std::string>& args, const std::filesystem::path& pr
     }
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::string error;
-    const auto table = busho::cli::ReadTable(text, error);
+    const auto table = busho::ReadTable(text, error);
     if (!table) {
         std::cerr << "busho: " << from.string() << ": " << error << '\n';
         return kExitFailed;
@@ -319,7 +320,7 @@ int Face(const std::filesystem::path& archivePath, const std::string& indexText,
     busho::FaceArchive archive;
     if (!archive.Open(archivePath) || !archive.ReadKaoFace(index)) return FaceFailure(archivePath, archive);
     const busho::FaceImage image = archive.DecodedFace();
-    const auto png = busho::cli::EncodePng(image.Width, image.Height, image.Pixels);
+    const auto png = busho::EncodePng(image.Width, image.Height, image.Pixels);
     std::ofstream file(out, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     file.close();

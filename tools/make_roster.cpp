@@ -4,9 +4,6 @@
 //   BK.DAT         the 369-byte image of an empty slot
 // Usage: make_roster SOURCE OUTDIR. Any malformed line stops the build with its line number.
 
-#include <unicode/ucnv.h>
-#include <unicode/ustring.h>
-
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +13,7 @@
 #include <vector>
 
 #include "core/data/officer_record.h"
+#include "core/text/code_page.h"
 #include "core/data/roster.h"
 
 namespace {
@@ -25,18 +23,10 @@ struct Failure {
 };
 
 std::string Utf8ToGbk(const std::string& utf8, int lineNumber) {
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter* gbk = ucnv_open("windows-936", &status);
     // Refuse characters that code page 936 lacks instead of writing a substitute.
-    ucnv_setFromUCallBack(gbk, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    std::vector<UChar> utf16(utf8.size() + 1);
-    int32_t len16 = 0;
-    u_strFromUTF8(utf16.data(), static_cast<int32_t>(utf16.size()), &len16, utf8.data(), static_cast<int32_t>(utf8.size()), &status);
-    std::vector<char> out(utf8.size() * 2 + 4);
-    const int32_t len = ucnv_fromUChars(gbk, out.data(), static_cast<int32_t>(out.size()), utf16.data(), len16, &status);
-    ucnv_close(gbk);
-    if (U_FAILURE(status)) throw Failure{"line " + std::to_string(lineNumber) + ": name not encodable in GBK"};
-    return std::string(out.data(), static_cast<std::size_t>(len));
+    auto gbk = busho::FromUtf8(busho::CodePage::Gbk, utf8);
+    if (!gbk) throw Failure{"line " + std::to_string(lineNumber) + ": name not encodable in GBK"};
+    return *gbk;
 }
 
 int ParseInt(const std::string& field, int lineNumber, const char* what, int lo, int hi) {

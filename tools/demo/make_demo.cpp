@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <unicode/ucnv.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "core/data/officer_file.h"
+#include "core/text/code_page.h"
 #include "core/data/roster.h"
 #include "demo_officers.h"
 #include "face_archive_writer.h"
@@ -85,21 +85,10 @@ void WriteVoices(const std::filesystem::path& voiceFolder) {
                       demo::MakeVoiceSample(type, n));
 }
 
-std::string Encode(const char* converter, const std::string& utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter* conv = ucnv_open(converter, &status);
-    ucnv_setFromUCallBack(conv, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    std::vector<UChar> utf16(utf8.size() + 1);
-    int32_t len16 = 0;
-    UErrorCode s2 = U_ZERO_ERROR;
-    UConverter* utf = ucnv_open("UTF-8", &s2);
-    len16 = ucnv_toUChars(utf, utf16.data(), static_cast<int32_t>(utf16.size()), utf8.data(), static_cast<int32_t>(utf8.size()), &s2);
-    ucnv_close(utf);
-    std::vector<char> out(utf8.size() * 2 + 4);
-    const int32_t len = ucnv_fromUChars(conv, out.data(), static_cast<int32_t>(out.size()), utf16.data(), len16, &status);
-    ucnv_close(conv);
-    if (U_FAILURE(status) || U_FAILURE(s2)) throw Failure{std::string(converter) + " cannot hold \"" + utf8 + "\""};
-    return std::string(out.data(), static_cast<std::size_t>(len));
+std::string Encode(busho::CodePage page, const std::string& utf8) {
+    auto bytes = busho::FromUtf8(page, utf8);
+    if (!bytes) throw Failure{"the edition's code page cannot hold \"" + utf8 + "\""};
+    return *bytes;
 }
 
 template <std::size_t N>
@@ -116,7 +105,7 @@ void FillOfficer(OfficerSlot& slot, const demo::DemoOfficer& o, int index, std::
     std::mt19937 rng(static_cast<std::uint32_t>(1000 + index));
     auto roll = [&](int n) { return static_cast<int>(rng() % static_cast<std::uint32_t>(n)); };
     const bool tc = edition == kEditionTraditionalChinese;
-    const char* code = tc ? "windows-950" : "windows-932";
+    const busho::CodePage code = tc ? busho::CodePage::Big5 : busho::CodePage::ShiftJis;
     OfficerRecord& r = slot.Record;
     SetText(r.FamilyName, Encode(code, o.family), o.family);
     SetText(r.GivenName, Encode(code, o.given), o.given);

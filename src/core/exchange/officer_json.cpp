@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace busho::cli {
+namespace busho {
 namespace {
 
 template <std::size_t N>
@@ -95,4 +95,4 @@ void WriteOfficersJson(std::ostream& out, const Session& contents, const TextFie
     out << "\n]}\n";
 }
 
-}  // namespace busho::cli
+}  // namespace busho

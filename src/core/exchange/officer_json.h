@@ -8,7 +8,7 @@
 
 #include "core/data/officer_file.h"
 
-namespace busho::cli {
+namespace busho {
 
 // Turns the bytes of a game text field into UTF-8 for display.
 using TextFieldDecoder = std::function<std::string(std::string_view)>;
@@ -17,4 +17,4 @@ using TextFieldDecoder = std::function<std::string(std::string_view)>;
 // (the names, readings and biography; the signature stays hex).
 void WriteOfficersJson(std::ostream& out, const Session& session, const TextFieldDecoder& decodeText = {});
 
-}  // namespace busho::cli
+}  // namespace busho

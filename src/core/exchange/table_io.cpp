@@ -1,6 +1,6 @@
 #include "table_io.h"
 
-namespace busho::cli {
+namespace busho {
 namespace {
 
 std::string CsvCell(const std::string& cell) {
@@ -252,4 +252,4 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
     return table;
 }
 
-}  // namespace busho::cli
+}  // namespace busho

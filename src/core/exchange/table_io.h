@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace busho::cli {
+namespace busho {
 
 std::string WriteCsv(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows);
 std::string WriteJson(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows);
@@ -20,4 +20,4 @@ struct Table {
 // Reads either format (JSON when the text starts with '['); nothing with `error` set when malformed.
 std::optional<Table> ReadTable(const std::string& text, std::string& error);
 
-}  // namespace busho::cli
+}  // namespace busho

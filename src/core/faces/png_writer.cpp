@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace busho::cli {
+namespace busho {
 namespace {
 
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0) {
@@ -79,4 +79,4 @@ std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std
     return png;
 }
 
-}  // namespace busho::cli
+}  // namespace busho

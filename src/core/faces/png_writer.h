@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace busho::cli {
+namespace busho {
 
 // Pixels are 0xAARRGGBB, rows top first.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels);
 
-}  // namespace busho::cli
+}  // namespace busho

@@ -2,19 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <unicode/ucnv.h>
-
+#include "core/text/code_page.h"
 #include "core/text/messages.h"
 
 namespace busho {
 namespace {
 
 std::string GbkToUtf8(const char* gbk) {
-    UErrorCode status = U_ZERO_ERROR;
-    char out[1024];
-    const int32_t len = ucnv_convert("UTF-8", "windows-936", out, sizeof out, gbk, -1, &status);
-    EXPECT_TRUE(U_SUCCESS(status));
-    return std::string(out, static_cast<std::size_t>(len));
+    const auto text = DecodeExactly(CodePage::Gbk, gbk);
+    EXPECT_TRUE(text) << gbk;
+    return Utf16ToUtf8(text.value_or(std::u16string()));
 }
 
 TEST(Messages, DecodeToTheirTexts) {

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <unicode/ucnv.h>
-
 #include <memory>
 #include <set>
 
 #include "core/data/officer_file.h"
 #include "core/data/roster.h"
+#include "core/text/code_page.h"
 #include "officer_fixtures.h"
 
 namespace busho {
@@ -17,15 +16,9 @@ namespace {
 const std::filesystem::path kBin = BUSHO_BIN_DIR;
 
 std::u16string GbkToUtf16(const std::string& gbk) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::u16string out(gbk.size() + 1, u'\0');
-    UConverter* conv = ucnv_open("windows-936", &status);
-    const int32_t n = ucnv_toUChars(conv, out.data(), static_cast<int32_t>(out.size()), gbk.data(),
-                                    static_cast<int32_t>(gbk.size()), &status);
-    ucnv_close(conv);
-    EXPECT_TRUE(U_SUCCESS(status)) << gbk;
-    out.resize(static_cast<std::size_t>(n));
-    return out;
+    const auto text = DecodeExactly(CodePage::Gbk, gbk);
+    EXPECT_TRUE(text) << gbk;
+    return text.value_or(std::u16string());
 }
 
 TEST(ShippedData, FilesHaveTheirSizes) {

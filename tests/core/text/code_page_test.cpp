@@ -1,0 +1,54 @@
+// Text between the code pages and Unicode: exact where it must be, substitutes where it may.
+
+#include <gtest/gtest.h>
+
+#include "core/text/code_page.h"
+
+namespace busho {
+namespace {
+
+struct Pair {
+    CodePage page;
+    const char* bytes;
+    const char* utf8;
+};
+
+TEST(CodePage, RoundTripsTextEachCodePageHolds) {
+    const Pair cases[] = {
+        {CodePage::Gbk, "\xce\xe4\xbd\xab", "武将"},
+        {CodePage::Gbk, "ABC 123", "ABC 123"},
+        {CodePage::Big5, "\xc2\xb4\xa5\xd0\xab\x48\xaa\xf8", "織田信長"},
+        {CodePage::ShiftJis, "\x82\xa8\x82\xbe", "おだ"},
+        {CodePage::ShiftJis, "\xbb\xc4", "ｻﾄ"},  // half-width katakana are single bytes
+        {CodePage::Gbk, "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ToUtf8(c.page, c.bytes), c.utf8);
+        EXPECT_EQ(FromUtf8(c.page, c.utf8), std::optional<std::string>(c.bytes)) << c.utf8;
+        EXPECT_EQ(Encode(c.page, Utf8ToUtf16(c.utf8)), std::optional<std::string>(c.bytes)) << c.utf8;
+        EXPECT_EQ(DecodeExactly(c.page, c.bytes), std::optional<std::u16string>(Utf8ToUtf16(c.utf8)));
+    }
+}
+
+TEST(CodePage, RefusesWhatItCannotHoldAndSubstitutesOnlyWhenAsked) {
+    EXPECT_EQ(FromUtf8(CodePage::Big5, "おだ"), std::nullopt);       // Big5 has no hiragana
+    EXPECT_EQ(FromUtf8(CodePage::Gbk, "😀"), std::nullopt);          // nor GBK an emoji
+    EXPECT_EQ(FromUtf8(CodePage::Gbk, "\xff\xfe"), std::nullopt);   // not UTF-8
+    EXPECT_EQ(EncodeWithSubstitutes(CodePage::Big5, u"A\u3042B"), "A?B");
+}
+
+TEST(CodePage, UndefinedBytesDecodeToSubstitutesOrNothing) {
+    // An unassigned double-byte code, and a byte that is no character of code page 932.
+    EXPECT_EQ(Decode(CodePage::ShiftJis, "A\x85\x40"), u"A\uFFFD");
+    EXPECT_EQ(Decode(CodePage::ShiftJis, "A\x80"), u"A\u001A");
+    EXPECT_EQ(DecodeExactly(CodePage::ShiftJis, "A\x85\x40"), std::nullopt);
+    EXPECT_EQ(DecodeExactly(CodePage::ShiftJis, "A\x80"), std::nullopt);
+}
+
+TEST(CodePage, Utf8AndUtf16) {
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16("信长之野望 😀")), "信长之野望 😀");
+    EXPECT_EQ(Utf8ToUtf16("a\xff"), u"a\uFFFD");
+}
+
+}  // namespace
+}  // namespace busho
