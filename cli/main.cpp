@@ -55,15 +55,47 @@ public:
     bool quiet = false;
 };
 
+constexpr const char* kUsage =
+    "Usage: busho dump [--edition tc|jp] FILE\n"
+    "  or:  busho resave FILE\n"
+    "  or:  busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
+    "  or:  busho import FILE --edition tc|jp --from OUT\n"
+    "  or:  busho where --edition tc|jp [--wine-prefix DIR]\n"
+    "  or:  busho faces ARCHIVE\n"
+    "  or:  busho face ARCHIVE INDEX OUT.png\n"
+    "  or:  busho --help\n";
+
 int Usage() {
-    std::cerr << "usage: busho dump [--edition tc|jp] FILE\n"
-                 "       busho resave FILE\n"
-                 "       busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
-                 "       busho import FILE --edition tc|jp --from OUT\n"
-                 "       busho where --edition tc|jp [--wine-prefix DIR]\n"
-                 "       busho faces ARCHIVE\n"
-                 "       busho face ARCHIVE INDEX OUT.png\n";
+    std::cerr << kUsage;
     return kExitUsage;
+}
+
+// `busho --help`: the usage and what each command does, on stdout.
+int Help() {
+    std::cout << kUsage
+              << "\n"
+                 "Reads and writes the registered-officer files (EDATA*.12Q) of Nobunaga's Ambition: Kakushin PK.\n"
+                 "\n"
+                 "Commands:\n"
+                 "  dump      print every officer of FILE as JSON; with --edition, names and biography as text\n"
+                 "  resave    load FILE and save it back as the editor does, FILE.BAK first\n"
+                 "  export    write the officers of FILE as CSV or JSON rows to OUT (default: stdout)\n"
+                 "  import    apply the rows of OUT, an edited export, to FILE, FILE.BAK first\n"
+                 "  where     tell which game folder and officer file the editor would use, and why\n"
+                 "  faces     print the face count of a face archive and each face's sizes\n"
+                 "  face      write face INDEX of a face archive to OUT.png, as the editor shows it\n"
+                 "\n"
+                 "Options:\n"
+                 "  --edition tc|jp    the Traditional-Chinese (Big5) or the Japanese (Shift-JIS) edition\n"
+                 "  --format csv|json  the row format of export (default: csv)\n"
+                 "  -o OUT             the file export writes\n"
+                 "  --from OUT         the file import reads\n"
+                 "  --wine-prefix DIR  the Wine prefix the game is installed in\n"
+                 "  -h, --help         show this help and exit\n"
+                 "\n"
+                 "Exit status: 0 on success, 1 when a file is refused or cannot be written (one line on stderr\n"
+                 "names the file and the reason; nothing changes on disk), 2 on wrong arguments.\n";
+    return std::cout.good() ? kExitOk : kExitFailed;
 }
 
 // "tc" and "jp" name the editions on the command line.
@@ -303,6 +335,7 @@ int Face(const std::filesystem::path& archivePath, const std::string& indexText,
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return Help();
     const std::filesystem::path dataFolder = busho::DataFolder(busho::ExecutableFolder(argv[0]));
     if (!args.empty() && args[0] == "dump") return DumpCommand(args, dataFolder);
     if (args.size() == 2 && args[0] == "resave") return Resave(args[1], dataFolder);
