@@ -59,17 +59,22 @@ void WaitForVoiceThenQuit(busho::platform::QtVoicePlayer& voices, busho::platfor
             std::fprintf(stderr, "busho-editor: %s\n", busho::platform::MessageText(m).toUtf8().constData());
         QApplication::exit(ok ? status : 1);
     };
-    voices.onReport = [finish](const busho::platform::VoiceReport& report) {
+    auto print = [](const busho::platform::VoiceReport& report) {
         const QString file = QString::fromStdU16String(report.file.u16string());
         if (report.played) std::fprintf(stderr, "busho-editor: voice played: %s\n", file.toUtf8().constData());
         else std::fprintf(stderr, "busho-editor: voice not played: %s: %s\n", file.toUtf8().constData(),
                           QString(report.reason).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8().constData());
-        finish(0);
     };
+    // Ended already (a sample that could not start ends at once), or never asked for.
     if (!voices.Awaiting()) {
+        if (voices.LastReport()) print(*voices.LastReport());
         finish(0);
         return;
     }
+    voices.onReport = [finish, print](const busho::platform::VoiceReport& report) {
+        print(report);
+        finish(0);
+    };
     QTimer::singleShot(kVoiceOutcomeWaitMs, qApp, [finish, &voices] {
         voices.onReport = nullptr;
         std::fprintf(stderr, "busho-editor: voice had no outcome within %d s\n", kVoiceOutcomeWaitMs / 1000);

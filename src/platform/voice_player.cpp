@@ -71,12 +71,13 @@ void QtVoicePlayer::StartPending() {
     }
     if (!outputChecked_) {
         outputChecked_ = true;
-        // The sample still goes to the backend's default sink, which may be a null device or play
-        // into nothing; the user hears nothing and is told why.
+        // Qt finds output devices through the sound service (PulseAudio, or PipeWire's PulseAudio
+        // interface, on Linux). Without one the sample still goes to the backend's default sink, which
+        // may be a sound card, a null device or nothing at all; the user is told it may not be heard.
         if (QMediaDevices::audioOutputs().isEmpty()) {
-            QString reason = QStringLiteral("请检查声卡或声音服务（PulseAudio、PipeWire）。");
+            QString reason = QStringLiteral("请检查声卡和声音服务（PulseAudio 或 PipeWire）。");
             if (const QString hint = InstallHint(); !hint.isEmpty()) reason += QLatin1Char('\n') + hint;
-            Tell(QStringLiteral("本机没有找到声音输出设备，语音样本会听不到："), file, reason);
+            Tell(QStringLiteral("本机没有找到声音输出设备，语音样本可能听不到："), file, reason);
         }
     }
     player_->setSource(QUrl::fromLocalFile(ToText(file)));
@@ -113,6 +114,7 @@ void QtVoicePlayer::Finish(bool played, const QString& reason) {
     if (!awaiting_) return;
     const VoiceReport report{*std::exchange(awaiting_, std::nullopt), played, reason};
     if (!played) Tell(QStringLiteral("无法播放语音样本："), report.file, reason);
+    lastReport_ = report;
     if (onReport) onReport(report);
 }
 

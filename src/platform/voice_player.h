@@ -45,6 +45,8 @@ public:
 
     // A sample was requested and has not yet ended, failed or been stopped.
     bool Awaiting() const { return awaiting_.has_value(); }
+    // How the last sample asked for ended, once it has.
+    const std::optional<VoiceReport>& LastReport() const { return lastReport_; }
     std::function<void(const VoiceReport&)> onReport;
 
 private:
@@ -59,6 +61,7 @@ private:
     std::optional<QString> unavailable_;        // why no player can be made on this machine
     std::optional<std::filesystem::path> pending_;   // asked for, not yet handed to the player
     std::optional<std::filesystem::path> awaiting_;  // asked for, outcome not yet known
+    std::optional<VoiceReport> lastReport_;
     bool scheduled_ = false;
     bool told_ = false;
     bool outputChecked_ = false;

@@ -108,6 +108,7 @@ void RealPiecesTest::missingSampleIsToldOnceAndTheRunGoesOn() {
         QVERIFY(r.reason.contains(QStringLiteral("找不到")));
     }
     QCOMPARE(reports[1].file, folder.Path() / "SE_VOICE_WOMAN_2.wav");
+    QVERIFY(voices.LastReport() && voices.LastReport()->file == reports[1].file);
     // Told once per run, naming the first file.
     QCOMPARE(messages.shown.size(), 1u);
     QCOMPARE(messages.shown[0].path, folder.Path() / "SE_VOICE_BRAVE_1.wav");
