@@ -1,14 +1,18 @@
 #pragma once
-// Runs the busho executable as a user would, capturing its exit status and output.
+// Runs busho's commands as a user's command line would, capturing the exit status and the output:
+// in-process through RunBusho (fast, and sanitizers see it), or the real executable for the few tests
+// that are about the program itself.
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <sys/wait.h>
 
+#include "busho_cli.h"
 #include "officer_fixtures.h"
 
 namespace busho::testing {
@@ -28,7 +32,40 @@ inline std::string Slurp(const std::filesystem::path& path) {
 
 inline std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
-inline CommandRun Busho(const std::string& args, const TempFolder& folder) {
+// Words as a shell splits them: at blanks, except inside single quotes (which Quoted writes).
+inline std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (const char c : line) {
+        if (c == '\'') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == ' ' && !quoted) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+// busho's commands in this process, with the data files of the build folder.
+inline CommandRun Busho(const std::string& args, const TempFolder&) {
+    std::ostringstream out, err;
+    CommandRun run;
+    run.status = cli::RunBusho(Words(args), BUSHO_BIN_DIR, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+// The busho executable, run through the shell.
+inline CommandRun BushoProgram(const std::string& args, const TempFolder& folder) {
     const auto out = folder.Path() / "stdout.txt";
     const auto err = folder.Path() / "stderr.txt";
     const std::string command = Quoted(BUSHO_CLI_PATH) + " " + args + " >" + Quoted(out) + " 2>" + Quoted(err);

@@ -1,0 +1,63 @@
+#pragma once
+// The commands of busho, one function each over its parsed arguments and the output streams.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "busho_cli.h"
+#include "core/data/officer_file.h"
+#include "core/exchange/officer_rows.h"
+
+namespace busho::cli {
+
+struct Context {
+    std::filesystem::path dataFolder;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int Dump(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
+int Resave(const Context& c, const std::filesystem::path& file);
+int Export(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::string& format,
+           const std::optional<std::filesystem::path>& outFile);
+int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from);
+int Where(const Context& c, std::uint8_t edition, const std::optional<std::filesystem::path>& winePrefix);
+int Faces(const Context& c, const std::filesystem::path& archive);
+int Face(const Context& c, const std::filesystem::path& archive, std::int32_t index, const std::filesystem::path& png);
+
+// What the commands share.
+
+// Interface texts are GBK; the terminal takes UTF-8.
+std::string GbkToUtf8(std::string_view gbk);
+
+// Loading and saving report through this: errors to stderr as one line naming the file and the reason,
+// notices to stdout.
+class ConsoleEvents final : public FileEvents {
+public:
+    explicit ConsoleEvents(const Context& c) : context_(c) {}
+    void ShowMessage(const Message& m) override;
+    bool failed = false;
+
+private:
+    const Context& context_;
+};
+
+// Loads the code tables the session's edition needs; false (with a message) when they cannot be read.
+bool LoadTablesFor(const Context& c, Session& session);
+
+// A session with the officer file loaded for the edition, with the code tables, roster and blank slot.
+std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::path& file, std::uint8_t edition);
+
+// Spreadsheet cells are UTF-8; the rows module works in GBK.
+const RowText& Utf8Text();
+
+// Writes the bytes through the replacing writer (a new file beside, then the swap); false with a
+// message on stderr.
+bool WriteOutputFile(const Context& c, const std::filesystem::path& file, std::string_view bytes, const char* what);
+
+}  // namespace busho::cli

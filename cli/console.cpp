@@ -1,0 +1,59 @@
+// What the commands share: messages on the console, loading a file for its rows, writing an output.
+
+#include <span>
+
+#include "commands.h"
+#include "core/data/roster.h"
+#include "core/os/file_access.h"
+#include "core/text/code_page.h"
+#include "core/text/messages.h"
+
+namespace busho::cli {
+
+std::string GbkToUtf8(std::string_view gbk) { return ToUtf8(CodePage::Gbk, gbk); }
+
+void ConsoleEvents::ShowMessage(const Message& m) {
+    if (m.style & text_gbk::kStyleCritical) {
+        context_.err << "busho: " << (m.path.empty() ? std::string() : m.path.string() + ": ")
+                     << GbkToUtf8(m.detail.empty() ? m.text : m.detail) << '\n';
+        failed = true;
+    } else {
+        context_.out << GbkToUtf8(m.text) << m.path.string() << '\n';
+    }
+}
+
+bool LoadTablesFor(const Context& c, Session& session) {
+    const bool ok = session.Edition == kEditionTraditionalChinese ? LoadGbBig5Tables(session.Text.GbBig5, c.dataFolder)
+                                                                  : LoadGbkJisTables(session.Text.GbkSjis, c.dataFolder);
+    if (!ok) c.err << "busho: " << c.dataFolder.string() << ": the code tables cannot be read\n";
+    return ok;
+}
+
+std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::path& file, std::uint8_t edition) {
+    auto session = std::make_unique<Session>();
+    session->Edition = edition;
+    session->ProgramFolder = c.dataFolder;
+    if (!LoadTablesFor(c, *session)) return nullptr;
+    LoadRoster(c.dataFolder, session->Roster);
+    LoadBlankSlot(c.dataFolder, session->BlankSlot);
+    ConsoleEvents events(c);
+    FileAccess files;
+    if (!LoadOfficerFileAt(*session, file, events, files, false)) return nullptr;
+    return session;
+}
+
+const RowText& Utf8Text() {
+    static const RowText text{[](std::string_view gbk) { return GbkToUtf8(gbk); },
+                              [](std::string_view utf8) { return FromUtf8(CodePage::Gbk, utf8); }};
+    return text;
+}
+
+bool WriteOutputFile(const Context& c, const std::filesystem::path& file, std::string_view bytes, const char* what) {
+    FileAccess files;
+    const IoResult written =
+        files.WriteReplacing(file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    if (!written.ok) c.err << "busho: " << file.string() << ": cannot write " << what << ": " << GbkToUtf8(written.reason) << '\n';
+    return written.ok;
+}
+
+}  // namespace busho::cli

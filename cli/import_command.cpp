@@ -1,0 +1,39 @@
+// busho import FILE --edition tc|jp --from OUT: apply an edited export to the officer file.
+
+#include <fstream>
+#include <iterator>
+
+#include "commands.h"
+#include "core/data/roster.h"
+#include "core/exchange/table_io.h"
+#include "core/os/file_access.h"
+
+namespace busho::cli {
+
+int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in) {
+        c.err << "busho: " << from.string() << ": cannot read the spreadsheet\n";
+        return kExitFailed;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string error;
+    const auto table = ReadTable(text, error);
+    if (!table) {
+        c.err << "busho: " << from.string() << ": " << error << '\n';
+        return kExitFailed;
+    }
+    auto session = LoadForRows(c, file, edition);
+    if (!session) return kExitFailed;
+    const auto names = LoadBuiltInNames(c.dataFolder);
+    const auto errors = ImportRows(*session, table->rows, table->rowNumbers, names, Utf8Text());
+    for (const auto& e : errors)
+        c.err << "busho: " << from.string() << ": row " << e.row << ", column " << e.column << ", value \"" << e.value
+              << "\": " << e.reason << '\n';
+    if (!errors.empty()) return kExitFailed;
+    ConsoleEvents events(c);
+    FileAccess files;
+    return SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
+}
+
+}  // namespace busho::cli

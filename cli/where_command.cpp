@@ -1,0 +1,33 @@
+// busho where --edition tc|jp [--wine-prefix DIR]: which game folder and officer file, and why.
+
+#include "commands.h"
+#include "core/data/officer_file.h"
+#include "core/os/wine_prefix.h"
+
+namespace busho::cli {
+
+int Where(const Context& c, std::uint8_t edition, const std::optional<std::filesystem::path>& winePrefix) {
+    const auto prefix = FindWinePrefix(winePrefix);
+    if (!prefix) {
+        c.err << "busho: no Wine prefix with a drive_c folder at "
+              << (winePrefix ? winePrefix->string() : std::string("$WINEPREFIX or ~/.wine")) << '\n';
+        return kExitFailed;
+    }
+    const auto location = LocateInWinePrefix(*prefix, edition);
+    if (location.gameFolder.empty()) {
+        c.err << "busho: " << (*prefix / "user.reg").string() << ": no InstallInfo under HKEY_CURRENT_USER\\"
+              << InstallKeyFor(edition) << '\n';
+        return kExitFailed;
+    }
+    if (location.documentsFolder.empty()) {
+        c.err << "busho: " << (*prefix / "drive_c" / "users").string() << ": no user's Documents folder\n";
+        return kExitFailed;
+    }
+    c.out << "game folder: " << location.gameFolder.string() << "  (InstallInfo of HKEY_CURRENT_USER\\"
+          << InstallKeyFor(edition) << " in Wine prefix " << prefix->string() << ")\n"
+          << "officer file: " << OfficerFilePathFor(edition, location.documentsFolder).string()
+          << "  (Documents folder of Wine prefix " << prefix->string() << ")\n";
+    return kExitOk;
+}
+
+}  // namespace busho::cli
