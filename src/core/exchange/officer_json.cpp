@@ -4,52 +4,29 @@
 #include <cstdint>
 #include <type_traits>
 
+#include <nlohmann/json.hpp>
+
 namespace busho {
 namespace {
 
+using Json = nlohmann::ordered_json;  // dump keeps the record's field order
+
 template <std::size_t N>
-void WriteHex(std::ostream& out, const ByteField<N>& bytes) {
+std::string Hex(const ByteField<N>& bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
-    out << '"';
-    for (std::uint8_t b : bytes) out << kDigits[b >> 4] << kDigits[b & 15];
-    out << '"';
-}
-
-void WriteValue(std::ostream& out, std::int32_t value) { out << value; }
-
-template <std::size_t N>
-void WriteValue(std::ostream& out, const ByteField<N>& bytes) {
-    WriteHex(out, bytes);
-}
-
-template <std::size_t N>
-void WriteValue(std::ostream& out, const std::array<std::int32_t, N>& values) {
-    out << '[';
-    for (std::size_t i = 0; i < N; ++i) out << (i ? "," : "") << values[i];
-    out << ']';
-}
-
-template <std::size_t N>
-void WriteFirst(std::ostream& out, const std::array<std::int32_t, N>& values, std::int32_t count) {
-    out << '[';
-    for (std::int32_t i = 0; i < count && i < static_cast<std::int32_t>(N); ++i) out << (i ? "," : "") << values[static_cast<std::size_t>(i)];
-    out << ']';
-}
-
-void WriteJsonString(std::ostream& out, std::string_view utf8) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    out << '"';
-    for (char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out << '\\' << ch;
-        } else if (c < 0x20) {
-            out << "\\u00" << kDigits[c >> 4] << kDigits[c & 15];
-        } else {
-            out << ch;
-        }
+    std::string out;
+    for (std::uint8_t b : bytes) {
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
     }
-    out << '"';
+    return out;
+}
+
+template <std::size_t N>
+Json First(const std::array<std::int32_t, N>& values, std::int32_t count) {
+    Json list = Json::array();
+    for (std::int32_t i = 0; i < count && i < static_cast<std::int32_t>(N); ++i) list.push_back(values[static_cast<std::size_t>(i)]);
+    return list;
 }
 
 bool IsGameText(std::string_view name) {
@@ -58,17 +35,17 @@ bool IsGameText(std::string_view name) {
 }
 
 template <class Record>
-void WriteFields(std::ostream& out, const Record& record, const TextFieldDecoder& decodeText) {
+void AddFields(Json& object, const Record& record, const TextFieldDecoder& decodeText) {
     ForEachField(record, [&](const char* name, const auto& field) {
-        out << ",\"" << name << "\":";
-        if constexpr (std::is_same_v<std::decay_t<decltype(field)>, std::int32_t>) {
-            WriteValue(out, field);
+        using Field = std::decay_t<decltype(field)>;
+        if constexpr (std::is_same_v<Field, std::int32_t>) {
+            object[name] = field;
+        } else if constexpr (std::is_same_v<typename Field::value_type, std::int32_t>) {
+            object[name] = Json(field);
+        } else if (decodeText && IsGameText(name)) {
+            object[name] = decodeText(std::string_view(reinterpret_cast<const char*>(field.data()), field.size()));
         } else {
-            if (decodeText && IsGameText(name)) {
-                WriteJsonString(out, decodeText(std::string_view(reinterpret_cast<const char*>(field.data()), field.size())));
-            } else {
-                WriteValue(out, field);
-            }
+            object[name] = Hex(field);
         }
     });
 }
@@ -76,21 +53,20 @@ void WriteFields(std::ostream& out, const Record& record, const TextFieldDecoder
 }  // namespace
 
 void WriteOfficersJson(std::ostream& out, const Session& contents, const TextFieldDecoder& decodeText) {
-    out << "{\"EndSlot\":" << contents.EndSlot << ",\"Header\":";
-    WriteHex(out, contents.Header);
-    out << ",\"officers\":[";
+    // One officer a line: the objects are written one by one inside the outer object.
+    out << "{\"EndSlot\":" << contents.EndSlot << ",\"Header\":" << Json(Hex(contents.Header)).dump() << ",\"officers\":[";
     for (int slot = 1; slot < contents.EndSlot; ++slot) {
         const OfficerSlot& officer = contents.Officers[slot];
-        out << (slot > 1 ? ",\n" : "\n") << "{\"slot\":" << slot;
-        WriteFields(out, officer.Record, decodeText);
-        out << ",\"Tactics\":";
-        WriteFirst(out, officer.Tactics, officer.Record.TacticCount);
-        out << ",\"LikedCount\":" << officer.LikedCount << ",\"Liked\":";
-        WriteFirst(out, officer.Liked, officer.LikedCount);
-        out << ",\"DislikedCount\":" << officer.DislikedCount << ",\"Disliked\":";
-        WriteFirst(out, officer.Disliked, officer.DislikedCount);
-        WriteFields(out, officer.Extra, decodeText);
-        out << '}';
+        Json object;
+        object["slot"] = slot;
+        AddFields(object, officer.Record, decodeText);
+        object["Tactics"] = First(officer.Tactics, officer.Record.TacticCount);
+        object["LikedCount"] = officer.LikedCount;
+        object["Liked"] = First(officer.Liked, officer.LikedCount);
+        object["DislikedCount"] = officer.DislikedCount;
+        object["Disliked"] = First(officer.Disliked, officer.DislikedCount);
+        AddFields(object, officer.Extra, decodeText);
+        out << (slot > 1 ? ",\n" : "\n") << object.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
     out << "\n]}\n";
 }

@@ -1,7 +1,11 @@
 #include "table_io.h"
 
+#include <nlohmann/json.hpp>
+
 namespace busho {
 namespace {
+
+using Json = nlohmann::ordered_json;
 
 std::string CsvCell(const std::string& cell) {
     if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
@@ -13,143 +17,40 @@ std::string CsvCell(const std::string& cell) {
     return quoted + "\"";
 }
 
-std::string JsonString(const std::string& text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-void AppendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-class JsonReader {
-public:
-    explicit JsonReader(const std::string& text) : t_(text) {}
-    std::optional<Table> Read(std::string& error) {
-        Table table;
-        if (!Expect('[')) return Fail(error, "expected '['");
-        Skip();
-        if (Peek() == ']') return table;
-        for (int object = 0;; ++object) {
-            std::map<std::string, std::string> row;
-            if (!Expect('{')) return Fail(error, "expected '{'");
-            Skip();
-            if (Peek() != '}') {
-                for (;;) {
-                    std::string key, value;
-                    if (!String(key)) return Fail(error, "expected a key");
-                    if (!Expect(':')) return Fail(error, "expected ':'");
-                    if (!Value(value)) return Fail(error, "expected a string or a number");
-                    row[key] = value;
-                    Skip();
-                    if (Peek() == ',') {
-                        ++i_;
-                        continue;
-                    }
-                    break;
-                }
-            }
-            if (!Expect('}')) return Fail(error, "expected '}'");
-            table.rows.push_back(std::move(row));
-            table.rowNumbers.push_back(object + 2);
-            Skip();
-            if (Peek() == ',') {
-                ++i_;
-                continue;
-            }
-            break;
-        }
-        if (!Expect(']')) return Fail(error, "expected ']'");
-        return table;
-    }
-
-private:
-    std::optional<Table> Fail(std::string& error, const char* what) {
-        error = std::string("JSON: ") + what + " at byte " + std::to_string(i_);
+// JSON rows: an array of objects whose values are the cells, as strings (numbers are taken as their text).
+std::optional<Table> ReadJsonTable(const std::string& text, std::string& error) {
+    Json document;
+    try {
+        document = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        error = std::string("JSON: ") + e.what();
         return std::nullopt;
     }
-    void Skip() {
-        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\n' || t_[i_] == '\r' || t_[i_] == '\t')) ++i_;
+    if (!document.is_array()) {
+        error = "JSON: expected an array of objects";
+        return std::nullopt;
     }
-    char Peek() const { return i_ < t_.size() ? t_[i_] : '\0'; }
-    bool Expect(char c) {
-        Skip();
-        if (Peek() != c) return false;
-        ++i_;
-        return true;
-    }
-    bool String(std::string& out) {
-        if (!Expect('"')) return false;
-        while (i_ < t_.size() && t_[i_] != '"') {
-            if (t_[i_] == '\\') {
-                if (++i_ >= t_.size()) return false;
-                const char e = t_[i_++];
-                switch (e) {
-                    case 'n': out += '\n'; break;
-                    case 'r': out += '\r'; break;
-                    case 't': out += '\t'; break;
-                    case 'b': out += '\b'; break;
-                    case 'f': out += '\f'; break;
-                    case 'u': {
-                        if (i_ + 4 > t_.size()) return false;
-                        unsigned code = std::stoul(t_.substr(i_, 4), nullptr, 16);
-                        i_ += 4;
-                        if (code >= 0xD800 && code < 0xDC00 && i_ + 6 <= t_.size() && t_[i_] == '\\' && t_[i_ + 1] == 'u') {
-                            const unsigned low = std::stoul(t_.substr(i_ + 2, 4), nullptr, 16);
-                            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-                            i_ += 6;
-                        }
-                        AppendUtf8(out, code);
-                        break;
-                    }
-                    default: out += e; break;
-                }
-            } else {
-                out += t_[i_++];
+    Table table;
+    int rowNumber = 2;  // as a spreadsheet's first row after the header
+    for (const Json& object : document) {
+        if (!object.is_object()) {
+            error = "JSON: object " + std::to_string(rowNumber - 1) + " is not an object";
+            return std::nullopt;
+        }
+        std::map<std::string, std::string> row;
+        for (const auto& [key, value] : object.items()) {
+            if (value.is_string()) row[key] = value.get<std::string>();
+            else if (value.is_number()) row[key] = value.dump();
+            else {
+                error = "JSON: object " + std::to_string(rowNumber - 1) + ", \"" + key + "\": expected a string or a number";
+                return std::nullopt;
             }
         }
-        return Expect('"');
+        table.rows.push_back(std::move(row));
+        table.rowNumbers.push_back(rowNumber++);
     }
-    bool Value(std::string& out) {
-        Skip();
-        if (Peek() == '"') return String(out);
-        const std::size_t start = i_;
-        while (i_ < t_.size() && (std::isdigit(static_cast<unsigned char>(t_[i_])) || t_[i_] == '-' || t_[i_] == '.')) ++i_;
-        out = t_.substr(start, i_ - start);
-        return !out.empty();
-    }
-
-    const std::string& t_;
-    std::size_t i_ = 0;
-};
+    return table;
+}
 
 }  // namespace
 
@@ -165,12 +66,13 @@ std::string WriteCsv(const std::vector<std::string>& header, const std::vector<s
 }
 
 std::string WriteJson(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows) {
+    // One row a line, the cells in the header's order.
     std::string out = "[";
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        out += r ? ",\n{" : "\n{";
-        for (std::size_t c = 0; c < header.size() && c < rows[r].size(); ++c)
-            out += (c ? "," : "") + JsonString(header[c]) + ":" + JsonString(rows[r][c]);
-        out += "}";
+        Json object = Json::object();
+        for (std::size_t c = 0; c < header.size() && c < rows[r].size(); ++c) object[header[c]] = rows[r][c];
+        out += r ? ",\n" : "\n";
+        out += object.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
     return out + "\n]\n";
 }
@@ -179,7 +81,7 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
     std::string text = input;
     if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     const auto first = text.find_first_not_of(" \r\n\t");
-    if (first != std::string::npos && text[first] == '[') return JsonReader(text).Read(error);
+    if (first != std::string::npos && text[first] == '[') return ReadJsonTable(text, error);
 
     // CSV: quoted cells may hold commas, quotes ("") and line breaks.
     std::vector<std::vector<std::string>> lines;
