@@ -33,6 +33,10 @@ int Face(const Context& c, const std::filesystem::path& archivePath, std::int32_
     if (!archive.Open(archivePath) || !archive.ReadKaoFace(index)) return FaceFailure(c, archivePath, archive);
     const FaceImage image = archive.DecodedFace();
     const auto bytes = EncodePng(image.Width, image.Height, image.Pixels);
+    if (bytes.empty()) {
+        c.err << "busho: " << archivePath.string() << ": face " << index << " cannot be made into a picture\n";
+        return kExitFailed;
+    }
     return WriteOutputFile(c, png, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), "the image")
                ? kExitOk
                : kExitFailed;

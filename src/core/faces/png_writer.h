@@ -1,13 +1,12 @@
 #pragma once
-// A minimal PNG writer (8-bit RGBA, stored deflate blocks): enough for `busho face`.
+// Pictures as PNG files (libpng): what `busho face` writes.
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace busho {
 
-// Pixels are 0xAARRGGBB, rows top first.
+// Pixels are 0xAARRGGBB, rows top first; nothing when the sizes do not match or libpng fails.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels);
 
 }  // namespace busho
