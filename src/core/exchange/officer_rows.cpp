@@ -1,6 +1,7 @@
 #include "officer_rows.h"
 
 #include <algorithm>
+#include <charconv>
 #include <sstream>
 
 #include "core/editing/commit_officer.h"
@@ -39,7 +40,10 @@ std::optional<long long> ParseInteger(std::string_view text) {
     for (std::size_t j = i; j < t.size(); ++j)
         if (t[j] < '0' || t[j] > '9') return std::nullopt;
     if (t.size() > 12) return std::nullopt;
-    return std::stoll(t);
+    long long value = 0;
+    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+    if (std::from_chars(first, t.data() + t.size(), value).ec != std::errc{}) return std::nullopt;
+    return value;
 }
 
 // The number at the start of "N name".
@@ -95,208 +99,205 @@ struct Names {
     }
 };
 
-}  // namespace
+// What a column needs besides the officer: the session (names of registered officers), the built-in
+// names and the text conversions.
+struct RowContext {
+    Session& session;
+    Names names;
+    const RowText& text;
+    std::string Decoded(std::string_view field) const { return text.toUtf8(CutAtNul(DecodeFromGame(session, field))); }
+};
 
-const std::vector<std::string>& ExportColumns() {
-    static const std::vector<std::string> columns = {
-        "slot",      "FamilyName", "FamilyNameReading", "GivenName", "GivenNameReading", "Biography",  "Gender",
-        "PortraitNumber", "BirthYear", "DeathYear", "Origin", "Faith", "Father", "CompatibilityOfficer",
-        "Leadership", "Valour", "Intellect", "Politics", "Aptitude", "Tactics", "Liked", "Disliked",
-        "Duty", "AssignedCastle", "Status", "Appearance", "VoiceType"};
+// One column of the rows: its name, its cell for an officer, how a changed cell goes into the
+// editor's values (the reason when it cannot), and which bytes of the officer it stands for (kept as
+// they were when the cell is unchanged). Export, import and the kept bytes all follow this table.
+struct RowColumn {
+    const char* name;
+    std::string (*cell)(const RowContext&, const OfficerSlot&);
+    std::optional<std::string> (*apply)(const RowContext&, const std::string& cell, EditorValues&, int& portrait);
+    void (*keep)(const OfficerSlot& from, OfficerSlot& to);
+};
+
+using Reason = std::optional<std::string>;
+
+Reason IntoGbk(const RowContext& c, const std::string& cell, std::string& target) {
+    const auto converted = c.text.toGbk(cell);
+    if (!converted) return "含有 GBK 中没有的字";
+    target = *converted;
+    return std::nullopt;
+}
+
+Reason IntoList(const std::vector<std::string>& items, const std::string& cell, int& target) {
+    const auto value = ListValue(items, cell);
+    if (!value) return "不是列表中的一项";
+    target = *value;
+    return std::nullopt;
+}
+
+Reason IntoNumberBox(const std::string& cell, std::string& target) {
+    if (!ParseInteger(cell)) return "不是整数";
+    target = Trim(cell);
+    return std::nullopt;
+}
+
+std::optional<long long> OfficerNumberIn(std::string_view entry, bool builtInOnly) {
+    const auto n = LeadingInteger(entry);
+    if (!n || !IsOfficerNumber(*n) || (builtInOnly && *n >= kBuiltInOfficerCount)) return std::nullopt;
+    return n;
+}
+
+std::string RelationsCell(const RowContext& c, std::int32_t count, const std::array<std::int32_t, kMaxRelations>& numbers) {
+    std::string cell;
+    for (int i = 0; i < std::clamp(count, 0, kMaxRelations); ++i)
+        cell += (i ? "; " : "") + c.names.Officer(numbers[static_cast<std::size_t>(i)]);
+    return cell;
+}
+
+Reason IntoRelations(const std::string& cell, int& first, int& second) {
+    const auto entries = Split(cell, ';');
+    if (entries.size() > 2) return "最多两名武将";
+    int items[2] = {0, 0};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto n = OfficerNumberIn(entries[i], false);
+        if (!n) return "不是武将编号（0～1629 或 10000～10999）";
+        items[i] = NumberToListItem(static_cast<int>(*n));
+    }
+    first = items[0];
+    second = items[1];
+    return std::nullopt;
+}
+
+// The columns whose cell is a text field, a list item or a number box, and what they stand for.
+#define BUSHO_TEXT_COLUMN(Field, box)                                                                                 \
+    RowColumn {                                                                                                      \
+        #Field, [](const RowContext& c, const OfficerSlot& o) { return c.Decoded(FieldView(o.Record.Field)); },      \
+            [](const RowContext& c, const std::string& cell, EditorValues& v, int&) { return IntoGbk(c, cell, v.box); }, \
+            [](const OfficerSlot& from, OfficerSlot& to) { to.Record.Field = from.Record.Field; }                     \
+    }
+#define BUSHO_NUMBER_COLUMN(Part, Field, box)                                                                          \
+    RowColumn {                                                                                                      \
+        #Field, [](const RowContext&, const OfficerSlot& o) { return std::to_string(o.Part.Field); },                \
+            [](const RowContext&, const std::string& cell, EditorValues& v, int&) { return IntoNumberBox(cell, v.box); }, \
+            [](const OfficerSlot& from, OfficerSlot& to) { to.Part.Field = from.Part.Field; }                         \
+    }
+#define BUSHO_LIST_COLUMN(Part, Field, items, box)                                                                      \
+    RowColumn {                                                                                                      \
+        #Field, [](const RowContext&, const OfficerSlot& o) { return ListCell(vocabulary_text::items(), o.Part.Field); }, \
+            [](const RowContext&, const std::string& cell, EditorValues& v, int&) {                                  \
+                return IntoList(vocabulary_text::items(), cell, v.box);                                              \
+            },                                                                                                       \
+            [](const OfficerSlot& from, OfficerSlot& to) { to.Part.Field = from.Part.Field; }                         \
+    }
+
+const std::vector<RowColumn>& RowColumns() {
+    static const std::vector<RowColumn> columns = {
+        {"slot", nullptr, nullptr, nullptr},
+        BUSHO_TEXT_COLUMN(FamilyName, txX),
+        BUSHO_TEXT_COLUMN(FamilyNameReading, txXP),
+        BUSHO_TEXT_COLUMN(GivenName, txM),
+        BUSHO_TEXT_COLUMN(GivenNameReading, txMP),
+        BUSHO_TEXT_COLUMN(Biography, txLJ),
+        BUSHO_LIST_COLUMN(Record, Gender, Genders, cSB),
+        {"PortraitNumber", [](const RowContext&, const OfficerSlot& o) { return std::to_string(o.Record.PortraitNumber); },
+         [](const RowContext&, const std::string& cell, EditorValues&, int& portrait) -> Reason {
+             const auto n = ParseInteger(cell);
+             if (!n || *n < 0 || *n > 32767) return "不是 0～32767 的头像编号";
+             portrait = static_cast<int>(*n);
+             return std::nullopt;
+         },
+         [](const OfficerSlot& from, OfficerSlot& to) { to.Record.PortraitNumber = from.Record.PortraitNumber; }},
+        BUSHO_NUMBER_COLUMN(Record, BirthYear, txCSN),
+        BUSHO_NUMBER_COLUMN(Record, DeathYear, txSWN),
+        BUSHO_LIST_COLUMN(Record, Origin, Origins, cCZ),
+        BUSHO_LIST_COLUMN(Record, Faith, Faiths, cXY),
+        {"Father", [](const RowContext& c, const OfficerSlot& o) { return o.Record.Father == -1 ? std::string("无") : c.names.Officer(o.Record.Father); },
+         [](const RowContext&, const std::string& cell, EditorValues& v, int&) -> Reason {
+             if (Trim(cell).empty() || Trim(cell) == "无") {
+                 v.cSF = 0;
+                 return std::nullopt;
+             }
+             const auto n = OfficerNumberIn(cell, false);
+             if (!n) return "不是武将编号（0～1629 或 10000～10999）或“无”";
+             v.cSF = NumberToListItem(static_cast<int>(*n));
+             return std::nullopt;
+         },
+         [](const OfficerSlot& from, OfficerSlot& to) { to.Record.Father = from.Record.Father; }},
+        {"CompatibilityOfficer", [](const RowContext& c, const OfficerSlot& o) { return c.names.Officer(o.Record.CompatibilityOfficer); },
+         [](const RowContext&, const std::string& cell, EditorValues& v, int&) -> Reason {
+             const auto n = OfficerNumberIn(cell, true);
+             if (!n) return "不是内置武将编号（0～1629）";
+             v.cXXWJ = static_cast<int>(*n);
+             return std::nullopt;
+         },
+         [](const OfficerSlot& from, OfficerSlot& to) { to.Record.CompatibilityOfficer = from.Record.CompatibilityOfficer; }},
+        BUSHO_NUMBER_COLUMN(Record, Leadership, txLTY),
+        BUSHO_NUMBER_COLUMN(Record, Valour, txLWG),
+        BUSHO_NUMBER_COLUMN(Record, Intellect, txLZH),
+        BUSHO_NUMBER_COLUMN(Record, Politics, txLZZ),
+        {"Aptitude",
+         [](const RowContext&, const OfficerSlot& o) {
+             std::string cell;
+             for (std::size_t k = 0; k < o.Record.Aptitude.size(); ++k) {
+                 const int v = o.Record.Aptitude[k];
+                 cell += (k ? " " : "") + (v >= 0 && v <= 4 ? std::string(1, kRankLetters[v]) : std::to_string(v));
+             }
+             return cell;
+         },
+         [](const RowContext&, const std::string& cell, EditorValues& v, int&) -> Reason {
+             const auto ranks = Split(cell, ' ');
+             if (ranks.size() != 9) return "需要九个等级（S A B C D）";
+             for (std::size_t k = 0; k < 9; ++k) {
+                 const auto at = std::string(kRankLetters).find(ranks[k]);
+                 if (ranks[k].size() != 1 || at == std::string::npos) return "等级只能是 S A B C D";
+                 v.SkillList[k] = static_cast<int>(at);
+             }
+             return std::nullopt;
+         },
+         [](const OfficerSlot& from, OfficerSlot& to) { to.Record.Aptitude = from.Record.Aptitude; }},
+        {"Tactics",
+         [](const RowContext&, const OfficerSlot& o) {
+             std::string cell;
+             for (int i = 0; i < std::clamp(o.Record.TacticCount, 0, kMaxTactics); ++i)
+                 cell += (i ? " " : "") + std::to_string(o.Tactics[static_cast<std::size_t>(i)]);
+             return cell;
+         },
+         [](const RowContext&, const std::string& cell, EditorValues& v, int&) -> Reason {
+             v.SKill1.fill(false);
+             for (const auto& entry : Split(cell, ' ')) {
+                 const auto t = ParseInteger(entry);
+                 if (!t || *t < 0 || *t >= kTacticBoxes) return "战法编号只能是 0～29";
+                 v.SKill1[static_cast<std::size_t>(*t)] = true;
+             }
+             return std::nullopt;
+         },
+         [](const OfficerSlot& from, OfficerSlot& to) {
+             to.Record.TacticCount = from.Record.TacticCount;
+             to.Tactics = from.Tactics;
+         }},
+        {"Liked", [](const RowContext& c, const OfficerSlot& o) { return RelationsCell(c, o.LikedCount, o.Liked); },
+         [](const RowContext&, const std::string& cell, EditorValues& v, int&) { return IntoRelations(cell, v.cQEWJ1, v.cQEWJ2); },
+         [](const OfficerSlot& from, OfficerSlot& to) {
+             to.LikedCount = from.LikedCount;
+             to.Liked = from.Liked;
+         }},
+        {"Disliked", [](const RowContext& c, const OfficerSlot& o) { return RelationsCell(c, o.DislikedCount, o.Disliked); },
+         [](const RowContext&, const std::string& cell, EditorValues& v, int&) { return IntoRelations(cell, v.cYEWJ1, v.cYEWJ2); },
+         [](const OfficerSlot& from, OfficerSlot& to) {
+             to.DislikedCount = from.DislikedCount;
+             to.Disliked = from.Disliked;
+         }},
+        BUSHO_NUMBER_COLUMN(Extra, Duty, txLQY),
+        BUSHO_LIST_COLUMN(Extra, AssignedCastle, Castles, cSS),
+        BUSHO_LIST_COLUMN(Extra, Status, Statuses, cZT),
+        BUSHO_LIST_COLUMN(Extra, Appearance, Appearances, cCCDC),
+        BUSHO_LIST_COLUMN(Extra, VoiceType, VoiceLabels, SD),
+    };
     return columns;
 }
 
-std::vector<std::string> ExportRow(Session& session, int slot, const std::vector<std::string>& builtInNames, const RowText& text) {
-    const OfficerSlot& o = session.Officers[slot];
-    const OfficerRecord& r = o.Record;
-    const Names names{session, builtInNames, text};
-    auto decoded = [&](std::string_view field) { return text.toUtf8(CutAtNul(DecodeFromGame(session, field))); };
-    std::string aptitude;
-    for (std::size_t k = 0; k < r.Aptitude.size(); ++k) {
-        const int v = r.Aptitude[k];
-        aptitude += (k ? " " : "") + (v >= 0 && v <= 4 ? std::string(1, kRankLetters[v]) : std::to_string(v));
-    }
-    std::string tactics;
-    for (int i = 0; i < std::clamp(r.TacticCount, 0, kMaxTactics); ++i)
-        tactics += (i ? " " : "") + std::to_string(o.Tactics[static_cast<std::size_t>(i)]);
-    auto relations = [&](std::int32_t count, const std::array<std::int32_t, kMaxRelations>& numbers) {
-        std::string cell;
-        for (int i = 0; i < std::clamp(count, 0, kMaxRelations); ++i) cell += (i ? "; " : "") + names.Officer(numbers[static_cast<std::size_t>(i)]);
-        return cell;
-    };
-    using namespace vocabulary_text;
-    return {std::to_string(slot),
-            decoded(FieldView(r.FamilyName)),
-            decoded(FieldView(r.FamilyNameReading)),
-            decoded(FieldView(r.GivenName)),
-            decoded(FieldView(r.GivenNameReading)),
-            decoded(FieldView(r.Biography)),
-            ListCell(Genders(), r.Gender),
-            std::to_string(r.PortraitNumber),
-            std::to_string(r.BirthYear),
-            std::to_string(r.DeathYear),
-            ListCell(Origins(), r.Origin),
-            ListCell(Faiths(), r.Faith),
-            r.Father == -1 ? "无" : names.Officer(r.Father),
-            names.Officer(r.CompatibilityOfficer),
-            std::to_string(r.Leadership),
-            std::to_string(r.Valour),
-            std::to_string(r.Intellect),
-            std::to_string(r.Politics),
-            aptitude,
-            tactics,
-            relations(o.LikedCount, o.Liked),
-            relations(o.DislikedCount, o.Disliked),
-            std::to_string(o.Extra.Duty),
-            ListCell(Castles(), o.Extra.AssignedCastle),
-            ListCell(Statuses(), o.Extra.Status),
-            ListCell(Appearances(), o.Extra.Appearance),
-            ListCell(VoiceLabels(), o.Extra.VoiceType)};
-}
-
-namespace {
-
-// Puts a changed cell into the editor values; returns the reason when the cell cannot be used.
-std::optional<std::string> ApplyCell(const std::string& column, const std::string& cell, EditorValues& v, const RowText& text,
-                                     int& portrait) {
-    using namespace vocabulary_text;
-    auto gbk = [&](std::string& target) -> std::optional<std::string> {
-        const auto converted = text.toGbk(cell);
-        if (!converted) return "含有 GBK 中没有的字";
-        target = *converted;
-        return std::nullopt;
-    };
-    auto list = [&](const std::vector<std::string>& items, int& target) -> std::optional<std::string> {
-        const auto value = ListValue(items, cell);
-        if (!value) return "不是列表中的一项";
-        target = *value;
-        return std::nullopt;
-    };
-    auto number = [&](std::string& target) -> std::optional<std::string> {
-        if (!ParseInteger(cell)) return "不是整数";
-        target = Trim(cell);
-        return std::nullopt;
-    };
-    auto officer = [&](std::string_view entry, bool builtInOnly) -> std::optional<long long> {
-        const auto n = LeadingInteger(entry);
-        if (!n || !IsOfficerNumber(*n) || (builtInOnly && *n >= kBuiltInOfficerCount)) return std::nullopt;
-        return n;
-    };
-    auto relations = [&](int& first, int& second) -> std::optional<std::string> {
-        const auto entries = Split(cell, ';');
-        if (entries.size() > 2) return "最多两名武将";
-        int items[2] = {0, 0};
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const auto n = officer(entries[i], false);
-            if (!n) return "不是武将编号（0～1629 或 10000～10999）";
-            items[i] = NumberToListItem(static_cast<int>(*n));
-        }
-        first = items[0];
-        second = items[1];
-        return std::nullopt;
-    };
-    if (column == "FamilyName") return gbk(v.txX);
-    if (column == "FamilyNameReading") return gbk(v.txXP);
-    if (column == "GivenName") return gbk(v.txM);
-    if (column == "GivenNameReading") return gbk(v.txMP);
-    if (column == "Biography") return gbk(v.txLJ);
-    if (column == "Gender") return list(Genders(), v.cSB);
-    if (column == "PortraitNumber") {
-        const auto n = ParseInteger(cell);
-        if (!n || *n < 0 || *n > 32767) return "不是 0～32767 的头像编号";
-        portrait = static_cast<int>(*n);
-        return std::nullopt;
-    }
-    if (column == "BirthYear") return number(v.txCSN);
-    if (column == "DeathYear") return number(v.txSWN);
-    if (column == "Origin") return list(Origins(), v.cCZ);
-    if (column == "Faith") return list(Faiths(), v.cXY);
-    if (column == "Father") {
-        if (Trim(cell).empty() || Trim(cell) == "无") {
-            v.cSF = 0;
-            return std::nullopt;
-        }
-        const auto n = officer(cell, false);
-        if (!n) return "不是武将编号（0～1629 或 10000～10999）或“无”";
-        v.cSF = NumberToListItem(static_cast<int>(*n));
-        return std::nullopt;
-    }
-    if (column == "CompatibilityOfficer") {
-        const auto n = officer(cell, true);
-        if (!n) return "不是内置武将编号（0～1629）";
-        v.cXXWJ = static_cast<int>(*n);
-        return std::nullopt;
-    }
-    if (column == "Leadership") return number(v.txLTY);
-    if (column == "Valour") return number(v.txLWG);
-    if (column == "Intellect") return number(v.txLZH);
-    if (column == "Politics") return number(v.txLZZ);
-    if (column == "Duty") return number(v.txLQY);
-    if (column == "Aptitude") {
-        const auto ranks = Split(cell, ' ');
-        if (ranks.size() != 9) return "需要九个等级（S A B C D）";
-        for (std::size_t k = 0; k < 9; ++k) {
-            const auto at = std::string(kRankLetters).find(ranks[k]);
-            if (ranks[k].size() != 1 || at == std::string::npos) return "等级只能是 S A B C D";
-            v.SkillList[k] = static_cast<int>(at);
-        }
-        return std::nullopt;
-    }
-    if (column == "Tactics") {
-        v.SKill1.fill(false);
-        for (const auto& entry : Split(cell, ' ')) {
-            const auto t = ParseInteger(entry);
-            if (!t || *t < 0 || *t >= kTacticBoxes) return "战法编号只能是 0～29";
-            v.SKill1[static_cast<std::size_t>(*t)] = true;
-        }
-        return std::nullopt;
-    }
-    if (column == "Liked") return relations(v.cQEWJ1, v.cQEWJ2);
-    if (column == "Disliked") return relations(v.cYEWJ1, v.cYEWJ2);
-    if (column == "AssignedCastle") return list(Castles(), v.cSS);
-    if (column == "Status") return list(Statuses(), v.cZT);
-    if (column == "Appearance") return list(Appearances(), v.cCCDC);
-    if (column == "VoiceType") return list(VoiceLabels(), v.SD);
-    return "未知的列";
-}
-
-// The fields behind a column, copied from the officer as it was.
-void Restore(const std::string& column, const OfficerSlot& from, OfficerSlot& to) {
-    OfficerRecord& r = to.Record;
-    const OfficerRecord& o = from.Record;
-    if (column == "FamilyName") r.FamilyName = o.FamilyName;
-    else if (column == "FamilyNameReading") r.FamilyNameReading = o.FamilyNameReading;
-    else if (column == "GivenName") r.GivenName = o.GivenName;
-    else if (column == "GivenNameReading") r.GivenNameReading = o.GivenNameReading;
-    else if (column == "Biography") r.Biography = o.Biography;
-    else if (column == "Gender") r.Gender = o.Gender;
-    else if (column == "PortraitNumber") r.PortraitNumber = o.PortraitNumber;
-    else if (column == "BirthYear") r.BirthYear = o.BirthYear;
-    else if (column == "DeathYear") r.DeathYear = o.DeathYear;
-    else if (column == "Origin") r.Origin = o.Origin;
-    else if (column == "Faith") r.Faith = o.Faith;
-    else if (column == "Father") r.Father = o.Father;
-    else if (column == "CompatibilityOfficer") r.CompatibilityOfficer = o.CompatibilityOfficer;
-    else if (column == "Leadership") r.Leadership = o.Leadership;
-    else if (column == "Valour") r.Valour = o.Valour;
-    else if (column == "Intellect") r.Intellect = o.Intellect;
-    else if (column == "Politics") r.Politics = o.Politics;
-    else if (column == "Aptitude") r.Aptitude = o.Aptitude;
-    else if (column == "Tactics") {
-        r.TacticCount = o.TacticCount;
-        to.Tactics = from.Tactics;
-    } else if (column == "Liked") {
-        to.LikedCount = from.LikedCount;
-        to.Liked = from.Liked;
-    } else if (column == "Disliked") {
-        to.DislikedCount = from.DislikedCount;
-        to.Disliked = from.Disliked;
-    } else if (column == "Duty") to.Extra.Duty = from.Extra.Duty;
-    else if (column == "AssignedCastle") to.Extra.AssignedCastle = from.Extra.AssignedCastle;
-    else if (column == "Status") to.Extra.Status = from.Extra.Status;
-    else if (column == "Appearance") to.Extra.Appearance = from.Extra.Appearance;
-    else if (column == "VoiceType") to.Extra.VoiceType = from.Extra.VoiceType;
-}
+#undef BUSHO_TEXT_COLUMN
+#undef BUSHO_NUMBER_COLUMN
+#undef BUSHO_LIST_COLUMN
 
 std::string ColumnOfFocus(CommitFocus focus) {
     switch (focus) {
@@ -316,11 +317,32 @@ std::string ColumnOfFocus(CommitFocus focus) {
 
 }  // namespace
 
+const std::vector<std::string>& ExportColumns() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const RowColumn& column : RowColumns()) list.emplace_back(column.name);
+        return list;
+    }();
+    return names;
+}
+
+std::vector<std::string> ExportRow(Session& session, int slot, const std::vector<std::string>& builtInNames, const RowText& text) {
+    const RowContext context{session, Names{session, builtInNames, text}, text};
+    std::vector<std::string> row{std::to_string(slot)};
+    for (const RowColumn& column : RowColumns())
+        if (column.cell) row.push_back(column.cell(context, session.Officers[slot]));
+    return row;
+}
+
 std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<std::string, std::string>>& rows,
                                  const std::vector<int>& rowNumbers, const std::vector<std::string>& builtInNames,
                                  const RowText& text) {
     std::vector<RowError> errors;
-    const auto& columns = ExportColumns();
+    const auto& columns = RowColumns();
+    const RowContext context{session, Names{session, builtInNames, text}, text};
+    // Officers are shown as the editor shows them with 中日文译 ticked; the user's setting is kept.
+    const bool translated = session.ZZZZ;
+    session.ZZZZ = true;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const auto& row = rows[r];
         const int rowNumber = r < rowNumbers.size() ? rowNumbers[r] : static_cast<int>(r) + 2;
@@ -328,8 +350,8 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
             const auto at = row.find(column);
             errors.push_back({rowNumber, column, at == row.end() ? std::string() : at->second, reason});
         };
-        for (const auto& [column, cell] : row)
-            if (std::find(columns.begin(), columns.end(), column) == columns.end()) fail(column, "未知的列");
+        for (const auto& [name, cell] : row)
+            if (std::none_of(columns.begin(), columns.end(), [&](const RowColumn& c) { return name == c.name; })) fail(name, "未知的列");
         const auto slotCell = row.find("slot");
         const auto slotNumber = slotCell == row.end() ? std::nullopt : ParseInteger(slotCell->second);
         if (slotCell != row.end() && !Trim(slotCell->second).empty() && (!slotNumber || *slotNumber < 1)) {
@@ -341,31 +363,29 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
 
         // Start from the officer as the editor would show it (a new one from the blank officer).
         EditorValues values;
-        std::vector<std::string> before;
         OfficerSlot original;
         session.CurrentSlot = slot;
         if (modify) {
             original = session.Officers[slot];
-            session.ZZZZ = true;
             ShowOfficer(session, slot, values);
             for (std::string* t : {&values.txX, &values.txXP, &values.txM, &values.txMP, &values.txLJ}) *t = CutAtNul(*t);
-            before = ExportRow(session, slot, builtInNames, text);
         } else {
             ApplyBlankDefaults(values, session);
             values.txXP.clear();
             values.txMP.clear();
         }
         int portrait = modify ? original.Record.PortraitNumber : session.CurrentPortrait;
-        std::vector<std::string> unchanged;
+        std::vector<const RowColumn*> unchanged;
         bool rowFailed = false;
-        for (std::size_t c = 1; c < columns.size(); ++c) {
-            const auto cell = row.find(columns[c]);
-            if (cell == row.end() || (modify && cell->second == before[c])) {
-                if (modify) unchanged.push_back(columns[c]);
+        for (const RowColumn& column : columns) {
+            if (!column.apply) continue;  // the slot
+            const auto cell = row.find(column.name);
+            if (cell == row.end() || (modify && cell->second == column.cell(context, original))) {
+                if (modify) unchanged.push_back(&column);
                 continue;
             }
-            if (auto reason = ApplyCell(columns[c], cell->second, values, text, portrait)) {
-                fail(columns[c], *reason);
+            if (auto reason = column.apply(context, cell->second, values, portrait)) {
+                fail(column.name, *reason);
                 rowFailed = true;
             }
         }
@@ -377,9 +397,10 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
             continue;
         }
         // Unchanged cells keep the officer's bytes: text does not always convert back unchanged.
-        for (const auto& column : unchanged) Restore(column, original, session.Officers[session.CurrentSlot]);
+        for (const RowColumn* column : unchanged) column->keep(original, session.Officers[session.CurrentSlot]);
         CopyToRoster(session.Officers, session.Roster, session.CurrentSlot);
     }
+    session.ZZZZ = translated;
     return errors;
 }
 
