@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <exception>
 #include <memory>
 
 #include "data/file_access.h"
@@ -46,9 +47,7 @@ bool WriteScreenshots(busho::Application& app, const QString& dir) {
     return ok;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunEditor(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
 
@@ -110,4 +109,18 @@ int main(int argc, char** argv) {
         });
     }
     return QApplication::exec();
+}
+
+}  // namespace
+
+// The last guard: anything that escapes start-up or the editor ends it with its reason and status 2.
+int main(int argc, char** argv) {
+    try {
+        return RunEditor(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "busho-editor: internal error: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "busho-editor: internal error\n");
+    }
+    return 2;
 }

@@ -37,6 +37,7 @@ using busho::cli::GbkToUtf8;
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitInternalError = 2;  // the last guard in main
 
 // Errors go to stderr as one line naming the file and the reason; notices go to stdout.
 class ConsoleEvents final : public busho::FileEvents {
@@ -120,7 +121,8 @@ int Resave(const std::filesystem::path& file, const std::filesystem::path& progr
     auto session = std::make_unique<busho::Session>();
     ConsoleEvents events;
     busho::FileAccess files;
-    busho::LoadBlankSlot(programFolder, session->BlankSlot);
+    session->ProgramFolder = programFolder;
+    session->BlankSlotLoaded = busho::LoadBlankSlot(programFolder, session->BlankSlot).ok;
     if (!busho::LoadOfficerFileAt(*session, file, events, files, false)) return kExitFailed;
     return busho::SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
 }
@@ -162,7 +164,7 @@ std::unique_ptr<busho::Session> LoadForRows(const std::filesystem::path& file, s
     session->ProgramFolder = programFolder;
     if (!LoadTablesFor(*session, programFolder)) return nullptr;
     busho::LoadRoster(programFolder, session->Roster);
-    busho::LoadBlankSlot(programFolder, session->BlankSlot);
+    session->BlankSlotLoaded = busho::LoadBlankSlot(programFolder, session->BlankSlot).ok;
     ConsoleEvents events;
     busho::FileAccess files;
     if (!busho::LoadOfficerFileAt(*session, file, events, files, false)) return nullptr;
@@ -203,14 +205,9 @@ int Import(const std::vector<std::string>& args, const std::filesystem::path& pr
     const auto edition = ParseEdition(options->values.at("--edition"));
     if (!edition) return Usage();
     const std::filesystem::path from = options->values.at("--from");
-    std::ifstream in(from, std::ios::binary);
-    if (!in) {
-        std::cerr << "busho: " << from.string() << ": cannot read the spreadsheet\n";
-        return kExitFailed;
-    }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::string error;
-    const auto table = busho::cli::ReadTable(text, error);
+    busho::FileAccess spreadsheetFiles;
+    const auto table = busho::cli::ReadTableFile(from, error, spreadsheetFiles);
     if (!table) {
         std::cerr << "busho: " << from.string() << ": " << error << '\n';
         return kExitFailed;
@@ -300,7 +297,7 @@ int Face(const std::filesystem::path& archivePath, const std::string& indexText,
 
 }  // namespace
 
-int main(int argc, char** argv) {
+static int Run(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "dump") return DumpCommand(args, busho::cli::ProgramFolder(argv[0]));
     if (args.size() == 2 && args[0] == "resave") return Resave(args[1], busho::cli::ProgramFolder(argv[0]));
@@ -310,4 +307,16 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "faces") return Faces(args[1]);
     if (args.size() == 4 && args[0] == "face") return Face(args[1], args[2], args[3]);
     return Usage();
+}
+
+// The last guard: whatever escapes a command ends busho with its reason and status 2, never a signal.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "busho: internal error: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "busho: internal error\n";
+    }
+    return kExitInternalError;
 }

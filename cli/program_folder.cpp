@@ -29,7 +29,8 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
     if (!ec) return self.parent_path();
 #endif
     const auto fromArg = std::filesystem::absolute(argv0 ? argv0 : ".", ec);
-    return ec ? std::filesystem::current_path() : fromArg.parent_path();
+    if (!ec) return fromArg.parent_path();
+    return std::filesystem::current_path(ec);
 }
 
 }  // namespace busho::cli

@@ -1,5 +1,9 @@
 #include "table_io.h"
 
+#include <cctype>
+
+#include "gbk_console.h"
+
 namespace busho::cli {
 namespace {
 
@@ -52,7 +56,7 @@ void AppendUtf8(std::string& out, unsigned code) {
 
 class JsonReader {
 public:
-    explicit JsonReader(const std::string& text) : t_(text) {}
+    explicit JsonReader(std::string_view text) : t_(text) {}
     std::optional<Table> Read(std::string& error) {
         Table table;
         if (!Expect('[')) return Fail(error, "expected '['");
@@ -68,6 +72,7 @@ public:
                     if (!String(key)) return Fail(error, "expected a key");
                     if (!Expect(':')) return Fail(error, "expected ':'");
                     if (!Value(value)) return Fail(error, "expected a string or a number");
+                    if (row.size() >= kMaxTableCells) return Fail(error, "too many values in an object");
                     row[key] = value;
                     Skip();
                     if (Peek() == ',') {
@@ -78,6 +83,7 @@ public:
                 }
             }
             if (!Expect('}')) return Fail(error, "expected '}'");
+            if (table.rows.size() >= kMaxTableRows) return Fail(error, "more objects than an officer file holds");
             table.rows.push_back(std::move(row));
             table.rowNumbers.push_back(object + 2);
             Skip();
@@ -119,11 +125,12 @@ private:
                     case 'b': out += '\b'; break;
                     case 'f': out += '\f'; break;
                     case 'u': {
-                        if (i_ + 4 > t_.size()) return false;
-                        unsigned code = std::stoul(t_.substr(i_, 4), nullptr, 16);
+                        unsigned code = 0;
+                        if (!Hex4(i_, code)) return false;
                         i_ += 4;
-                        if (code >= 0xD800 && code < 0xDC00 && i_ + 6 <= t_.size() && t_[i_] == '\\' && t_[i_ + 1] == 'u') {
-                            const unsigned low = std::stoul(t_.substr(i_ + 2, 4), nullptr, 16);
+                        unsigned low = 0;
+                        if (code >= 0xD800 && code < 0xDC00 && i_ + 6 <= t_.size() && t_[i_] == '\\' && t_[i_ + 1] == 'u' &&
+                            Hex4(i_ + 2, low) && low >= 0xDC00 && low < 0xE000) {
                             code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
                             i_ += 6;
                         }
@@ -138,16 +145,28 @@ private:
         }
         return Expect('"');
     }
+    // Exactly four hex digits at `at`.
+    bool Hex4(std::size_t at, unsigned& code) const {
+        if (at + 4 > t_.size()) return false;
+        code = 0;
+        for (std::size_t k = at; k < at + 4; ++k) {
+            const char c = t_[k];
+            const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            if (digit < 0) return false;
+            code = code * 16 + static_cast<unsigned>(digit);
+        }
+        return true;
+    }
     bool Value(std::string& out) {
         Skip();
         if (Peek() == '"') return String(out);
         const std::size_t start = i_;
         while (i_ < t_.size() && (std::isdigit(static_cast<unsigned char>(t_[i_])) || t_[i_] == '-' || t_[i_] == '.')) ++i_;
-        out = t_.substr(start, i_ - start);
+        out = std::string(t_.substr(start, i_ - start));
         return !out.empty();
     }
 
-    const std::string& t_;
+    std::string_view t_;
     std::size_t i_ = 0;
 };
 
@@ -175,9 +194,8 @@ std::string WriteJson(const std::vector<std::string>& header, const std::vector<
     return out + "\n]\n";
 }
 
-std::optional<Table> ReadTable(const std::string& input, std::string& error) {
-    std::string text = input;
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+std::optional<Table> ReadTable(std::string_view text, std::string& error) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     const auto first = text.find_first_not_of(" \r\n\t");
     if (first != std::string::npos && text[first] == '[') return JsonReader(text).Read(error);
 
@@ -206,12 +224,20 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
             quoted = true;
             any = true;
         } else if (c == ',') {
+            if (cells.size() + 1 >= kMaxTableCells) {
+                error = "CSV: line " + std::to_string(startLine) + " has more than " + std::to_string(kMaxTableCells) + " cells";
+                return std::nullopt;
+            }
             cells.push_back(std::move(cell));
             cell.clear();
             any = true;
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
             if (any || !cell.empty()) {
+                if (lines.size() > kMaxTableRows) {
+                    error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
+                    return std::nullopt;
+                }
                 cells.push_back(std::move(cell));
                 lines.push_back(std::move(cells));
                 lineNumbers.push_back(startLine);
@@ -229,6 +255,10 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
         return std::nullopt;
     }
     if (any || !cell.empty()) {
+        if (lines.size() > kMaxTableRows) {
+            error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
+            return std::nullopt;
+        }
         cells.push_back(std::move(cell));
         lines.push_back(std::move(cells));
         lineNumbers.push_back(startLine);
@@ -250,6 +280,16 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
         table.rowNumbers.push_back(lineNumbers[l]);
     }
     return table;
+}
+
+std::optional<Table> ReadTableFile(const std::filesystem::path& path, std::string& error, FileAccess& files) {
+    std::vector<std::uint8_t> bytes;
+    const IoResult read = files.ReadWholeFile(path, kMaxSpreadsheetBytes, bytes);
+    if (!read.ok) {
+        error = "cannot read the spreadsheet: " + GbkToUtf8(read.reason);
+        return std::nullopt;
+    }
+    return ReadTable(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
 }
 
 }  // namespace busho::cli
