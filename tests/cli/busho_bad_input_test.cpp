@@ -96,6 +96,42 @@ TEST_F(BadInput, HugeSpreadsheetIsRefusedUnread) {
     ExpectUnchanged();
 }
 
+// A spreadsheet holds at most a row per officer the file can hold, and a bounded number of cells a
+// row: more is refused as it is read, so that a small file cannot make a huge table.
+TEST_F(BadInput, SpreadsheetsBeyondWhatAFileHoldsAreRefused) {
+    struct Sheet {
+        const char* name;
+        std::string text;
+        const char* report;
+    };
+    std::string tooManyRows = "slot\r\n", tooManyObjects = "[";
+    for (int row = 0; row < 1000; ++row) {
+        tooManyRows += "\r\n1\r\n";  // blank lines do not count
+        tooManyObjects += std::string(row ? "," : "") + "{}";
+    }
+    const Sheet sheets[] = {
+        {"rows", tooManyRows, "CSV: more than 999 rows"},
+        {"objects", tooManyObjects + "]", "JSON: more objects than an officer file holds"},
+        {"cells", "slot" + std::string(1024, ',') + "\r\n", "CSV: line 1 has more than 1024 cells"},
+    };
+    for (const Sheet& sheet : sheets) {
+        SCOPED_TRACE(sheet.name);
+        const auto from = folder.Path() / "sheet.txt";
+        WriteText(from, sheet.text);
+        const CommandRun run = Import(from);
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_NE(run.err.find(sheet.report), std::string::npos) << run.err;
+        ExpectUnchanged();
+    }
+    // 999 rows are read (and each is then checked as an officer).
+    std::string largest = "slot,Leadership\r\n";
+    for (int row = 0; row < 999; ++row) largest += "1,x\r\n";
+    WriteText(folder.Path() / "sheet.csv", largest);
+    const CommandRun run = Import(folder.Path() / "sheet.csv");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("row 1000, column Leadership"), std::string::npos) << run.err.substr(0, 300);
+}
+
 TEST_F(BadInput, OfficerFileThatIsAFifoIsRefusedAtOnce) {
     const auto fifo = folder.Path() / "FIFO.12Q";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "allocation_meter.h"
 #include "data/messages.h"
 #include "data/officer_file.h"
 #include "officer_fixtures.h"
@@ -318,6 +321,39 @@ TEST(BlankSlotFile, OnlyAWholeBlankSlotCounts) {
     WriteBytes(folder.Path() / kBlankSlotFileName, bytes);
     EXPECT_TRUE(LoadBlankSlot(folder.Path(), blank).ok);
     EXPECT_TRUE(std::equal(blank.begin(), blank.end(), bytes.begin()));
+}
+
+// Reading a whole file: a file over the limit (2 GiB, sparse on disk) is refused before a byte of it
+// is read or allocated; a FIFO is refused without waiting for a writer.
+TEST(ReadWholeFile, RefusesWhatIsTooLargeOrNotAFileBeforeReading) {
+    TempFolder folder;
+    const auto huge = folder.Path() / "huge.csv";
+    WriteBytes(huge, {'s', 'l', 'o', 't'});
+    std::filesystem::resize_file(huge, std::uint64_t{2} << 30);
+    FileAccess files;
+    std::vector<std::uint8_t> bytes;
+    IoResult read;
+    std::size_t allocated = 0;
+    {
+        testing::AllocationMeter meter;
+        read = files.ReadWholeFile(huge, std::size_t{64} << 20, bytes);
+        allocated = meter.BytesAllocated();
+    }
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.reason, std::string(text_gbk::kReasonFileTooLarge) + "67108864" + text_gbk::kReasonBytes);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_LT(allocated, std::size_t{1} << 16);
+
+    const auto fifo = folder.Path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    read = files.ReadWholeFile(fifo, 100, bytes);
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.reason, text_gbk::kReasonNotRegularFile);
+
+    WriteBytes(huge, {1, 2, 3});
+    EXPECT_TRUE(files.ReadWholeFile(huge, 3, bytes).ok);
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(files.ReadWholeFile(huge, 2, bytes).ok);
 }
 
 }  // namespace
