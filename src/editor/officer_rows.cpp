@@ -1,6 +1,7 @@
 #include "officer_rows.h"
 
 #include <algorithm>
+#include <charconv>
 #include <sstream>
 
 #include "editor/commit_officer.h"
@@ -39,7 +40,10 @@ std::optional<long long> ParseInteger(std::string_view text) {
     for (std::size_t j = i; j < t.size(); ++j)
         if (t[j] < '0' || t[j] > '9') return std::nullopt;
     if (t.size() > 12) return std::nullopt;
-    return std::stoll(t);
+    long long value = 0;
+    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+    if (std::from_chars(first, t.data() + t.size(), value).ec != std::errc{}) return std::nullopt;
+    return value;
 }
 
 // The number at the start of "N name".
