@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build run test bench screenshots package package-test clean
+.PHONY: all deps configure build run test sanitize fuzz bench screenshots package package-test clean
 
 all: build
 
@@ -21,6 +21,17 @@ run: build
 
 test: build
 	ctest --preset $(PRESET)
+
+# Every test again in the sanitizer build (ASan, UBSan, leak detection), in build-debug.
+sanitize: deps
+	@[ -f build-debug/build.ninja ] || cmake --preset debug
+	cmake --build --preset debug -j2
+	ctest --preset debug
+
+# Each libFuzzer target for FUZZ_SECONDS seconds (default 300), in build-fuzz; needs clang.
+fuzz:
+	@scripts/install-deps fuzz
+	@scripts/run-fuzz
 
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; $$b; done
@@ -44,4 +55,4 @@ package-test:
 	@scripts/package-test
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-debug build-fuzz

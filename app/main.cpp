@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <memory>
 
 #include "core/os/file_access.h"
@@ -82,9 +83,7 @@ void WaitForVoiceThenQuit(busho::platform::QtVoicePlayer& voices, busho::platfor
     });
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunEditor(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
     busho::platform::InstallQtTranslations(qt);
@@ -151,4 +150,18 @@ int main(int argc, char** argv) {
         });
     }
     return QApplication::exec();
+}
+
+}  // namespace
+
+// The last guard: anything that escapes start-up or the editor ends it with its reason and status 2.
+int main(int argc, char** argv) {
+    try {
+        return RunEditor(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "busho-editor: internal error: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "busho-editor: internal error\n");
+    }
+    return 2;
 }

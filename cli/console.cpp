@@ -35,7 +35,7 @@ std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::pa
     session->ProgramFolder = c.dataFolder;
     if (!LoadTablesFor(c, *session)) return nullptr;
     LoadRoster(c.dataFolder, session->Roster);
-    LoadBlankSlot(c.dataFolder, session->BlankSlot);
+    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok;
     ConsoleEvents events(c);
     FileAccess files;
     if (!LoadOfficerFileAt(*session, file, events, files, false)) return nullptr;

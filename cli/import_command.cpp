@@ -1,8 +1,5 @@
 // busho import FILE --edition tc|jp --from OUT: apply an edited export to the officer file.
 
-#include <fstream>
-#include <iterator>
-
 #include "commands.h"
 #include "core/data/roster.h"
 #include "core/exchange/table_io.h"
@@ -11,14 +8,9 @@
 namespace busho::cli {
 
 int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) {
-        c.err << "busho: " << from.string() << ": cannot read the spreadsheet\n";
-        return kExitFailed;
-    }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::string error;
-    const auto table = ReadTable(text, error);
+    FileAccess spreadsheetFiles;
+    const auto table = ReadTableFile(from, error, spreadsheetFiles);
     if (!table) {
         c.err << "busho: " << from.string() << ": " << error << '\n';
         return kExitFailed;

@@ -10,7 +10,8 @@ int Resave(const Context& c, const std::filesystem::path& file) {
     auto session = std::make_unique<Session>();
     ConsoleEvents events(c);
     FileAccess files;
-    LoadBlankSlot(c.dataFolder, session->BlankSlot);
+    session->ProgramFolder = c.dataFolder;
+    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok;
     if (!LoadOfficerFileAt(*session, file, events, files, false)) return kExitFailed;
     return SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
 }

@@ -64,11 +64,11 @@ inline CommandRun Busho(const std::string& args, const TempFolder&) {
     return run;
 }
 
-// The busho executable, run through the shell.
-inline CommandRun BushoProgram(const std::string& args, const TempFolder& folder) {
+// Runs a shell command line; status -1 when it ended by a signal.
+inline CommandRun RunCommand(const std::string& commandLine, const TempFolder& folder) {
     const auto out = folder.Path() / "stdout.txt";
     const auto err = folder.Path() / "stderr.txt";
-    const std::string command = Quoted(BUSHO_CLI_PATH) + " " + args + " >" + Quoted(out) + " 2>" + Quoted(err);
+    const std::string command = commandLine + " >" + Quoted(out) + " 2>" + Quoted(err);
     const int raw = std::system(command.c_str());
     CommandRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -77,6 +77,11 @@ inline CommandRun BushoProgram(const std::string& args, const TempFolder& folder
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
+}
+
+// The busho executable, run through the shell.
+inline CommandRun BushoProgram(const std::string& args, const TempFolder& folder) {
+    return RunCommand(Quoted(BUSHO_CLI_PATH) + " " + args, folder);
 }
 
 }  // namespace busho::testing

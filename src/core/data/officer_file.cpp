@@ -135,6 +135,12 @@ bool SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files) {
         return false;
     }
     if (session.OfficerFilePath.empty()) return false;
+    // Every slot after the end marker is written from BK.DAT: without it the file would be wrong.
+    if (!session.BlankSlotLoaded) {
+        events.ShowMessage({text_gbk::kTextBlankSlotMissing, session.ProgramFolder / kBlankSlotFileName, {},
+                            text_gbk::kTitleSaveError, text_gbk::kStyleCritical});
+        return false;
+    }
 
     const auto backup = BackupPathFor(session.OfficerFilePath);
     const IoResult copied = files.CopyReplacing(session.OfficerFilePath, backup);
@@ -148,8 +154,8 @@ bool SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files) {
     const auto bytes = SerializeOfficerFile(session);
     const IoResult written = files.WriteReplacing(session.OfficerFilePath, bytes);
     if (!written.ok) {
-        events.ShowMessage({text_gbk::kTextWriteFailed, session.OfficerFilePath, written.reason, text_gbk::kTitleSaveError,
-                            text_gbk::kStyleCritical});
+        events.ShowMessage({written.replaced ? text_gbk::kTextReplacedNotFlushed : text_gbk::kTextWriteFailed,
+                            session.OfficerFilePath, written.reason, text_gbk::kTitleSaveError, text_gbk::kStyleCritical});
         return false;
     }
     events.ShowMessage({text_gbk::kTextOver, {}, {}, {}, text_gbk::kStyleOk});

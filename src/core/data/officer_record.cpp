@@ -47,16 +47,15 @@ SlotRead ReadOfficerSlot(ByteReader& in, int slotNumber, OfficerSlot& slot, Read
     if (in.Remaining() >= kRecordSize) {
         ForEachField(slot.Record, [&](const char*, auto& field) { in.Read(field); });
     } else {
-        // The end of the file ends the list: what is missing of the record reads as zero.
-        std::array<std::uint8_t, kRecordSize> padded{};
-        const std::size_t have = in.ReadZeroFilled(padded);
-        ByteReader zeroFilled(padded);
-        ForEachField(slot.Record, [&](const char*, auto& field) { zeroFilled.Read(field); });
-        if (slot.Record.BirthYear >= 1) {
-            error.reason = CutOffReason(slotNumber, recordStart + have);
-            return SlotRead::Failed;
+        // The end of the file at a slot's start ends the list. A file that ends inside a record is
+        // cut: reading the missing bytes as zeros would take an officer for the end marker and drop it.
+        const std::size_t have = in.Remaining();
+        if (have == 0) {
+            slot.Record = OfficerRecord{};
+            return SlotRead::EndOfList;
         }
-        return SlotRead::EndOfList;
+        error.reason = CutOffReason(slotNumber, recordStart + have);
+        return SlotRead::Failed;
     }
     if (slot.Record.BirthYear < 1) return SlotRead::EndOfList;
 

@@ -170,9 +170,9 @@ enum class SlotRead { Officer, EndOfList, Failed };
 void ReadFileHeader(ByteReader& in, FileHeader& header);
 
 // Reads one slot. The record of an end marker (BirthYear below 1) stays in `slot` as read and nothing
-// more is read. Missing bytes of a record at the end of the file read as zero, so a file that ends
-// after its last officer ends the list there. Counts beyond what a slot holds, or a slot that the file
-// cuts off after its record, fail with `error` set.
+// more is read. A file that ends where a slot would start ends the list there (the record reads as
+// zeros). Counts beyond what a slot holds, or a slot that the file cuts off anywhere inside it, fail
+// with `error` naming the slot and the offset where the file ends.
 SlotRead ReadOfficerSlot(ByteReader& in, int slotNumber, OfficerSlot& slot, ReadError& error);
 
 // Writing.

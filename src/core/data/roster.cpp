@@ -1,19 +1,24 @@
 #include "roster.h"
 
-#include <fstream>
+#include <sstream>
+
+#include "core/os/file_access.h"
+#include "core/text/messages.h"
 
 namespace busho {
 namespace {
 
-// Reads up to `limit` bytes of a file; a missing or unreadable file gives none.
+// Reads up to `limit` bytes of a file; a missing or unreadable file, or one that is not a regular
+// file, gives none.
 std::vector<std::uint8_t> ReadUpTo(const std::filesystem::path& path, std::size_t limit) {
-    std::vector<std::uint8_t> bytes(limit);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::vector<std::uint8_t> bytes;
+    FileAccess files;
+    if (!files.ReadFile(path, limit, bytes).ok) return {};
     return bytes;
 }
+
+// More than the 1630 names of at most 12 bytes need, however their lines end.
+constexpr std::size_t kMaxNamesFileBytes = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -34,15 +39,22 @@ void LoadRoster(const std::filesystem::path& programFolder, RosterTable& roster)
     for (int entry = 1; entry <= kBuiltInOfficerCount; ++entry) ReadRosterEntry(in, roster[entry]);
 }
 
-void LoadBlankSlot(const std::filesystem::path& programFolder, BlankSlotImage& blankSlot) {
-    const auto bytes = ReadUpTo(programFolder / kBlankSlotFileName, kBlankSlotSize);
+IoResult LoadBlankSlot(const std::filesystem::path& programFolder, BlankSlotImage& blankSlot) {
+    std::vector<std::uint8_t> bytes;
+    FileAccess files;
+    const IoResult read = files.ReadFile(programFolder / kBlankSlotFileName, kBlankSlotSize, bytes);
     ByteReader in(bytes);
     in.ReadZeroFilled(blankSlot);
+    if (!read.ok) return read;
+    if (bytes.size() < kBlankSlotSize)
+        return IoResult::Failure(text_gbk::kReasonFileTooShort + std::to_string(kBlankSlotSize) + text_gbk::kReasonBytes);
+    return {};
 }
 
 std::vector<std::string> LoadBuiltInNames(const std::filesystem::path& programFolder) {
     std::vector<std::string> names(kBuiltInOfficerCount);
-    std::ifstream in(programFolder / kBuiltInNamesFileName, std::ios::binary);
+    const auto bytes = ReadUpTo(programFolder / kBuiltInNamesFileName, kMaxNamesFileBytes);
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::string line;
     for (auto& name : names) {
         if (!std::getline(in, line)) break;

@@ -32,6 +32,7 @@ struct Session {
     std::filesystem::path OfficerFilePath;
 
     BlankSlotImage BlankSlot{};
+    bool BlankSlotLoaded = false;  // BK.DAT was read whole: saving may write BlankSlot
     RosterTable Roster;
 
     // Text: the code tables, and the switches as the editor's check boxes hold them: names

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/text/code_page.h"
+
 namespace busho {
 namespace {
 
@@ -17,13 +19,31 @@ std::string CsvCell(const std::string& cell) {
     return quoted + "\"";
 }
 
-// JSON rows: an array of objects whose values are the cells, as strings (numbers are taken as their text).
-std::optional<Table> ReadJsonTable(const std::string& text, std::string& error) {
+// JSON rows: an array of objects whose values are the cells, as strings (numbers are taken as their
+// text). Nothing deeper is taken, and no more objects or values than a spreadsheet of officers can use:
+// the parse stops at the first one beyond.
+std::optional<Table> ReadJsonTable(std::string_view text, std::string& error) {
+    struct Refused {
+        std::string what;
+    };
+    std::size_t objects = 0, values = 0;
+    const Json::parser_callback_t bounded = [&](int depth, Json::parse_event_t event, Json&) {
+        if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start) && depth > 1)
+            throw Refused{"JSON: a value is neither a string nor a number"};
+        if (event == Json::parse_event_t::object_start && ++objects > kMaxTableRows)
+            throw Refused{"JSON: more objects than an officer file holds"};
+        if (event == Json::parse_event_t::object_start) values = 0;
+        if (event == Json::parse_event_t::key && ++values > kMaxTableCells) throw Refused{"JSON: too many values in an object"};
+        return true;
+    };
     Json document;
     try {
-        document = Json::parse(text);
+        document = Json::parse(text, bounded);
     } catch (const Json::parse_error& e) {
         error = std::string("JSON: ") + e.what();
+        return std::nullopt;
+    } catch (const Refused& r) {
+        error = r.what;
         return std::nullopt;
     }
     if (!document.is_array()) {
@@ -77,9 +97,8 @@ std::string WriteJson(const std::vector<std::string>& header, const std::vector<
     return out + "\n]\n";
 }
 
-std::optional<Table> ReadTable(const std::string& input, std::string& error) {
-    std::string text = input;
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+std::optional<Table> ReadTable(std::string_view text, std::string& error) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     const auto first = text.find_first_not_of(" \r\n\t");
     if (first != std::string::npos && text[first] == '[') return ReadJsonTable(text, error);
 
@@ -108,12 +127,20 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
             quoted = true;
             any = true;
         } else if (c == ',') {
+            if (cells.size() + 1 >= kMaxTableCells) {
+                error = "CSV: line " + std::to_string(startLine) + " has more than " + std::to_string(kMaxTableCells) + " cells";
+                return std::nullopt;
+            }
             cells.push_back(std::move(cell));
             cell.clear();
             any = true;
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
             if (any || !cell.empty()) {
+                if (lines.size() > kMaxTableRows) {
+                    error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
+                    return std::nullopt;
+                }
                 cells.push_back(std::move(cell));
                 lines.push_back(std::move(cells));
                 lineNumbers.push_back(startLine);
@@ -131,6 +158,10 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
         return std::nullopt;
     }
     if (any || !cell.empty()) {
+        if (lines.size() > kMaxTableRows) {
+            error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
+            return std::nullopt;
+        }
         cells.push_back(std::move(cell));
         lines.push_back(std::move(cells));
         lineNumbers.push_back(startLine);
@@ -152,6 +183,16 @@ std::optional<Table> ReadTable(const std::string& input, std::string& error) {
         table.rowNumbers.push_back(lineNumbers[l]);
     }
     return table;
+}
+
+std::optional<Table> ReadTableFile(const std::filesystem::path& path, std::string& error, FileAccess& files) {
+    std::vector<std::uint8_t> bytes;
+    const IoResult read = files.ReadWholeFile(path, kMaxSpreadsheetBytes, bytes);
+    if (!read.ok) {
+        error = "cannot read the spreadsheet: " + ToUtf8(CodePage::Gbk, read.reason);
+        return std::nullopt;
+    }
+    return ReadTable(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
 }
 
 }  // namespace busho

@@ -2,10 +2,15 @@
 // Spreadsheet files for `busho export` and `busho import`: CSV (UTF-8 with a byte-order mark, so
 // that Excel reads it as UTF-8) and JSON (an array of objects whose values are the same cells).
 
+#include <cstddef>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/os/file_access.h"
 
 namespace busho {
 
@@ -17,7 +22,19 @@ struct Table {
     std::vector<int> rowNumbers;  // CSV: line of the spreadsheet (header = 1); JSON: 2 for the first object
 };
 
+// A spreadsheet holds one row per officer, at most the 999 an officer file holds, and no more cells
+// a row than several times the columns an export writes; anything beyond is refused as it is read,
+// so that reading costs memory in proportion to what an import can use.
+inline constexpr std::size_t kMaxTableRows = 999;
+inline constexpr std::size_t kMaxTableCells = 1024;
+// Far larger than any export (999 officers of a few KiB each); a larger file is refused unread.
+inline constexpr std::size_t kMaxSpreadsheetBytes = std::size_t{64} << 20;
+
 // Reads either format (JSON when the text starts with '['); nothing with `error` set when malformed.
-std::optional<Table> ReadTable(const std::string& text, std::string& error);
+std::optional<Table> ReadTable(std::string_view text, std::string& error);
+
+// Reads a spreadsheet file: a regular file of at most kMaxSpreadsheetBytes, read once and parsed in
+// place; nothing with `error` (UTF-8) set otherwise.
+std::optional<Table> ReadTableFile(const std::filesystem::path& path, std::string& error, FileAccess& files);
 
 }  // namespace busho

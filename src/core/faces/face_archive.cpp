@@ -6,9 +6,9 @@ namespace busho {
 namespace {
 
 template <class Record>
-bool ReadRecord(std::ifstream& file, Record& record, std::size_t size) {
+bool ReadRecord(ReadableFile& file, std::uint64_t offset, Record& record, std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) return false;
+    if (!file.ReadAt(offset, bytes)) return false;
     ByteReader in(bytes);
     ForEachField(record, [&](const char*, auto& field) { in.Read(field); });
     return true;
@@ -24,8 +24,7 @@ bool FaceArchive::Fail(std::string reason) {
 }
 
 void FaceArchive::Close() {
-    if (file_.is_open()) file_.close();
-    file_.clear();
+    file_.reset();
     header_ = {};
     index_.clear();
     faceHeader_ = {};
@@ -36,13 +35,11 @@ void FaceArchive::Close() {
 bool FaceArchive::Open(const std::filesystem::path& path) {
     Close();
     error_.clear();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return Fail(text_gbk::kReasonCannotOpen);
-    fileSize_ = std::filesystem::file_size(path, ec);
-    if (ec) return Fail(text_gbk::kReasonCannotRead);
-    file_.open(path, std::ios::binary);
-    if (!file_) return Fail(text_gbk::kReasonCannotOpen);
-    if (fileSize_ < kKaoHeaderSize || !ReadRecord(file_, header_, kKaoHeaderSize)) {
+    std::string reason;
+    auto file = ReadableFile::Open(path, reason);
+    if (!file) return Fail(reason);
+    const std::uint64_t fileSize = file->Size();
+    if (fileSize < kKaoHeaderSize || !ReadRecord(*file, 0, header_, kKaoHeaderSize)) {
         Close();
         return Fail(text_gbk::kReasonFaceFileShort);
     }
@@ -52,20 +49,22 @@ bool FaceArchive::Open(const std::filesystem::path& path) {
         Close();
         return Fail(text);
     }
-    // The index must lie within the file before it is allocated.
-    if (kKaoHeaderSize + static_cast<std::uint64_t>(count) * kKaoIndexEntrySize > fileSize_) {
+    // The index must lie within the file, and within what an archive holds, before it is allocated.
+    if (count > kMaxFaceCount || kKaoHeaderSize + static_cast<std::uint64_t>(count) * kKaoIndexEntrySize > fileSize) {
         const auto text = text_gbk::kReasonFaceCountTooLarge + std::to_string(count);
         Close();
         return Fail(text);
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count) * kKaoIndexEntrySize);
-    if (!file_.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+    if (!file->ReadAt(kKaoHeaderSize, bytes)) {
         Close();
         return Fail(text_gbk::kReasonCannotRead);
     }
     index_.resize(static_cast<std::size_t>(count));
     ByteReader in(bytes);
     for (auto& entry : index_) ForEachField(entry, [&](const char*, auto& field) { in.Read(field); });
+    file_ = std::move(file);
+    fileSize_ = fileSize;
     return true;
 }
 
@@ -78,10 +77,9 @@ bool FaceArchive::ReadKaoFace(std::int32_t k) {
     const std::int64_t offset = index_[static_cast<std::size_t>(k)].FaceOffset;
     if (offset < 0 || static_cast<std::uint64_t>(offset) + kKaoFaceHeaderSize > fileSize_)
         return Fail(FaceReason(k, text_gbk::kReasonFaceOffsetOutside) + std::to_string(offset));
-    file_.clear();
-    file_.seekg(offset);
     KaoFaceHeader header;
-    if (!file_ || !ReadRecord(file_, header, kKaoFaceHeaderSize)) return Fail(text_gbk::kReasonCannotRead);
+    if (!ReadRecord(*file_, static_cast<std::uint64_t>(offset), header, kKaoFaceHeaderSize))
+        return Fail(text_gbk::kReasonCannotRead);
     auto sane = [](std::int32_t v) { return v >= 1 && v <= kMaxFaceDimension; };
     if (!sane(header.Width) || !sane(header.Height) || !sane(header.RowPixels) || !sane(header.RowCount)) {
         return Fail(FaceReason(k, text_gbk::kReasonFaceBadSize) + std::to_string(header.Width) + "x" +
@@ -100,8 +98,7 @@ bool FaceArchive::ReadKaoFace(std::int32_t k) {
     if (static_cast<std::uint64_t>(offset) + kKaoFaceHeaderSize + 4 * pixelCount > fileSize_)
         return Fail(FaceReason(k, text_gbk::kReasonFacePixelsPastEnd));
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(4 * pixelCount));
-    if (!file_.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-        return Fail(text_gbk::kReasonCannotRead);
+    if (!file_->ReadAt(static_cast<std::uint64_t>(offset) + kKaoFaceHeaderSize, bytes)) return Fail(text_gbk::kReasonCannotRead);
     pixels_.resize(static_cast<std::size_t>(pixelCount));
     for (std::size_t i = 0; i < pixels_.size(); ++i) {
         pixels_[i] = static_cast<std::uint32_t>(bytes[4 * i]) | (static_cast<std::uint32_t>(bytes[4 * i + 1]) << 8) |

@@ -7,11 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/data/byte_io.h"
+#include "core/os/file_access.h"
 
 namespace busho {
 
@@ -20,6 +21,9 @@ inline constexpr std::size_t kKaoIndexEntrySize = 20;
 inline constexpr std::size_t kKaoFaceHeaderSize = 22;
 // Larger than any face a window shows; anything beyond is not a face.
 inline constexpr std::int32_t kMaxFaceDimension = 4096;
+// Far more faces than any of the game's archives holds (each holds a few thousand); it bounds the
+// index read on opening to 1.25 MiB, whatever the header claims.
+inline constexpr std::int32_t kMaxFaceCount = 65536;
 
 struct KaoHeader {
     ByteField<4> Signature{};
@@ -84,7 +88,7 @@ public:
     // Opens and checks the header and index; false with `Error()` set when the archive is refused.
     bool Open(const std::filesystem::path& path);
     void Close();
-    bool IsOpen() const { return file_.is_open(); }
+    bool IsOpen() const { return file_ != nullptr; }
 
     const KaoHeader& Header() const { return header_; }
     std::int32_t FaceCount() const { return header_.FaceCount; }
@@ -104,7 +108,7 @@ public:
 private:
     bool Fail(std::string reason);
 
-    std::ifstream file_;
+    std::unique_ptr<ReadableFile> file_;
     std::uint64_t fileSize_ = 0;
     KaoHeader header_;
     std::vector<KaoIndexEntry> index_;

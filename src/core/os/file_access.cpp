@@ -1,8 +1,18 @@
 #include "file_access.h"
 
 #include <algorithm>
-#include <fstream>
-#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "core/text/messages.h"
 
@@ -19,23 +29,73 @@ std::string OsDetail(const std::error_code& ec) {
     return " (" + text + ")";
 }
 
-class StreamSink final : public ByteSink {
+std::error_code LastError() {
+#ifdef _WIN32
+    return {static_cast<int>(::GetLastError()), std::system_category()};
+#else
+    return {errno, std::generic_category()};
+#endif
+}
+
+// The pending file as the OS seam writes it: created exclusively, never through a symlink.
+class NativeSink final : public ByteSink {
 public:
-    explicit StreamSink(const std::filesystem::path& file) : out_(file, std::ios::binary | std::ios::trunc) {}
-    bool IsOpen() const { return out_.is_open(); }
-    bool Write(std::span<const std::uint8_t> bytes) override {
-        out_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return static_cast<bool>(out_);
+    static std::unique_ptr<NativeSink> Create(const std::filesystem::path& file) {
+#ifdef _WIN32
+        // CREATE_NEW fails on any existing name, a symlink included.
+        HANDLE h = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return nullptr;
+        return std::unique_ptr<NativeSink>(new NativeSink(reinterpret_cast<std::intptr_t>(h)));
+#else
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) return nullptr;
+        return std::unique_ptr<NativeSink>(new NativeSink(fd));
+#endif
     }
+    ~NativeSink() override { Close(); }
+
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        if (!open_) return false;
+        while (!bytes.empty()) {
+#ifdef _WIN32
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+            DWORD written = 0;
+            if (!::WriteFile(reinterpret_cast<HANDLE>(handle_), bytes.data(), chunk, &written, nullptr) || written == 0)
+                return false;
+#else
+            const ssize_t written = ::write(static_cast<int>(handle_), bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) return false;
+#endif
+            bytes = bytes.subspan(static_cast<std::size_t>(written));
+        }
+        return true;
+    }
+
+    bool Flush() override {
+        if (!open_) return false;
+#ifdef _WIN32
+        return ::FlushFileBuffers(reinterpret_cast<HANDLE>(handle_)) != 0;
+#else
+        return ::fsync(static_cast<int>(handle_)) == 0;
+#endif
+    }
+
     bool Close() override {
-        out_.flush();
-        const bool ok = static_cast<bool>(out_);
-        out_.close();
-        return ok && !out_.fail();
+        if (!open_) return true;
+        open_ = false;
+#ifdef _WIN32
+        return ::CloseHandle(reinterpret_cast<HANDLE>(handle_)) != 0;
+#else
+        return ::close(static_cast<int>(handle_)) == 0;
+#endif
     }
 
 private:
-    std::ofstream out_;
+    explicit NativeSink(std::intptr_t handle) : handle_(handle) {}
+    std::intptr_t handle_;
+    bool open_ = true;
 };
 
 // Removes a pending file left by a failed write; never anything that is not a plain file.
@@ -44,7 +104,86 @@ void RemovePending(const std::filesystem::path& pending) {
     if (std::filesystem::is_regular_file(std::filesystem::symlink_status(pending, ec))) std::filesystem::remove(pending, ec);
 }
 
+// A pending file from an earlier run that was killed part-way, or a symlink left at its name, goes
+// before a new one is created. The link itself is removed, never what it points to; a folder stays
+// and makes the exclusive creation fail.
+void RemoveStalePending(const std::filesystem::path& pending) {
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(pending, ec);
+    if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) std::filesystem::remove(pending, ec);
+}
+
+std::string TooLarge(std::size_t limit) {
+    return text_gbk::kReasonFileTooLarge + std::to_string(limit) + text_gbk::kReasonBytes;
+}
+
 }  // namespace
+
+// ---- Reading ----
+
+std::unique_ptr<ReadableFile> ReadableFile::Open(const std::filesystem::path& path, std::string& reason) {
+#ifdef _WIN32
+    HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        reason = text_gbk::kReasonCannotOpen;
+        return nullptr;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(h) != FILE_TYPE_DISK || !::GetFileInformationByHandle(h, &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ::CloseHandle(h);
+        reason = text_gbk::kReasonNotRegularFile;
+        return nullptr;
+    }
+    const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    return std::unique_ptr<ReadableFile>(new ReadableFile(reinterpret_cast<std::intptr_t>(h), size));
+#else
+    // O_NONBLOCK: opening a FIFO or a device returns at once instead of waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = text_gbk::kReasonCannotOpen;
+        return nullptr;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        reason = text_gbk::kReasonNotRegularFile;
+        return nullptr;
+    }
+    return std::unique_ptr<ReadableFile>(new ReadableFile(fd, static_cast<std::uint64_t>(st.st_size)));
+#endif
+}
+
+ReadableFile::~ReadableFile() {
+#ifdef _WIN32
+    ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+#else
+    ::close(static_cast<int>(handle_));
+#endif
+}
+
+bool ReadableFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+#ifdef _WIN32
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD got = 0;
+        if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), bytes.data(), chunk, &got, &at) || got == 0) return false;
+#else
+        const ssize_t got = ::pread(static_cast<int>(handle_), bytes.data(), bytes.size(), static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+#endif
+        offset += static_cast<std::uint64_t>(got);
+        bytes = bytes.subspan(static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
+// ---- FileAccess ----
 
 std::filesystem::path PendingFileFor(const std::filesystem::path& file) {
     std::filesystem::path pending = file;
@@ -63,70 +202,129 @@ bool FileAccess::FileExists(const std::filesystem::path& file) {
 }
 
 IoResult FileAccess::CreateEmptyFile(const std::filesystem::path& file) {
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    if (!out) return IoResult::Failure(text_gbk::kReasonCannotOpen);
+    // Only a name that nothing holds yet; exclusive, so nothing is opened that could block.
+    auto sink = NativeSink::Create(file);
+    if (!sink || !sink->Close()) return IoResult::Failure(text_gbk::kReasonCannotOpen);
     return {};
 }
 
 IoResult FileAccess::ReadFile(const std::filesystem::path& file, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return IoResult::Failure(text_gbk::kReasonCannotOpen);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return IoResult::Failure(text_gbk::kReasonCannotOpen);
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec) return IoResult::Failure(text_gbk::kReasonCannotRead + OsDetail(ec));
-    bytes.assign(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)), 0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::size_t>(in.gcount()) != bytes.size()) return IoResult::Failure(text_gbk::kReasonCannotRead);
+    std::string reason;
+    auto in = ReadableFile::Open(file, reason);
+    if (!in) return IoResult::Failure(reason);
+    bytes.assign(static_cast<std::size_t>(std::min<std::uint64_t>(in->Size(), maxBytes)), 0);
+    if (!in->ReadAt(0, bytes)) return IoResult::Failure(text_gbk::kReasonCannotRead);
     return {};
 }
 
-std::unique_ptr<ByteSink> FileAccess::OpenSink(const std::filesystem::path& file) {
-    auto sink = std::make_unique<StreamSink>(file);
-    if (!sink->IsOpen()) return nullptr;
-    return sink;
+IoResult FileAccess::ReadWholeFile(const std::filesystem::path& file, std::size_t limit, std::vector<std::uint8_t>& bytes) {
+    std::string reason;
+    auto in = ReadableFile::Open(file, reason);
+    if (!in) return IoResult::Failure(reason);
+    if (in->Size() > limit) return IoResult::Failure(TooLarge(limit));
+    bytes.assign(static_cast<std::size_t>(in->Size()), 0);
+    if (!in->ReadAt(0, bytes)) return IoResult::Failure(text_gbk::kReasonCannotRead);
+    return {};
 }
 
-IoResult FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
-    const auto pending = PendingFileFor(file);
-    std::error_code ec;
-    auto sink = OpenSink(pending);
-    if (!sink) return IoResult::Failure(text_gbk::kReasonCannotCreateNew);
-    const bool written = sink->Write(bytes);
-    const bool closed = sink->Close();
-    sink.reset();
-    if (!written || !closed) {
-        RemovePending(pending);
-        return IoResult::Failure(text_gbk::kReasonWriteCutShort);
+std::unique_ptr<ByteSink> FileAccess::OpenSink(const std::filesystem::path& pending) { return NativeSink::Create(pending); }
+
+std::error_code FileAccess::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef _WIN32
+    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return LastError();
+    return {};
+#else
+    if (::rename(from.c_str(), to.c_str()) != 0) return LastError();
+    return {};
+#endif
+}
+
+bool FileAccess::FlushFolder(const std::filesystem::path& folder) {
+#ifdef _WIN32
+    // MOVEFILE_WRITE_THROUGH has already made the rename durable.
+    (void)folder;
+    return true;
+#else
+    const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : folder;
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    // File systems that cannot flush a folder (EINVAL) keep their renames by other means.
+    if (!ok && errno == EINVAL) ok = true;
+    ::close(fd);
+    return ok;
+#endif
+}
+
+IoResult FileAccess::CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending) {
+    std::string reason;
+    auto in = ReadableFile::Open(from, reason);
+    if (!in) return IoResult::Failure(text_gbk::kReasonCannotCopy + std::string("\xa3\xba") + reason);  // "："
+    auto out = NativeSink::Create(pending);
+    if (!out) return IoResult::Failure(text_gbk::kReasonCannotCreateNew);
+    // Copied in pieces: the backup of any file costs a fixed amount of memory.
+    std::vector<std::uint8_t> piece(std::size_t{1} << 16);
+    for (std::uint64_t at = 0; at < in->Size();) {
+        const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), in->Size() - at));
+        const std::span<std::uint8_t> chunk(piece.data(), n);
+        if (!in->ReadAt(at, chunk)) return IoResult::Failure(text_gbk::kReasonCannotCopy);
+        if (!out->Write(chunk)) return IoResult::Failure(text_gbk::kReasonWriteCutShort);
+        at += n;
     }
+    if (!out->Flush()) return IoResult::Failure(text_gbk::kReasonCannotFlush);
+    if (!out->Close()) return IoResult::Failure(text_gbk::kReasonCannotClose);
+    return {};
+}
+
+IoResult FileAccess::ReplaceWithPending(const std::filesystem::path& pending, const std::filesystem::path& target) {
     // The new file takes the permissions of the one it replaces.
-    const auto status = std::filesystem::status(file, ec);
+    std::error_code ec;
+    const auto status = std::filesystem::status(target, ec);
     if (!ec && std::filesystem::exists(status)) std::filesystem::permissions(pending, status.permissions(), ec);
-    std::filesystem::rename(pending, file, ec);
+    ec = Rename(pending, target);
     if (ec) {
         const std::string detail = OsDetail(ec);
         RemovePending(pending);
         return IoResult::Failure(text_gbk::kReasonCannotReplace + detail);
     }
+    if (!FlushFolder(target.parent_path())) {
+        IoResult result = IoResult::Failure(text_gbk::kReasonFolderNotFlushed);
+        result.replaced = true;
+        return result;
+    }
     return {};
+}
+
+IoResult FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+    const auto pending = PendingFileFor(file);
+    RemoveStalePending(pending);
+    auto sink = OpenSink(pending);
+    if (!sink) return IoResult::Failure(text_gbk::kReasonCannotCreateNew);
+    const char* failed = nullptr;
+    if (!sink->Write(bytes)) failed = text_gbk::kReasonWriteCutShort;
+    else if (!sink->Flush()) failed = text_gbk::kReasonCannotFlush;
+    const bool closed = sink->Close();
+    if (!failed && !closed) failed = text_gbk::kReasonCannotClose;
+    sink.reset();
+    if (failed) {
+        RemovePending(pending);
+        return IoResult::Failure(failed);
+    }
+    return ReplaceWithPending(pending, file);
 }
 
 IoResult FileAccess::CopyReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (!FileExists(from)) return IoResult::Failure(text_gbk::kReasonNoOriginal);
     const auto pending = PendingFileFor(to);
-    std::error_code ec;
-    std::filesystem::copy_file(from, pending, std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) {
-        const std::string detail = OsDetail(ec);
+    RemoveStalePending(pending);
+    const IoResult copied = CopyToPending(from, pending);
+    if (!copied.ok) {
         RemovePending(pending);
-        return IoResult::Failure(text_gbk::kReasonCannotCopy + detail);
+        return copied;
     }
-    std::filesystem::rename(pending, to, ec);
-    if (ec) {
-        const std::string detail = OsDetail(ec);
-        RemovePending(pending);
-        return IoResult::Failure(text_gbk::kReasonCannotReplace + detail);
-    }
+    const IoResult replaced = ReplaceWithPending(pending, to);
+    // A backup that may not be on disk is not one to rely on.
+    if (!replaced.ok) return IoResult::Failure(replaced.reason);
     return {};
 }
 

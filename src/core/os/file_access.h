@@ -1,28 +1,58 @@
 #pragma once
-// The file operations that loading and saving need. Writing always goes to a new file beside the
-// target that then replaces it, so a failure part-way leaves the old file as it was. Tests replace
-// parts of this (a writer that fails after some bytes, a read that fails once).
+// The file operations that loading and saving need, and the only place in the core that calls the
+// operating system for them (a POSIX and a Win32 branch).
+//
+// Reading opens without blocking and refuses anything that is not a regular file (a FIFO, a device,
+// a folder) before a byte is read; every read is bounded by what the caller can hold.
+// Writing is durable: the bytes go to a pending file beside the target, created exclusively and
+// never through a symlink, which is flushed to disk, renamed over the target, and then the folder is
+// flushed, so that a crash or a power loss leaves either the old file or the new one. Tests replace
+// the steps (open, write, flush, close, rename, the backup copy) to make each of them fail.
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace busho {
 
 struct IoResult {
     bool ok = true;
-    std::string reason;  // GBK interface text when !ok
-    static IoResult Failure(std::string reason) { return {false, std::move(reason)}; }
+    std::string reason;     // GBK interface text when !ok
+    bool replaced = false;  // when !ok: the new file is in place all the same, but not known to be on disk
+    static IoResult Failure(std::string reason) { return {false, std::move(reason), false}; }
 };
 
+// A regular file open for reading. Opening never blocks, and reads are positioned and exact, so a
+// caller reads only the bytes it asks for.
+class ReadableFile {
+public:
+    // The file at `path` when it is a regular file; nothing, with `reason` (GBK) set, otherwise.
+    static std::unique_ptr<ReadableFile> Open(const std::filesystem::path& path, std::string& reason);
+    ~ReadableFile();
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+
+    std::uint64_t Size() const { return size_; }
+    // Reads exactly bytes.size() bytes from `offset`; false when the file does not hold them.
+    bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes);
+
+private:
+    ReadableFile(std::intptr_t handle, std::uint64_t size) : handle_(handle), size_(size) {}
+    std::intptr_t handle_;  // a file descriptor, or a Win32 HANDLE
+    std::uint64_t size_;
+};
+
+// Where the bytes of a pending file go.
 class ByteSink {
 public:
     virtual ~ByteSink() = default;
     virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
-    virtual bool Close() = 0;  // flushes; false when the bytes did not all reach the file
+    virtual bool Flush() = 0;  // the bytes written so far are on disk (fsync, FlushFileBuffers)
+    virtual bool Close() = 0;  // false when the file could not be closed cleanly
 };
 
 class FileAccess {
@@ -31,15 +61,27 @@ public:
     virtual bool FolderExists(const std::filesystem::path& folder);
     virtual bool FileExists(const std::filesystem::path& file);
     virtual IoResult CreateEmptyFile(const std::filesystem::path& file);
-    // Reads at most maxBytes from the start of the file.
+    // Reads at most maxBytes from the start of a regular file.
     virtual IoResult ReadFile(const std::filesystem::path& file, std::size_t maxBytes, std::vector<std::uint8_t>& bytes);
-    // Copies `from` over `to` through a new file beside `to`: an earlier `to` survives a failure.
+    // Reads a whole regular file; a file larger than `limit` is refused before anything is read.
+    virtual IoResult ReadWholeFile(const std::filesystem::path& file, std::size_t limit, std::vector<std::uint8_t>& bytes);
+    // Copies `from` over `to` durably: an earlier `to` survives any failure.
     virtual IoResult CopyReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
-    // Writes the bytes to a new file beside `file`, then replaces `file` with it.
+    // Writes the bytes durably to a new file beside `file`, then replaces `file` with it.
     virtual IoResult WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 
 protected:
-    virtual std::unique_ptr<ByteSink> OpenSink(const std::filesystem::path& file);
+    // Creates the pending file exclusively, never through a symlink; nothing when that fails.
+    virtual std::unique_ptr<ByteSink> OpenSink(const std::filesystem::path& pending);
+    // Copies `from` into the pending file `pending` (created as OpenSink does) and flushes it.
+    virtual IoResult CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending);
+    // Renames `from` over `to` in one step (MoveFileExW with write-through on Windows).
+    virtual std::error_code Rename(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Makes a rename inside `folder` durable (fsync of the folder; nothing to do on Windows).
+    virtual bool FlushFolder(const std::filesystem::path& folder);
+
+private:
+    IoResult ReplaceWithPending(const std::filesystem::path& pending, const std::filesystem::path& target);
 };
 
 // The name of the new file written beside `file` before it replaces it.

@@ -1,9 +1,12 @@
 #include "wine_prefix.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
+
+#include "file_access.h"
 
 #include "game_paths.h"
 
@@ -26,9 +29,15 @@ std::string Unescape(std::string_view text) {
         }
         const char e = text[++i];
         if (e == 'x') {
-            std::size_t end = i + 1;
-            while (end < text.size() && end < i + 5 && std::isxdigit(static_cast<unsigned char>(text[end]))) ++end;
-            const unsigned code = static_cast<unsigned>(std::stoul(std::string(text.substr(i + 1, end - i - 1)), nullptr, 16));
+            // One to four hex digits; "\x" without one is kept as the letter, as for other escapes.
+            unsigned code = 0;
+            const char* first = text.data() + i + 1;
+            const char* last = text.data() + std::min(text.size(), i + 5);
+            const auto [end, ec] = std::from_chars(first, last, code, 16);
+            if (ec != std::errc{} || first == last || !std::isxdigit(static_cast<unsigned char>(*first))) {
+                out += e;
+                continue;
+            }
             if (code < 0x80) out += static_cast<char>(code);
             else if (code < 0x800) {
                 out += static_cast<char>(0xC0 | (code >> 6));
@@ -38,7 +47,7 @@ std::string Unescape(std::string_view text) {
                 out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
                 out += static_cast<char>(0x80 | (code & 0x3F));
             }
-            i = end - 1;
+            i = static_cast<std::size_t>(end - text.data()) - 1;
         } else if (e == 'n') {
             out += '\n';
         } else if (e == '0') {
@@ -48,6 +57,14 @@ std::string Unescape(std::string_view text) {
         }
     }
     return out;
+}
+
+// The entries of a folder; an error ends the list instead of throwing.
+std::vector<std::filesystem::directory_entry> FolderEntries(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::directory_entry> entries;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) entries.push_back(*it);
+    return entries;
 }
 
 std::string EscapedKey(std::string_view key) {
@@ -82,25 +99,34 @@ std::optional<std::filesystem::path> FindWinePrefix(const std::optional<std::fil
 }
 
 std::optional<std::string> ReadUserRegistry(const std::filesystem::path& prefix, std::string_view key, std::string_view value) {
-    std::ifstream in(prefix / "user.reg", std::ios::binary);
-    if (!in) return std::nullopt;
+    FileAccess files;
+    return ReadUserRegistry(prefix, key, value, files);
+}
+
+std::optional<std::string> ReadUserRegistry(const std::filesystem::path& prefix, std::string_view key, std::string_view value,
+                                            FileAccess& files) {
+    std::vector<std::uint8_t> bytes;
+    if (!files.ReadWholeFile(prefix / "user.reg", kMaxUserRegistryBytes, bytes).ok) return std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     const std::string wantedKey = "[" + Lower(EscapedKey(key)) + "]";
     const std::string wantedValue = "\"" + Lower(value) + "\"=";
-    std::string line;
     bool inKey = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t newline = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, newline - start);
+        start = newline + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!line.empty() && line[0] == '[') {
             // "[Software\\KOEI\\...] 1700000000": the key, then its time stamp.
             const auto close = line.find(']');
-            inKey = close != std::string::npos && Lower(line.substr(0, close + 1)) == wantedKey;
+            inKey = close != std::string_view::npos && Lower(line.substr(0, close + 1)) == wantedKey;
             continue;
         }
         if (!inKey || Lower(line.substr(0, wantedValue.size())) != wantedValue) continue;
-        std::string data = line.substr(wantedValue.size());
-        if (data.rfind("str(2):", 0) == 0) data.erase(0, 7);  // an expandable string
+        std::string_view data = line.substr(wantedValue.size());
+        if (data.starts_with("str(2):")) data.remove_prefix(7);  // an expandable string
         if (data.size() < 2 || data.front() != '"' || data.back() != '"') return std::nullopt;
-        return Unescape(std::string_view(data).substr(1, data.size() - 2));
+        return Unescape(data.substr(1, data.size() - 2));
     }
     return std::nullopt;
 }
@@ -113,7 +139,7 @@ std::filesystem::path ResolveIgnoringCase(const std::filesystem::path& path) {
         std::filesystem::path next = resolved / part;
         if (!std::filesystem::exists(next, ec) && std::filesystem::is_directory(resolved.empty() ? "." : resolved, ec)) {
             const std::string wanted = Lower(part.string());
-            for (const auto& entry : std::filesystem::directory_iterator(resolved.empty() ? "." : resolved, ec)) {
+            for (const auto& entry : FolderEntries(resolved.empty() ? "." : resolved)) {
                 if (Lower(entry.path().filename().string()) == wanted) {
                     next = resolved / entry.path().filename();
                     break;
@@ -148,15 +174,16 @@ WineLocation LocateInWinePrefix(const std::filesystem::path& prefix, std::uint8_
     }
     // Documents: the shell folder the prefix names, else the first user's Documents.
     if (const auto personal = ReadUserRegistry(prefix, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal")) {
-        if (const auto mapped = MapWindowsPath(prefix, *personal); mapped && std::filesystem::is_directory(*mapped))
+        std::error_code ec;
+        if (const auto mapped = MapWindowsPath(prefix, *personal); mapped && std::filesystem::is_directory(*mapped, ec))
             location.documentsFolder = *mapped;
     }
     if (location.documentsFolder.empty()) {
         std::error_code ec;
         std::vector<std::filesystem::path> candidates;
         if (const char* user = std::getenv("USER"); user && *user) candidates.push_back(prefix / "drive_c" / "users" / user);
-        for (const auto& entry : std::filesystem::directory_iterator(prefix / "drive_c" / "users", ec))
-            if (entry.is_directory() && Lower(entry.path().filename().string()) != "public") candidates.push_back(entry.path());
+        for (const auto& entry : FolderEntries(prefix / "drive_c" / "users"))
+            if (entry.is_directory(ec) && Lower(entry.path().filename().string()) != "public") candidates.push_back(entry.path());
         for (const auto& user : candidates) {
             for (const char* name : {"Documents", "My Documents"}) {
                 const auto documents = ResolveIgnoringCase(user / name);

@@ -15,8 +15,16 @@ namespace busho {
 // The prefix to look in: the one given, else $WINEPREFIX, else ~/.wine; nothing when it holds no drive_c.
 std::optional<std::filesystem::path> FindWinePrefix(const std::optional<std::filesystem::path>& given);
 
-// A string value of HKEY_CURRENT_USER as the prefix's user.reg holds it.
+class FileAccess;
+
+// A user.reg larger than this is not read: Wine's own are a few MiB at most.
+inline constexpr std::size_t kMaxUserRegistryBytes = std::size_t{64} << 20;
+
+// A string value of HKEY_CURRENT_USER as the prefix's user.reg holds it; nothing when the file is
+// missing, not a regular file or larger than kMaxUserRegistryBytes.
 std::optional<std::string> ReadUserRegistry(const std::filesystem::path& prefix, std::string_view key, std::string_view value);
+std::optional<std::string> ReadUserRegistry(const std::filesystem::path& prefix, std::string_view key, std::string_view value,
+                                            FileAccess& files);
 
 // "C:\KOEI\Nobunaga12 TC\" inside the prefix (drive C: is drive_c, other drives through dosdevices).
 std::optional<std::filesystem::path> MapWindowsPath(const std::filesystem::path& prefix, std::string_view windowsPath);

@@ -232,16 +232,20 @@ bool PortraitPickerWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!view || !view->property("Index").isValid()) return false;
     const bool standard = view->objectName() == QLatin1String("PICC4");
     const int i = view->property("Index").toInt();
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only mouse presses and releases are mouse events: the cast follows the type check.
     switch (event->type()) {
-        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) PreviewPressed(standard, i, mouse->position().toPoint());
             return true;
-        case QEvent::MouseButtonRelease:
+        }
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton && form5_) form5_->hide();
             // A click, with either button, follows the release.
             if (view->rect().contains(mouse->position().toPoint())) ThumbnailClicked(standard, i);
             return true;
+        }
         default:
             return false;
     }

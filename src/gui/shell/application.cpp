@@ -127,7 +127,7 @@ bool Application::Start(const StartupOptions& options) {
     s.FileLoaded = false;
     s.PickTarget = 0;
     LoadRoster(s.ProgramFolder, s.Roster);
-    LoadBlankSlot(s.ProgramFolder, s.BlankSlot);
+    s.BlankSlotLoaded = LoadBlankSlot(s.ProgramFolder, s.BlankSlot).ok;  // a save without it is refused
 
     form2_->onShowOfficer = [this](int slot) {
         form1_->ApplyBlankDefaults();

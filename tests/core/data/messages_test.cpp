@@ -38,6 +38,15 @@ TEST(Messages, DecodeToTheirTexts) {
         {kReasonCannotCreateNew, "无法创建新文件"},
         {kReasonWriteCutShort, "写入中途失败"},
         {kReasonCannotReplace, "无法用新文件替换原文件"},
+        {kReasonNotRegularFile, "不是普通文件"},
+        {kReasonFileTooLarge, "文件超过上限 "},
+        {kReasonFileTooShort, "文件短于 "},
+        {kReasonBytes, " 字节"},
+        {kReasonCannotFlush, "无法将文件写入磁盘"},
+        {kReasonCannotClose, "无法关闭文件"},
+        {kReasonFolderNotFlushed, "无法将文件夹写入磁盘"},
+        {kTextReplacedNotFlushed, "已用新文件替换武将存档，但无法确认已写入磁盘："},
+        {kTextBlankSlotMissing, "无法读取空白武将数据 BK.DAT，未写入任何内容："},
     };
     for (const auto& [gbk, utf8] : cases) EXPECT_EQ(GbkToUtf8(gbk), utf8);
 }

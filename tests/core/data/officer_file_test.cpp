@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <functional>
@@ -49,9 +50,11 @@ std::vector<ParseCase> ParseCases() {
     const FileHeader header = OddHeader();
     std::vector<std::uint8_t> headerAlone(header.begin(), header.end());
     std::vector<std::uint8_t> shortHeader(headerAlone.begin(), headerAlone.begin() + 7);
-    // A record that ends early but whose birth year lies in the missing part reads as an end marker.
-    auto zeroTail = BuildFileBytes(OddHeader(), {});
-    zeroTail.insert(zeroTail.end(), 100, 0x41);
+    // A record that ends before its birth year is cut: reading it as an end marker would drop the officer.
+    auto cutBeforeBirthYear = BuildFileBytes(OddHeader(), {});
+    cutBeforeBirthYear.insert(cutBeforeBirthYear.end(), 100, 0x41);
+    auto secondCutBeforeBirthYear = BuildFileBytes(OddHeader(), {testing::RandomOfficer(44), testing::RandomOfficer(45)});
+    secondCutBeforeBirthYear.resize(secondCutBeforeBirthYear.size() - SlotSize(testing::RandomOfficer(45)) + 200);
 
     auto bad = [](int tactics, int liked) {
         OfficerSlot s = testing::RandomOfficer(3);
@@ -76,7 +79,8 @@ std::vector<ParseCase> ParseCases() {
         {"header and end marker", BuildFileBytes(OddHeader(), {testing::EndMarker()}), true, 1, nullptr},
         {"three officers and a marker", three, true, 4, nullptr},
         {"file ends after the last officer", threeNoMarker, true, 4, nullptr},
-        {"bytes after a zero birth year", zeroTail, true, 1, nullptr},
+        {"record cut before its birth year", cutBeforeBirthYear, false, 0, text_gbk::kReasonCutOff},
+        {"second record cut before its birth year", secondCutBeforeBirthYear, false, 0, text_gbk::kReasonCutOff},
         {"999 officers and a marker", BuildFileBytes(OddHeader(), largest), true, kSlotCount, nullptr},
         {"slot cut in its lists", cutInRecord, false, 0, text_gbk::kReasonCutOff},
         {"slot cut in its record", cutInHeaderOfSlot, false, 0, text_gbk::kReasonCutOff},
@@ -103,13 +107,18 @@ TEST(ParseOfficerFile, AcceptsWhatTheTableHoldsAndRefusesTheRest) {
 }
 
 TEST(ParseOfficerFile, CutSlotReasonNamesSlotAndOffset) {
-    auto bytes = BuildFileBytes(OddHeader(), {testing::RandomOfficer(40), testing::RandomOfficer(41)});
-    bytes.resize(bytes.size() - 10);
-    auto contents = std::make_unique<OfficerFileContents>();
-    ReadError error;
-    ASSERT_FALSE(ParseOfficerFile(bytes, *contents, error));
-    EXPECT_NE(error.reason.find(std::string(text_gbk::kReasonSlot) + "2" + text_gbk::kReasonCutOff + std::to_string(bytes.size())),
-              std::string::npos);
+    const auto whole = BuildFileBytes(OddHeader(), {testing::RandomOfficer(40), testing::RandomOfficer(41)});
+    const std::size_t secondSlot = kFileHeaderSize + SlotSize(testing::RandomOfficer(40));
+    // Cut in the extra block, just inside the record, and right before the birth year (offset 257 of a record).
+    for (const std::size_t size : {whole.size() - 10, secondSlot + 1, secondSlot + 257}) {
+        SCOPED_TRACE(size);
+        const std::vector<std::uint8_t> bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+        auto contents = std::make_unique<OfficerFileContents>();
+        ReadError error;
+        ASSERT_FALSE(ParseOfficerFile(bytes, *contents, error));
+        EXPECT_EQ(error.reason, std::string(text_gbk::kReasonSlot) + "2" + text_gbk::kReasonCutOff + std::to_string(size) +
+                                    text_gbk::kReasonCutOffEnd);
+    }
 }
 
 TEST(ParseOfficerFile, KeepsEveryOfficerAndTheHeaderAsRead) {
@@ -132,6 +141,7 @@ protected:
         path = OfficerFilePathFor(session->Edition, session->DocumentsFolder);
         std::filesystem::create_directories(path.parent_path());
         session->BlankSlot.fill(0);
+        session->BlankSlotLoaded = true;  // as if BK.DAT had been read
     }
 
     TempFolder folder;
@@ -209,7 +219,11 @@ TEST_F(OfficerFileTest, FailedLoadLeavesSessionAndDiskAsTheyWere) {
         {"counts beyond the table", [&] { auto b = BuildFileBytes(OddHeader(), RandomOfficers(2, 5)); b[20 + 333] = 40; WriteBytes(path, b); },
          text_gbk::kReasonTacticCount},
         {"1000 officers", [&] { WriteBytes(path, BuildFileBytes(OddHeader(), full)); }, text_gbk::kReasonNoEndMarker},
-        {"path is a folder", [&] { std::filesystem::remove(path); std::filesystem::create_directory(path); }, text_gbk::kReasonCannotOpen},
+        {"path is a folder", [&] { std::filesystem::remove_all(path); std::filesystem::create_directory(path); },
+         text_gbk::kReasonNotRegularFile},
+        // A FIFO is refused before it is opened for reading, which would wait for a writer for ever.
+        {"path is a FIFO", [&] { std::filesystem::remove_all(path); ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); },
+         text_gbk::kReasonNotRegularFile},
         {"documents folder missing", [&] { session->DocumentsFolder = folder.Path() / "nowhere"; }, text_gbk::kReasonNoFolder},
     };
     for (const auto& c : cases) {
@@ -433,6 +447,7 @@ protected:
                 left_ -= n;
                 return n == bytes.size();
             }
+            bool Flush() override { return real_->Flush(); }
             bool Close() override { return real_->Close(); }
 
         private:

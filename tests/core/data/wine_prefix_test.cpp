@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
 
+#include "allocation_meter.h"
 #include "core/data/officer_file.h"
 #include "core/os/wine_prefix.h"
 #include "officer_fixtures.h"
@@ -92,6 +95,80 @@ TEST(WinePrefix, ThePrefixIsTheOneGivenElseWineprefixElseHome) {
     EXPECT_EQ(FindWinePrefix(std::nullopt), prefix.folder.Path() / "home" / ".wine");
     if (wine) setenv("WINEPREFIX", savedWine.c_str(), 1);
     if (home) setenv("HOME", savedHome.c_str(), 1);
+}
+
+// \xNNNN escapes: one to four hex digits; a "\x" without one is the letter x, never a crash.
+TEST(WinePrefix, HexEscapesAreCheckedDigits) {
+    const struct {
+        const char* stored;  // as user.reg holds it between the quotes
+        const char* read;
+    } cases[] = {
+        {R"(C:\\A\x4e2d)", "C:\\A\xe4\xb8\xad"},
+        {R"(\x41B)", "\xd0\x9b"},  // up to four digits: one code, U+041B
+        {R"(\x41)", "A"},
+        {R"(\xzz)", "xzz"},
+        {R"(\x)", "x"},
+        {R"(C:\\KOEI\x-12)", "C:\\KOEI" "x-12"},
+        {R"(\x 41)", "x 41"},
+        {R"(\x+41)", "x+41"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        TempFolder folder;
+        WriteText(folder.Path() / "user.reg", std::string("[Software\\\\Test] 1\n\"Value\"=\"") + c.stored + "\"\n");
+        const auto value = ReadUserRegistry(folder.Path(), "Software\\Test", "Value");
+        ASSERT_TRUE(value);
+        EXPECT_EQ(*value, c.read);
+    }
+}
+
+// Values that once ended the program: a bad escape in the install key, a shell folder with a name
+// longer than any file system allows. Both are simply not found.
+TEST(WinePrefix, BrokenValuesAreNotFoundInsteadOfEndingTheProgram) {
+    Prefix prefix;
+    WriteText(prefix.path / "user.reg",
+              "[Software\\\\KOEI\\\\Nobunaga12PK TC\\\\Install] 1\n\"InstallInfo\"=\"C:\\\\KOEI\\xZZ\\\\\"\n"
+              "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders] 1\n"
+              "\"Personal\"=\"C:\\\\users\\\\" + std::string(300, 'd') + "\\\\Documents\"\n");
+    const WineLocation location = LocateInWinePrefix(prefix.path, kEditionTraditionalChinese);
+    EXPECT_EQ(location.gameFolder, prefix.path / "drive_c" / "KOEIxZZ" / "");
+    // The shell folder cannot exist: the first user's Documents is taken instead.
+    EXPECT_FALSE(location.documentsFolder.empty());
+}
+
+// A user.reg of 2 GiB (sparse on disk) is refused unread: no more memory than a small file costs.
+TEST(WinePrefix, HugeRegistryIsRefusedWithoutReadingIt) {
+    Prefix prefix;
+    std::filesystem::resize_file(prefix.path / "user.reg", std::uint64_t{2} << 30);
+    std::optional<std::string> value;
+    std::size_t allocated = 0;
+    {
+        testing::AllocationMeter meter;
+        value = ReadUserRegistry(prefix.path, "Software\\KOEI\\Nobunaga12PK TC\\Install", "InstallInfo");
+        allocated = meter.BytesAllocated();
+    }
+    EXPECT_FALSE(value);
+    EXPECT_LT(allocated, std::size_t{1} << 20);
+}
+
+// A registry as large as allowed is still read.
+TEST(WinePrefix, RegistryUpToTheLimitIsRead) {
+    Prefix prefix;
+    std::string reg = "[Software\\\\Test] 1\n\"Value\"=\"found\"\n";
+    reg.resize(kMaxUserRegistryBytes, '\n');
+    WriteText(prefix.path / "user.reg", reg);
+    EXPECT_EQ(ReadUserRegistry(prefix.path, "Software\\Test", "Value"), std::optional<std::string>("found"));
+    reg.push_back('\n');
+    WriteText(prefix.path / "user.reg", reg);
+    EXPECT_FALSE(ReadUserRegistry(prefix.path, "Software\\Test", "Value"));
+}
+
+// A FIFO named user.reg is refused at once instead of waiting for a writer.
+TEST(WinePrefix, RegistryThatIsAFifoIsNotRead) {
+    Prefix prefix;
+    std::filesystem::remove(prefix.path / "user.reg");
+    ASSERT_EQ(mkfifo((prefix.path / "user.reg").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadUserRegistry(prefix.path, "Software\\KOEI\\Nobunaga12PK TC\\Install", "InstallInfo"));
 }
 
 }  // namespace

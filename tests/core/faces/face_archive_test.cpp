@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <fstream>
 #include <functional>
 
+#include "allocation_meter.h"
 #include "core/text/messages.h"
 #include "face_archive_writer.h"
 #include "officer_fixtures.h"
@@ -134,6 +138,63 @@ TEST(FaceArchive, RefusedFaceLeavesTheLastGoodFace) {
     EXPECT_FALSE(archive.ReadKaoFace(1));
     EXPECT_EQ(archive.FaceHeader().Width, 4);
     EXPECT_EQ(archive.DecodedFace().At(3, 2), 0xFF000000u | (Pixel(0, 3, 2) & 0xFFFFFFu));
+}
+
+// A 2 GiB archive (sparse on disk) whose face count fills it: refused on its count, without reading
+// or allocating the index the header claims.
+TEST(FaceArchive, HugeFaceCountIsRefusedWithoutReadingItsIndex) {
+    TempFolder folder;
+    const auto path = folder.Path() / "KAO_l.n12";
+    const std::uint64_t size = std::uint64_t{2} << 30;
+    const auto count = static_cast<std::int32_t>((size - kKaoHeaderSize) / kKaoIndexEntrySize);
+    {
+        std::vector<std::uint8_t> header = {'K', 'A', 'O', '\0'};
+        for (int shift = 0; shift < 32; shift += 8) header.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(count) >> shift));
+        header.resize(kKaoHeaderSize, 0);
+        WriteBytes(path, header);
+    }
+    std::filesystem::resize_file(path, size);
+    FaceArchive archive;
+    std::size_t allocated = 0;
+    bool opened = true;
+    {
+        testing::AllocationMeter meter;
+        opened = archive.Open(path);
+        allocated = meter.BytesAllocated();
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(archive.Error(), text_gbk::kReasonFaceCountTooLarge + std::to_string(count));
+    EXPECT_LT(allocated, std::size_t{1} << 20);
+}
+
+// The largest index an archive may have is read as a whole.
+TEST(FaceArchive, TheLargestFaceCountIsAccepted) {
+    TempFolder folder;
+    const auto path = folder.Path() / "KAO_s.n12";
+    auto bytes = BuildFaceArchive(ThreeFaces());
+    const std::int32_t count = kMaxFaceCount;
+    for (int i = 0; i < 4; ++i) bytes[4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(count >> (8 * i));
+    // Room for one entry more, so that only the count itself can be refused below.
+    bytes.resize(std::max(bytes.size(), kKaoHeaderSize + static_cast<std::size_t>(count + 1) * kKaoIndexEntrySize), 0);
+    WriteBytes(path, bytes);
+    FaceArchive archive;
+    ASSERT_TRUE(archive.Open(path)) << archive.Error();
+    EXPECT_EQ(archive.FaceCount(), count);
+    bytes[4] = static_cast<std::uint8_t>(count + 1);  // one face more
+    WriteBytes(path, bytes);
+    EXPECT_FALSE(archive.Open(path));
+}
+
+// A FIFO or a folder under an archive's name is refused at once, never opened for reading.
+TEST(FaceArchive, WhatIsNotARegularFileIsRefused) {
+    TempFolder folder;
+    const auto fifo = folder.Path() / "KAO_m.n12";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    FaceArchive archive;
+    EXPECT_FALSE(archive.Open(fifo));
+    EXPECT_EQ(archive.Error(), text_gbk::kReasonNotRegularFile);
+    EXPECT_FALSE(archive.Open(folder.Path()));
+    EXPECT_EQ(archive.Error(), text_gbk::kReasonNotRegularFile);
 }
 
 }  // namespace

@@ -220,7 +220,9 @@ void EditingTest::referencePanelShowsFiguresAndFillsTheAimedList() {
     QCOMPARE(panel.lbSTY->text(), QString::number(entry.Leadership));
     QCOMPARE(panel.lbSCG->text(), QString::number(entry.PortraitNumber));  // 1701: the edit archive
     QCOMPARE(panel.Picture3->pixmap().size(), QSize(8, 10));
-    QCOMPARE(panel.pLL[0]->width(), std::clamp(entry.Leadership * 2880 / 120, 0, 2880) / 15);
+    // The fixture's figures may be any 32-bit value: the bar's width is worked out in 64 bits.
+    QCOMPARE(panel.pLL[0]->width(),
+             static_cast<int>(std::clamp<std::int64_t>(std::int64_t{entry.Leadership} * 2880 / 120, 0, 2880) / 15));
     QCOMPARE(panel.lbSname->text(), QStringLiteral("武田信玄"));
 
     // "无" leaves the figures as they were.

@@ -53,6 +53,7 @@ private slots:
     void findsTheGameInAWinePrefixWithoutOptions();
     void readmeShowsInTheProgramWithoutADesktopViewer();
     void missingReadmeIsReported();
+    void startsDespiteABrokenWineRegistry();
     void normaliseFolder_data();
     void normaliseFolder();
 };
@@ -375,6 +376,29 @@ void WindowsTest::missingReadmeIsReported() {
     QCOMPARE(t.messages.shown.size(), 1u);
     QCOMPARE(platform::MessageText(t.messages.shown[0]),
              QStringLiteral("找不到说明文档：") + QString::fromStdU16String((fixture.folder.Path() / "readme.txt").u16string()));
+}
+
+// A "\x" escape without hex digits in the install key and a shell folder longer than any file name
+// once ended the editor at start-up; now they are values that lead nowhere.
+void WindowsTest::startsDespiteABrokenWineRegistry() {
+    Fixture fixture;
+    const auto prefix = fixture.folder.Path() / "wine";
+    std::filesystem::create_directories(prefix / "drive_c");
+    {
+        std::ofstream reg(prefix / "user.reg", std::ios::binary);
+        reg << "WINE REGISTRY Version 2\n\n[Software\\\\KOEI\\\\Nobunaga12PK TC\\\\Install] 1700000000\n"
+               "\"InstallInfo\"=\"C:\\\\KOEI\\xZZ\\\\\"\n"
+               "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders] 1700000000\n"
+               "\"Personal\"=\"C:\\\\users\\\\" << std::string(300, 'd') << "\\\\Documents\"\n";
+    }
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((fixture.folder.Path() / "config").string()));
+    StartupOptions options = fixture.Options(kEditionTraditionalChinese);
+    options.gameFolder.clear();
+    options.winePrefix = prefix;
+    Editor editor;
+    QVERIFY(editor.app.Start(options));
+    QCOMPARE(editor.app.State().GameFolder, prefix / "drive_c" / "KOEIxZZ" / "");
+    QCOMPARE(editor.app.State().EndSlot, 4);  // the documents folder given still holds the officer file
 }
 
 void WindowsTest::normaliseFolder_data() {

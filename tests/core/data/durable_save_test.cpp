@@ -1,0 +1,360 @@
+// Saving through the file-access seam: the order of the durable steps, every step failing once or
+// for ever, a process killed part-way, symlinks and stale files at the pending names, and a save
+// without the blank slot.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <csignal>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "allocation_meter.h"
+#include "core/text/messages.h"
+#include "core/data/officer_file.h"
+#include "officer_fixtures.h"
+#include "recording_events.h"
+
+namespace busho {
+namespace {
+
+using testing::BuildFileBytes;
+using testing::RandomOfficers;
+using testing::ReadBytes;
+using testing::RecordingEvents;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+enum class Step { Open, Write, Flush, Close, Rename, BackupCopy, FolderFlush };
+
+const char* StepName(Step step) {
+    switch (step) {
+        case Step::Open: return "open";
+        case Step::Write: return "write";
+        case Step::Flush: return "flush";
+        case Step::Close: return "close";
+        case Step::Rename: return "rename";
+        case Step::BackupCopy: return "copy";
+        case Step::FolderFlush: return "flush folder";
+    }
+    return "";
+}
+
+// The real file access, with a log of every step and one step made to fail: its occurrences from
+// `first` on, `times` of them (0: for ever). A failing write or copy leaves part of its bytes
+// behind, as a full disk would.
+class FaultyFiles : public FileAccess {
+public:
+    FaultyFiles() = default;
+    FaultyFiles(Step step, int first, int times) : failing_(step), first_(first), times_(times), armed_(true) {}
+
+    std::vector<std::string> log;
+
+protected:
+    std::unique_ptr<ByteSink> OpenSink(const std::filesystem::path& pending) override {
+        if (Fails(Step::Open, pending.filename().string())) return nullptr;
+        auto real = FileAccess::OpenSink(pending);
+        if (!real) return nullptr;
+        return std::make_unique<Sink>(*this, std::move(real));
+    }
+    IoResult CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending) override {
+        if (Fails(Step::BackupCopy, pending.filename().string())) {
+            WriteBytes(pending, {1, 2, 3});
+            return IoResult::Failure(text_gbk::kReasonCannotCopy);
+        }
+        return FileAccess::CopyToPending(from, pending);
+    }
+    std::error_code Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        if (Fails(Step::Rename, from.filename().string())) return std::make_error_code(std::errc::io_error);
+        return FileAccess::Rename(from, to);
+    }
+    bool FlushFolder(const std::filesystem::path& folder) override {
+        if (Fails(Step::FolderFlush, {})) return false;
+        return FileAccess::FlushFolder(folder);
+    }
+
+private:
+    class Sink : public ByteSink {
+    public:
+        Sink(FaultyFiles& files, std::unique_ptr<ByteSink> real) : files_(files), real_(std::move(real)) {}
+        bool Write(std::span<const std::uint8_t> bytes) override {
+            if (files_.Fails(Step::Write, {})) {
+                real_->Write(bytes.first(bytes.size() / 2));
+                return false;
+            }
+            return real_->Write(bytes);
+        }
+        bool Flush() override { return !files_.Fails(Step::Flush, {}) && real_->Flush(); }
+        bool Close() override {
+            const bool closed = real_->Close();
+            return !files_.Fails(Step::Close, {}) && closed;
+        }
+
+    private:
+        FaultyFiles& files_;
+        std::unique_ptr<ByteSink> real_;
+    };
+
+    bool Fails(Step step, const std::string& name) {
+        log.push_back(name.empty() ? StepName(step) : std::string(StepName(step)) + " " + name);
+        if (!armed_ || step != failing_) return false;
+        const int occurrence = ++seen_;
+        return occurrence >= first_ && (times_ == 0 || occurrence < first_ + times_);
+    }
+
+    Step failing_ = Step::Open;
+    int first_ = 0;
+    int times_ = 0;
+    bool armed_ = false;
+    int seen_ = 0;
+};
+
+class DurableSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session = std::make_unique<Session>();
+        session->Edition = kEditionTraditionalChinese;
+        session->DocumentsFolder = folder.Path() / "Documents";
+        path = OfficerFilePathFor(session->Edition, session->DocumentsFolder);
+        std::filesystem::create_directories(path.parent_path());
+        session->BlankSlot.fill(0x5A);
+        session->BlankSlotLoaded = true;
+        WriteBytes(path, original);
+        FileAccess files;
+        ASSERT_TRUE(LoadOfficerFile(*session, events, files));
+        session->Officers[1].Record.Leadership = 99;  // the save has something to change
+        events = RecordingEvents{};
+    }
+
+    bool NothingPending() const {
+        return !std::filesystem::exists(std::filesystem::symlink_status(PendingFileFor(path))) &&
+               !std::filesystem::exists(std::filesystem::symlink_status(PendingFileFor(BackupPathFor(path))));
+    }
+
+    TempFolder folder;
+    std::unique_ptr<Session> session;
+    std::filesystem::path path;
+    RecordingEvents events;
+    const std::vector<std::uint8_t> original = BuildFileBytes(WrittenFileHeader(), RandomOfficers(3, 31));
+};
+
+TEST_F(DurableSave, FlushesEachFileBeforeItsRenameAndTheFolderAfter) {
+    FaultyFiles files;
+    ASSERT_TRUE(SaveAllOfficers(*session, events, files));
+    const std::vector<std::string> expected = {
+        "copy EDATA000.12Q.BAK.new", "rename EDATA000.12Q.BAK.new", "flush folder",  // the backup, on disk first
+        "open EDATA000.12Q.new",     "write",                       "flush",
+        "close",                     "rename EDATA000.12Q.new",     "flush folder",
+    };
+    EXPECT_EQ(files.log, expected);
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+    EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
+    EXPECT_TRUE(NothingPending());
+}
+
+struct Fault {
+    Step step;
+    int first;           // which occurrence fails first
+    int times;           // 0: it fails for ever after
+    bool inBackup;       // the backup step is the one that fails
+    bool backupReplaced; // the backup was renamed into place before the failing step
+};
+
+TEST_F(DurableSave, EveryStepFailingOnceOrForEverKeepsFileAndBackup) {
+    const Fault faults[] = {
+        {Step::Open, 1, 1, false, true},         {Step::Open, 1, 0, false, true},
+        {Step::Write, 1, 1, false, true},        {Step::Write, 1, 0, false, true},
+        {Step::Flush, 1, 1, false, true},        {Step::Flush, 1, 0, false, true},
+        {Step::Close, 1, 1, false, true},        {Step::Close, 1, 0, false, true},
+        {Step::Rename, 1, 1, true, false},       {Step::Rename, 1, 0, true, false},
+        {Step::Rename, 2, 1, false, true},       {Step::Rename, 2, 0, false, true},
+        {Step::BackupCopy, 1, 1, true, false},   {Step::BackupCopy, 1, 0, true, false},
+        // The backup is a whole copy in place but not known to be on disk: the save does not rely on it.
+        {Step::FolderFlush, 1, 1, true, true},   {Step::FolderFlush, 1, 0, true, true},
+    };
+    const std::vector<std::uint8_t> earlierBackup = {7, 7, 7, 7};
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(std::string(StepName(fault.step)) + " from occurrence " + std::to_string(fault.first) +
+                     (fault.times ? " once" : " for ever"));
+        WriteBytes(BackupPathFor(path), earlierBackup);
+        FaultyFiles files(fault.step, fault.first, fault.times);
+        events = RecordingEvents{};
+        EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+        EXPECT_EQ(ReadBytes(path), original);
+        EXPECT_EQ(ReadBytes(BackupPathFor(path)), fault.backupReplaced ? original : earlierBackup);
+        EXPECT_TRUE(NothingPending());
+        ASSERT_FALSE(events.messages.empty());
+        const Message& last = events.messages.back();
+        EXPECT_EQ(last.text, fault.inBackup ? text_gbk::kTextBackupFailed : text_gbk::kTextWriteFailed);
+        EXPECT_EQ(last.title, text_gbk::kTitleSaveError);
+        EXPECT_EQ(last.style, text_gbk::kStyleCritical);
+        EXPECT_EQ(last.path, path);
+        EXPECT_FALSE(last.detail.empty());
+        for (const Message& m : events.messages) EXPECT_NE(m.text, text_gbk::kTextOver);
+    }
+    // Nothing a failure left behind stands in the way of the next save.
+    FileAccess files;
+    events = RecordingEvents{};
+    EXPECT_TRUE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
+    EXPECT_TRUE(NothingPending());
+}
+
+// The folder of the replaced file cannot be flushed: the new file is in place, and the user is told
+// that it may not be on disk yet rather than "OVer".
+TEST_F(DurableSave, FolderThatCannotBeFlushedAfterTheRenameIsReported) {
+    FaultyFiles files(Step::FolderFlush, 2, 1);
+    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+    ASSERT_EQ(events.messages.size(), 2u);
+    EXPECT_EQ(events.messages[1].text, text_gbk::kTextReplacedNotFlushed);
+    EXPECT_EQ(events.messages[1].detail, text_gbk::kReasonFolderNotFlushed);
+    EXPECT_TRUE(NothingPending());
+}
+
+// A process killed while the new file is written leaves a pending file behind; the old file and the
+// backup are whole, and the next save clears the pending file away.
+TEST_F(DurableSave, SaveKilledPartWayLeavesTheOldFileAndTheNextSaveClearsUp) {
+    class KilledAtFlush : public FileAccess {
+    protected:
+        std::unique_ptr<ByteSink> OpenSink(const std::filesystem::path& pending) override {
+            class Sink : public ByteSink {
+            public:
+                explicit Sink(std::unique_ptr<ByteSink> real) : real_(std::move(real)) {}
+                bool Write(std::span<const std::uint8_t> bytes) override { return real_->Write(bytes.first(bytes.size() / 3)); }
+                bool Flush() override {
+                    std::raise(SIGKILL);
+                    return false;
+                }
+                bool Close() override { return real_->Close(); }
+
+            private:
+                std::unique_ptr<ByteSink> real_;
+            };
+            return std::make_unique<Sink>(FileAccess::OpenSink(pending));
+        }
+    };
+    // Forked where it stands, so that the child saves the file this test made.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+            KilledAtFlush killing;
+            RecordingEvents quiet;
+            SaveAllOfficers(*session, quiet, killing);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+    ASSERT_TRUE(std::filesystem::exists(PendingFileFor(path)));  // what the killed run left
+
+    FileAccess files;
+    EXPECT_TRUE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
+    EXPECT_TRUE(NothingPending());
+}
+
+// Stale pending files (read-only, full of junk) from an earlier run are removed before writing.
+TEST_F(DurableSave, StalePendingFilesAreReplaced) {
+    for (const auto& pending : {PendingFileFor(path), PendingFileFor(BackupPathFor(path))}) {
+        WriteBytes(pending, std::vector<std::uint8_t>(100000, 0xEE));
+        std::filesystem::permissions(pending, std::filesystem::perms::owner_read);
+    }
+    FileAccess files;
+    EXPECT_TRUE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+    EXPECT_TRUE(NothingPending());
+}
+
+// A symlink left at a pending name is never written through: what it points to stays as it was.
+TEST_F(DurableSave, SymlinksAtThePendingNamesAreNotFollowed) {
+    const auto victim = folder.Path() / "victim.txt";
+    const auto backupVictim = folder.Path() / "backup-victim.txt";
+    const std::vector<std::uint8_t> untouched = {'k', 'e', 'e', 'p'};
+    WriteBytes(victim, untouched);
+    WriteBytes(backupVictim, untouched);
+    std::filesystem::create_symlink(victim, PendingFileFor(path));
+    std::filesystem::create_symlink(backupVictim, PendingFileFor(BackupPathFor(path)));
+    FileAccess files;
+    EXPECT_TRUE(SaveAllOfficers(*session, events, files));
+    EXPECT_EQ(ReadBytes(victim), untouched);
+    EXPECT_EQ(ReadBytes(backupVictim), untouched);
+    EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    EXPECT_TRUE(NothingPending());
+}
+
+// Without the whole BK.DAT every slot after the end marker would be written wrong: the save is
+// refused with a message naming BK.DAT, and nothing is written, not even the backup.
+TEST_F(DurableSave, SaveWithoutTheBlankSlotIsRefusedAndWritesNothing) {
+    session->ProgramFolder = folder.Path() / "program";
+    session->BlankSlotLoaded = false;
+    FaultyFiles files;
+    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    EXPECT_TRUE(files.log.empty());
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
+    ASSERT_EQ(events.messages.size(), 1u);
+    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBlankSlotMissing);
+    EXPECT_EQ(events.messages[0].path, folder.Path() / "program" / kBlankSlotFileName);
+    EXPECT_EQ(events.messages[0].style, text_gbk::kStyleCritical);
+}
+
+TEST(BlankSlotFile, OnlyAWholeBlankSlotCounts) {
+    TempFolder folder;
+    BlankSlotImage blank;
+    const auto missing = LoadBlankSlot(folder.Path(), blank);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.reason, text_gbk::kReasonCannotOpen);
+
+    std::vector<std::uint8_t> bytes(kBlankSlotSize);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    WriteBytes(folder.Path() / kBlankSlotFileName, std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1));
+    const auto shortFile = LoadBlankSlot(folder.Path(), blank);
+    EXPECT_FALSE(shortFile.ok);
+    EXPECT_EQ(shortFile.reason, text_gbk::kReasonFileTooShort + std::to_string(kBlankSlotSize) + text_gbk::kReasonBytes);
+
+    WriteBytes(folder.Path() / kBlankSlotFileName, bytes);
+    EXPECT_TRUE(LoadBlankSlot(folder.Path(), blank).ok);
+    EXPECT_TRUE(std::equal(blank.begin(), blank.end(), bytes.begin()));
+}
+
+// Reading a whole file: a file over the limit (2 GiB, sparse on disk) is refused before a byte of it
+// is read or allocated; a FIFO is refused without waiting for a writer.
+TEST(ReadWholeFile, RefusesWhatIsTooLargeOrNotAFileBeforeReading) {
+    TempFolder folder;
+    const auto huge = folder.Path() / "huge.csv";
+    WriteBytes(huge, {'s', 'l', 'o', 't'});
+    std::filesystem::resize_file(huge, std::uint64_t{2} << 30);
+    FileAccess files;
+    std::vector<std::uint8_t> bytes;
+    IoResult read;
+    std::size_t allocated = 0;
+    {
+        testing::AllocationMeter meter;
+        read = files.ReadWholeFile(huge, std::size_t{64} << 20, bytes);
+        allocated = meter.BytesAllocated();
+    }
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.reason, std::string(text_gbk::kReasonFileTooLarge) + "67108864" + text_gbk::kReasonBytes);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_LT(allocated, std::size_t{1} << 16);
+
+    const auto fifo = folder.Path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    read = files.ReadWholeFile(fifo, 100, bytes);
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.reason, text_gbk::kReasonNotRegularFile);
+
+    WriteBytes(huge, {1, 2, 3});
+    EXPECT_TRUE(files.ReadWholeFile(huge, 3, bytes).ok);
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(files.ReadWholeFile(huge, 2, bytes).ok);
+}
+
+}  // namespace
+}  // namespace busho
