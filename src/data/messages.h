@@ -86,6 +86,8 @@ inline constexpr const char kReasonFaceBadSize[] = " \xba\xc5\xcd\xb7\xcf\xf1\xb
 // Message-box style values: icons combine by addition.
 inline constexpr int kStyleOk = 0;
 inline constexpr int kStyleCritical = 16;
+inline constexpr int kStyleQuestion = 32;
+inline constexpr int kStyleWarning = 48;
 inline constexpr int kStyleInformation = 64;
 
 }  // namespace busho::text_gbk

@@ -301,6 +301,9 @@ void Restore(const std::string& column, const OfficerSlot& from, OfficerSlot& to
 std::string ColumnOfFocus(CommitFocus focus) {
     switch (focus) {
         case CommitFocus::FamilyName: return "FamilyName";
+        case CommitFocus::FamilyNameReading: return "FamilyNameReading";
+        case CommitFocus::GivenNameReading: return "GivenNameReading";
+        case CommitFocus::Biography: return "Biography";
         case CommitFocus::GivenName: return "GivenName";
         case CommitFocus::Leadership: return "Leadership";
         case CommitFocus::Valour: return "Valour";
@@ -349,6 +352,7 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
             session.ZZZZ = true;
             ShowOfficer(session, slot, values);
             for (std::string* t : {&values.txX, &values.txXP, &values.txM, &values.txMP, &values.txLJ}) *t = CutAtNul(*t);
+            for (auto& [box, shown] : values.shown) shown.text = CutAtNul(shown.text);
             before = ExportRow(session, slot, builtInNames, text);
         } else {
             ApplyBlankDefaults(values, session);
@@ -371,7 +375,7 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
         }
         if (rowFailed) continue;
         session.CurrentPortrait = portrait;
-        const CommitResult result = CommitOfficer(session, values, modify ? CommitMode::Modify : CommitMode::Add, {false});
+        const CommitResult result = CommitOfficer(session, values, modify ? CommitMode::Modify : CommitMode::Add, {false, true});
         if (!result.committed) {
             fail(ColumnOfFocus(result.focus), result.message ? text.toUtf8(result.message->text) : "无法写入");
             continue;

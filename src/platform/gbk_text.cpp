@@ -1,7 +1,10 @@
 #include "gbk_text.h"
 
+#include <QList>
+
 #include <unicode/ucnv.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace busho::platform {
@@ -38,6 +41,16 @@ std::string ToGbk(const QString& text) {
                                       reinterpret_cast<const UChar*>(text.utf16()), static_cast<int32_t>(text.size()), &status);
     if (U_FAILURE(status)) return {};
     return std::string(out.data(), static_cast<std::size_t>(n));
+}
+
+std::vector<char32_t> CharactersNotInGbk(const QString& text) {
+    std::vector<char32_t> lost;
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (FromGbk(ToGbk(one)) == one) continue;
+        if (std::find(lost.begin(), lost.end(), c) == lost.end()) lost.push_back(c);
+    }
+    return lost;
 }
 
 }  // namespace busho::platform

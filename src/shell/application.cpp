@@ -173,6 +173,9 @@ void Application::RowRead(int slot) { form2_->BuildListRow(slot); }
 void Application::SetCaption(const std::string& gbk) { form1_->setWindowTitle(platform::FromGbk(gbk)); }
 
 void Application::LoadFinished() {
+    // The first officer from the blank officer, as a row click shows one: nothing of what the editor
+    // showed before (ticks, unlisted items) stays to be committed with it.
+    form1_->ApplyBlankDefaults();
     form1_->ShowOfficer(1);
     form1_->UpdateScenarioAges();
     // The list to the right of the editor, the picker below the list. Loading is the last step of

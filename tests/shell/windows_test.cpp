@@ -259,8 +259,12 @@ void WindowsTest::storedValuesBeyondAListStayShown() {
     Editor editor;
     QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
     EditorWindow& form1 = editor.app.Form1();
-    QCOMPARE(form1.cCZ->currentIndex(), 12);
-    QCOMPARE(form1.Values().cCZ, 12);
+    // One item of its own, after the eight origins, that stands for the stored 12.
+    QCOMPARE(form1.cCZ->count(), 9);
+    QCOMPARE(form1.cCZ->currentIndex(), 8);
+    QCOMPARE(form1.cCZ->currentText(), QStringLiteral("（12）"));
+    QCOMPARE(form1.Values().cCZ, kUnlistedItem);
+    QCOMPARE(form1.Values().unlisted.at("cCZ"), 12);
     ClickRow(editor.app.Form2(), 2);
     QCOMPARE(form1.cCZ->count(), 8);
     QCOMPARE(form1.cCZ->currentIndex(), 1);
