@@ -136,7 +136,10 @@ bool Application::Start(const StartupOptions& options) {
     };
     form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
     form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
-    form1_->onCommitted = [this](int slot) { form2_->BuildListRow(slot); };
+    form1_->onCommitted = [this](int slot) {
+        form2_->BuildListRow(slot);
+        form2_->SelectListRow(slot);  // after 添加 the new row is the list's current row, in view
+    };
     form1_->onOpenMap = [this] { OpenMap(); };
     // Closing the editor closes every other window with it.
     form1_->onClosed = [this] {

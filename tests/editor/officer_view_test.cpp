@@ -231,6 +231,21 @@ TEST(PortraitSources, NumbersFrom1700AreEditFaces) {
     EXPECT_EQ(LargePortraitSource(1799).face, 99);
 }
 
+TEST(NameSearch, MatchesWholeCharactersOnly) {
+    auto session = std::make_unique<Session>();
+    session->Edition = kEditionJapanese;
+    // 中国 is D6D0 B9FA: its middle bytes D0B9 are 泄, which is not in the name.
+    EXPECT_TRUE(NameMatches(*session, Gbk("中国一"), Gbk("国一")));
+    EXPECT_FALSE(NameMatches(*session, Gbk("中国一"), Gbk("泄")));
+    EXPECT_FALSE(NameMatches(*session, Gbk("中国一"), ""));
+    EXPECT_TRUE(NameMatches(*session, "a" + Gbk("中"), Gbk("中")));
+    EXPECT_FALSE(NameMatches(*session, Gbk("织田"), Gbk("織田")));  // forms differ in the Japanese edition
+    session->Edition = kEditionTraditionalChinese;
+    ASSERT_TRUE(LoadSimplifiedTraditionalTables(session->Text.Forms, BUSHO_BIN_DIR));
+    EXPECT_TRUE(NameMatches(*session, Gbk("织田信长"), Gbk("織田")));
+    EXPECT_TRUE(NameMatches(*session, Gbk("織田信長"), Gbk("信长")));
+}
+
 TEST(ListRows, ShowAppearanceNameAndNumbers) {
     auto session = std::make_unique<Session>();
     session->Edition = kEditionTraditionalChinese;

@@ -42,6 +42,8 @@ private slots:
     void startupFillsRowsListsAndEditor();
     void rowClickShowsTheOfficerFromTheBlankOfficer();
     void searchAsksToGoOnAndStopsOnNo();
+    void listAndEditorAgree();
+    void searchMatchesWholeCharactersInEitherForm();
     void scenarioAgesFollowTyping();
     void saveButtonBacksUpAndWrites();
     void missingArchivesAreReported();
@@ -179,6 +181,76 @@ void WindowsTest::searchAsksToGoOnAndStopsOnNo() {
     list.txSER->setText(QStringLiteral("北条"));
     QTest::mouseClick(list.Command2, Qt::LeftButton);
     QVERIFY(editor.messages.asked.empty());
+}
+
+void WindowsTest::listAndEditorAgree() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    EditorWindow& form1 = editor.app.Form1();
+    OfficerListWindow& list = editor.app.Form2();
+    ClickRow(list, 1);
+    QCOMPARE(form1.txX->text(), QStringLiteral("织田"));
+    // The keyboard moves the selection and the editor follows.
+    QTest::keyClick(list.msFlg, Qt::Key_Down);
+    QCOMPARE(list.msFlg->currentRow(), 1);
+    QCOMPARE(editor.app.State().CurrentSlot, 2);
+    QCOMPARE(form1.txX->text(), QStringLiteral("武田"));
+    // A click on the current row shows it again, from the blank officer.
+    form1.txX->setText(QStringLiteral("改了"));
+    ClickRow(list, 2);
+    QCOMPARE(form1.txX->text(), QStringLiteral("武田"));
+
+    // A search hit is shown in the editor.
+    list.txSER->setText(QStringLiteral("上杉"));
+    editor.messages.answers = {true};
+    QTest::mouseClick(list.Command2, Qt::LeftButton);
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QCOMPARE(editor.app.State().CurrentSlot, 3);
+    QCOMPARE(form1.txX->text(), QStringLiteral("上杉"));
+    // A search without a match says so.
+    list.txSER->setText(QStringLiteral("北条"));
+    QTest::mouseClick(list.Command2, Qt::LeftButton);
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QCOMPARE(platform::MessageText(editor.messages.shown.back()), QStringLiteral("没有找到这个名字的武将"));
+
+    // After 添加 the new row is the current row, in view; a long name is whole in its tooltip.
+    form1.txX->setText(QStringLiteral("长宗我"));
+    form1.txM->setText(QStringLiteral("部元亲"));
+    form1.txLQY->setText(QStringLiteral("80"));
+    QTest::mouseClick(form1.Command3, Qt::LeftButton);
+    QCOMPARE(editor.app.State().CurrentSlot, 4);
+    QCOMPARE(list.msFlg->currentRow(), 3);
+    QVERIFY(list.msFlg->viewport()->rect().intersects(list.msFlg->visualItemRect(list.msFlg->item(3, 2))));
+    QCOMPARE(list.msFlg->item(3, 2)->toolTip(), QStringLiteral("长宗我部元亲"));
+}
+
+void WindowsTest::searchMatchesWholeCharactersInEitherForm() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    OfficerListWindow& list = editor.app.Form2();
+    struct Case {
+        QString typed;
+        std::size_t hits;
+    };
+    const Case cases[] = {
+        {QStringLiteral("織田"), 1},        // traditional, as the game stores it
+        {QStringLiteral("织田"), 1},        // simplified, as the editor shows it
+        {QStringLiteral("谦信"), 1},
+        {QStringLiteral("  信  "), 3},     // blanks at the ends are trimmed
+        {QStringLiteral("　信"), 0},  // a full-width space is part of what is sought
+        {QStringLiteral("泄"), 0},
+    };
+    for (const Case& c : cases) {
+        editor.messages.asked.clear();
+        editor.messages.shown.clear();
+        editor.messages.answers = {true, true, true};
+        list.txSER->setText(c.typed);
+        QTest::mouseClick(list.Command2, Qt::LeftButton);
+        QCOMPARE(editor.messages.asked.size(), c.hits);
+        QCOMPARE(editor.messages.shown.size(), std::size_t{c.hits == 0 ? 1u : 0u});
+    }
 }
 
 void WindowsTest::scenarioAgesFollowTyping() {
