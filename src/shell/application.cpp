@@ -109,6 +109,7 @@ bool Application::Start(const StartupOptions& options) {
     form3_->drawEditorFace = [this](const std::filesystem::path& archive, int face) { form1_->DispCGFile(archive, face); };
     form3_->dispSSCG = [this](int n) { form1_->DispSSCG(n); };
     form3_->dispZJCG = [this](int n) { form1_->DispZJCG(n); };
+    form3_->showPortraitNumber = [this] { form1_->ShowPortraitNumber(); };
     form3_->onPortraitChanged = [this](int slot) {
         // The list's CG column and the roster follow the new portrait number.
         if (slot >= session_->EndSlot) return;
