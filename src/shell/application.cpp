@@ -70,13 +70,19 @@ std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& opt
     return platform::DocumentsFolder();
 }
 
+// A table file that did not load is reported under its own name, and only to the edition that
+// converts through it; the simplified/traditional forms serve both editions.
+void Application::ReportTable(bool loaded, const char* file, bool used) {
+    if (!loaded && used && file)
+        messages_.Show({text_gbk::kTextTablesMissing, session_->ProgramFolder / file, {}, text_gbk::kTitleTables, text_gbk::kStyleCritical});
+}
+
 void Application::LoadTables() {
-    auto report = [this](bool ok, const char* file) {
-        if (!ok)
-            messages_.Show({text_gbk::kTextTablesMissing, session_->ProgramFolder / file, {}, text_gbk::kTitleTables, text_gbk::kStyleCritical});
-    };
-    report(LoadGbBig5Tables(session_->Text.GbBig5, session_->ProgramFolder), kGbTableFileName);
-    report(LoadSimplifiedTraditionalTables(session_->Text.Forms, session_->ProgramFolder), kSimplifiedTraditionalFileName);
+    Session& s = *session_;
+    const bool gbBig5 = LoadGbBig5Tables(s.Text.GbBig5, s.ProgramFolder);
+    ReportTable(gbBig5, s.Text.GbBig5.FailedFile, s.Edition == kEditionTraditionalChinese);
+    const bool forms = LoadSimplifiedTraditionalTables(s.Text.Forms, s.ProgramFolder);
+    ReportTable(forms, kSimplifiedTraditionalFileName, true);
 }
 
 bool Application::Start(const StartupOptions& options) {
@@ -99,9 +105,8 @@ bool Application::Start(const StartupOptions& options) {
     }
     if (s.Edition == kEditionTraditionalChinese) form1_->show();
 
-    if (!LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder))
-        messages_.Show({text_gbk::kTextTablesMissing, s.ProgramFolder / kJisTableFileName, {}, text_gbk::kTitleTables,
-                        text_gbk::kStyleCritical});
+    const bool gbkSjis = LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder);
+    ReportTable(gbkSjis, s.Text.GbkSjis.FailedFile, s.Edition == kEditionJapanese);
     s.GameFolder = FindGameFolder(options);
     s.AppTitle = AppTitleFor(s.Edition);
     form1_->setWindowTitle(platform::FromGbk(s.AppTitle));

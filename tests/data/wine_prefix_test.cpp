@@ -94,5 +94,14 @@ TEST(WinePrefix, ThePrefixIsTheOneGivenElseWineprefixElseHome) {
     if (home) setenv("HOME", savedHome.c_str(), 1);
 }
 
+TEST(WinePrefix, SpacesAroundTheInstallFolderAreTrimmed) {
+    Prefix prefix;
+    WriteText(prefix.path / "user.reg",
+              "WINE REGISTRY Version 2\n\n[Software\\\\KOEI\\\\Nobunaga12PK TC\\\\Install] 1700000000\n"
+              "\"InstallInfo\"=\"  C:\\\\Program Files\\\\KOEI\\\\Nobunaga12 TC  \"\n");
+    EXPECT_EQ(LocateInWinePrefix(prefix.path, kEditionTraditionalChinese).gameFolder,
+              prefix.path / "drive_c" / "program files" / "koei" / "NOBUNAGA12 TC" / "");
+}
+
 }  // namespace
 }  // namespace busho

@@ -47,6 +47,9 @@ private slots:
     void scenarioAgesFollowTyping();
     void saveButtonBacksUpAndWrites();
     void missingArchivesAreReported();
+    void missingCodeTableIsReportedByNameForItsEdition_data();
+    void missingCodeTableIsReportedByNameForItsEdition();
+    void traditionalInputBoxIsVisibleUnticked();
     void unticketTranslationStillShowsRegisteredRelations();
     void storedValuesBeyondAListStayShown();
     void closingTheChooserEndsStartup();
@@ -305,6 +308,55 @@ void WindowsTest::missingArchivesAreReported() {
         QCOMPARE(m.style, text_gbk::kStyleCritical);
     }
     QVERIFY(editor.app.State().FileLoaded);  // the officers load all the same
+}
+
+void WindowsTest::missingCodeTableIsReportedByNameForItsEdition_data() {
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("BIG5.DAT, tc") << "BIG5.DAT" << int{kEditionTraditionalChinese} << true;
+    QTest::newRow("BIG5.DAT, jp") << "BIG5.DAT" << int{kEditionJapanese} << false;
+    QTest::newRow("GB.DAT, tc") << "GB.DAT" << int{kEditionTraditionalChinese} << true;
+    QTest::newRow("GBKN.dat, jp") << "GBKN.dat" << int{kEditionJapanese} << true;
+    QTest::newRow("GBKN.dat, tc") << "GBKN.dat" << int{kEditionTraditionalChinese} << false;
+    QTest::newRow("JISN.dat, jp") << "JISN.dat" << int{kEditionJapanese} << true;
+    QTest::newRow("GBKFT.dat, jp") << "GBKFT.dat" << int{kEditionJapanese} << true;
+}
+
+void WindowsTest::missingCodeTableIsReportedByNameForItsEdition() {
+    QFETCH(QString, missing);
+    QFETCH(int, edition);
+    QFETCH(bool, reported);
+    Fixture fixture;
+    const auto program = fixture.folder.Path() / "program";
+    std::filesystem::create_directories(program);
+    for (const auto& entry : std::filesystem::directory_iterator(BUSHO_BIN_DIR))
+        if (entry.is_regular_file() && entry.path().extension() != "" && entry.path().filename() != missing.toStdString())
+            std::filesystem::copy_file(entry.path(), program / entry.path().filename());
+    Editor editor;
+    StartupOptions options = fixture.Options(static_cast<std::uint8_t>(edition));
+    options.programFolder = program;
+    QVERIFY(editor.app.Start(options));
+    QStringList tables;
+    for (const auto& m : editor.messages.shown)
+        if (platform::FromGbk(m.title) == QStringLiteral("代码表错误")) tables << platform::MessageText(m);
+    QCOMPARE(tables.size(), reported ? 1 : 0);
+    if (reported) QVERIFY2(tables[0].endsWith(QLatin1Char('/') + missing), qPrintable(tables[0]));
+}
+
+void WindowsTest::traditionalInputBoxIsVisibleUnticked() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    QCheckBox* box = editor.app.Form1().CK_FT;
+    QVERIFY(!box->isChecked());
+    // The unticked box is drawn light on the near-black strip, not in the strip's own colour.
+    const QImage image = box->grab().toImage();
+    int light = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < std::min(image.width(), 24); ++x)
+            if (qGray(image.pixel(x, y)) > 160) ++light;
+    QVERIFY2(light > 20, qPrintable(QString::number(light)));
 }
 
 void WindowsTest::unticketTranslationStillShowsRegisteredRelations() {
