@@ -70,11 +70,22 @@ constexpr int kMaxReadingBytes = 18;    // nine kana, and the 19-byte field stil
 constexpr int kMaxBiographyBytes = 146;
 constexpr std::size_t kBiographyFieldBytes = 153;
 
-// What the commit would not store as typed, field by field ("\r姓 ab").
+// What the commit would not store as typed, one line per field ("\r姓 ab").
 struct Losses {
-    std::string text;
+    std::vector<std::pair<std::string, std::string>> fields;
     void Add(const char* label, const std::string& characters) {
-        if (!characters.empty()) text += std::string("\r") + label + " " + characters;
+        if (characters.empty()) return;
+        for (auto& [field, lost] : fields)
+            if (field == label) {
+                lost += " " + characters;
+                return;
+            }
+        fields.emplace_back(label, characters);
+    }
+    std::string Text() const {
+        std::string text;
+        for (const auto& [field, lost] : fields) text += "\r" + field + " " + lost;
+        return text;
     }
 };
 
@@ -225,9 +236,9 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
     const bool yearsChanged = !LeftAlone(v, "txCSN", v.txCSN) || !LeftAlone(v, "txSWN", v.txSWN);
     if (yearsChanged && numbers[1] < numbers[0])
         outside += std::string("\r") + text_gbk::kLabelDeathYear + " " + std::to_string(numbers[1]) + text_gbk::kEarlierThanBirth + std::to_string(numbers[0]);
-    if (!options.goOn && (!losses.text.empty() || !outside.empty())) {
+    if (!options.goOn && (!losses.fields.empty() || !outside.empty())) {
         std::string text;
-        if (!losses.text.empty()) text += text_gbk::kCharactersNotKept + losses.text;
+        if (!losses.fields.empty()) text += text_gbk::kCharactersNotKept + losses.Text();
         if (!outside.empty()) text += (text.empty() ? "" : "\r") + std::string(text_gbk::kOutsideGameRange) + outside;
         text += std::string("\r") + text_gbk::kGoOnQuestion;
         return {false, std::nullopt, CommitFocus::None, Message{text, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleWarning}};
@@ -245,10 +256,10 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
     r.HeaderWord3 = 0;
     r.HeaderWord4 = 0;
     // A text is encoded when the user changed it; otherwise its bytes stay as they were read.
-    const auto store = [&](auto& field, const char* box, const std::string& text, bool encode) {
+    const auto store = [&](auto& field, const char* box, const std::string& text, bool encode, bool keepShown = true) {
         if (encode) {
             StoreText(field, EncodeForGame(session, text));
-        } else if (const auto at = v.shown.find(box); at != v.shown.end()) {
+        } else if (const auto at = v.shown.find(box); keepShown && at != v.shown.end()) {
             StoreText(field, at->second.stored);
         } else if (mode == CommitMode::Add) {
             field = {};
@@ -260,9 +271,11 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
     const bool storeFamilyReading = storeReading(familyReading);
     const bool storeGivenReading = storeReading(givenReading);
     store(r.FamilyName, "txX", v.txX, familyChanged);
-    store(r.FamilyNameReading, "txXP", v.txXP, storeFamilyReading);
+    // A reading not drawn for a changed name stays in its slot; a new officer does not take the
+    // reading of the officer shown before, whose name it was.
+    store(r.FamilyNameReading, "txXP", v.txXP, storeFamilyReading, familyReading == Reading::Keep || mode == CommitMode::Modify);
     store(r.GivenName, "txM", v.txM, givenChanged);
-    store(r.GivenNameReading, "txMP", v.txMP, storeGivenReading);
+    store(r.GivenNameReading, "txMP", v.txMP, storeGivenReading, givenReading == Reading::Keep || mode == CommitMode::Modify);
     store(r.Biography, "txLJ", v.txLJ, biographyChanged);
 
     // A list on its unlisted item keeps the stored value it stands for.

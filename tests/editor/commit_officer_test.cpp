@@ -213,7 +213,22 @@ TEST_F(CommitTest, TraditionalChineseEditionNeverWritesQuestionMarksForAReading)
     EXPECT_EQ(Utf8(Text(Slot(2).Record.FamilyName), "windows-950"), "前田");
     EXPECT_EQ(Slot(2).Record.FamilyNameReading, stored.Record.FamilyNameReading);
     EXPECT_EQ(Slot(2).Record.GivenNameReading, stored.Record.GivenNameReading);
+    // A new officer with a name of its own does not take the readings of the officer shown before.
+    ShowSlot2();
+    testing::SetText(session->Officers[2].Record.FamilyNameReading, "\xa1\x48\xa1\x48");
+    ShowSlot2();
+    v.txX = Gbk("真田");
+    v.txM = Gbk("幸村");
+    session->Officers[4].Record.FamilyNameReading.fill(0x55);
+    ASSERT_TRUE(Commit(CommitMode::Add).committed);
+    EXPECT_EQ(Slot(4).Record.FamilyNameReading, ByteField<19>{});
+    // With the same name it is the same officer's reading, and it is copied.
+    session->EndSlot = 4;
+    ShowSlot2();
+    ASSERT_TRUE(Commit(CommitMode::Add).committed);
+    EXPECT_EQ(Slot(4).Record.FamilyNameReading, Slot(2).Record.FamilyNameReading);
     // A new officer from the blank officer gets empty readings.
+    session->EndSlot = 4;
     ApplyBlankDefaults(v, *session);
     session->Officers[4].Record.FamilyNameReading.fill(0x55);
     ASSERT_TRUE(Commit(CommitMode::Add, true).committed);  // the blank officer's 义理 120 is asked about

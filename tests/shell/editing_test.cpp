@@ -65,6 +65,7 @@ class EditingTest : public QObject {
 private slots:
     void everyChangeReachesItsBytesAndNothingElseChanges();
     void refusalsShowTheirMessageAndFocus();
+    void lossesAreAskedAndCancelChangesNothing();
     void referencePanelShowsFiguresAndFillsTheAimedList();
     void randomOfficerFillsTheControlsOnly();
 };
@@ -197,6 +198,35 @@ void EditingTest::refusalsShowTheirMessageAndFocus() {
     QVERIFY(platform::MessageText(editor.messages.shown[1]).startsWith(QStringLiteral("智力 输入不符")));
     QCOMPARE(form1.focusWidget(), form1.txLZH);
     QVERIFY(editor.app.State().Officers == *before);
+}
+
+void EditingTest::lossesAreAskedAndCancelChangesNothing() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionJapanese)));
+    EditorWindow& form1 = editor.app.Form1();
+    QVERIFY(form1.txLTY->toolTip().contains(QStringLiteral("1～120")));
+    QVERIFY(form1.txLQY->toolTip().contains(QStringLiteral("1～100")));
+    const auto before = std::make_unique<OfficerTable>(editor.app.State().Officers);
+    const QString biography = QStringLiteral("尾张 abc 的大名\U0001F600");
+    form1.txLJ->setText(biography);
+    form1.txLTY->setText(QStringLiteral("150"));
+    editor.messages.answers = {false};
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    const QString question = platform::MessageText(editor.messages.asked[0]);
+    // The emoji GBK cannot hold, and the letters the Japanese edition drops, on the biography's line.
+    QVERIFY2(question.contains(QStringLiteral("\n列传 U+1F600 abc")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("统御 150，游戏使用 1～120")), qPrintable(question));
+    // Cancel: the table and the boxes stay as they were.
+    QVERIFY(editor.app.State().Officers == *before);
+    QCOMPARE(form1.txLJ->text(), biography);
+    QCOMPARE(form1.txLTY->text(), QStringLiteral("150"));
+    // Going on stores what can be stored.
+    editor.messages.answers = {true};
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    QCOMPARE(editor.app.State().Officers[1].Record.Leadership, 150);
+    QCOMPARE(Field(editor.app.State().Officers[1].Record.Biography).substr(0, 10), Encoded("windows-932", "尾張的大名"));
 }
 
 void EditingTest::referencePanelShowsFiguresAndFillsTheAimedList() {

@@ -131,7 +131,7 @@ void UntouchedTest::showCommitSaveEqualsLoadSave() {
     Session& s = editor.app.State();
     const OfficerRecord& first = s.Officers[1].Record;
     bool changes = false;
-    for (const std::string field : {std::string(first.FamilyName.begin(), first.FamilyName.end()),
+    for (const std::string& field : {std::string(first.FamilyName.begin(), first.FamilyName.end()),
                                     std::string(first.GivenName.begin(), first.GivenName.end()),
                                     std::string(first.Biography.begin(), first.Biography.end())}) {
         const std::string shown = translated ? DecodeFromGame(s, field) : field;
