@@ -65,7 +65,7 @@ void Relations(int a, int b, std::int32_t na, std::int32_t nb, std::int32_t& cou
     }
 }
 
-constexpr int kMaxNameTextBytes = 6;        // three double-byte characters
+constexpr int kMaxNameTextBytes = 6;    // three double-byte characters
 constexpr int kMaxReadingBytes = 18;    // nine kana, and the 19-byte field still ends with a zero
 constexpr int kMaxBiographyBytes = 146;
 constexpr std::size_t kBiographyFieldBytes = 153;

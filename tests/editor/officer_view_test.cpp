@@ -24,6 +24,13 @@ TEST(EditorTexts, DecodeToTheirTexts) {
         {kScenario1582, "1582年 梦幻の如く"}, {kAgeSuffix, "嵗"}, {kNotOfAge, "  元服前"},
         {kAppTitleBase, "革新QorvaneFOR [中日文PK通用版V1222]!"}, {kAppTitleTc, "   中文版修改"}, {kAppTitleJp, "   日文版修改"},
         {kReadingRowCaption, "数据读入中- - - - - - -"}, {kListCaption, "武将一览表"}, {kContinueQuestion, "继续吗??"},
+        {kCharactersNotKept, "下列文字无法按原样保存，将变为？或被删去："}, {kFieldFamilyName, "姓"}, {kFieldGivenName, "名"},
+        {kFieldFamilyReading, "姓音"}, {kFieldGivenReading, "名音"}, {kFieldBiography, "列传"},
+        {kOutsideGameRange, "下列数值超出游戏使用的范围："}, {kGameUses, "，游戏使用 "}, {kRangeDash, "～"},
+        {kEarlierThanBirth, " 早于诞生年 "}, {kGoOnQuestion, "仍要保存吗？"},
+        {kBiographyTooLong, "列传太长：最多 146 字节（73 个汉字），现有 "}, {kCharactersAnd, " 个字（"}, {kBytesEnd, " 字节）"},
+        {kFamilyReadingRefused, "姓音 输入不符，最多 9 个假名"}, {kGivenReadingRefused, "名音 输入不符，最多 9 个假名"},
+        {kSearchNoMatch, "没有找到这个名字的武将"},
     };
     for (const auto& [gbk, utf8] : cases) EXPECT_EQ(Utf8(gbk), utf8);
 }
