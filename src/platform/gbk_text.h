@@ -5,10 +5,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace busho::platform {
 
 QString FromGbk(std::string_view gbk);
 std::string ToGbk(const QString& text);
+
+// The characters of a text that GBK cannot hold (ToGbk replaces them), each once, in order.
+std::vector<char32_t> CharactersNotInGbk(const QString& text);
 
 }  // namespace busho::platform

@@ -15,12 +15,22 @@ QString MessageText(const Message& message) {
     return text;
 }
 
+QMessageBox::Icon IconForStyle(int style) {
+    // The icon is a value of its own in bits 4 to 6: 48 is the warning icon, not the critical bit
+    // 16 with something added. The critical and information flags together (80) stay critical.
+    const int icon = style & 0x70;
+    if (icon == text_gbk::kStyleWarning) return QMessageBox::Warning;
+    if (icon & text_gbk::kStyleCritical) return QMessageBox::Critical;
+    if (icon == text_gbk::kStyleQuestion) return QMessageBox::Question;
+    if (icon & text_gbk::kStyleInformation) return QMessageBox::Information;
+    return QMessageBox::NoIcon;
+}
+
 void QtMessageBoxes::Show(const Message& message) {
     QMessageBox box(parent_);
     box.setText(MessageText(message));
     box.setWindowTitle(FromGbk(message.title));
-    if (message.style & text_gbk::kStyleCritical) box.setIcon(QMessageBox::Critical);
-    else if (message.style & text_gbk::kStyleInformation) box.setIcon(QMessageBox::Information);
+    box.setIcon(IconForStyle(message.style));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes, behind a seam: tests record what would be shown instead of blocking.
 
+#include <QMessageBox>
 #include <QString>
 
 #include <vector>
@@ -13,6 +14,9 @@ namespace busho::platform {
 
 // The text a message box shows: its text, the path, and the detail on a line of its own.
 QString MessageText(const Message& message);
+
+// The icon a message style asks for (16 critical, 32 question, 48 warning, 64 information).
+QMessageBox::Icon IconForStyle(int style);
 
 class MessageBoxes {
 public:

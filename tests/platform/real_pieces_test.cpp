@@ -52,6 +52,8 @@ private slots:
     void initTestCase() { QVERIFY(platform::InstallQtTranslations(*QCoreApplication::instance())); }
     void questionButtonsAreInChinese();
     void noticeButtonIsInChinese();
+    void iconFollowsTheStyle_data();
+    void iconFollowsTheStyle();
     void missingSampleIsToldOnceAndTheRunGoesOn();
     void aBurstOfRequestsPlaysOnlyTheLast();
     void stoppedBeforeStartingHasNoOutcome();
@@ -88,6 +90,32 @@ void RealPiecesTest::noticeButtonIsInChinese() {
     boxes.Show({platform::ToGbk(QStringLiteral("保存完毕")), "/tmp/x", {}, {}, text_gbk::kStyleInformation});
     QVERIFY2(text.contains(QStringLiteral("确定")), qPrintable(text));
     QCOMPARE(shown, QStringLiteral("保存完毕/tmp/x"));
+}
+
+void RealPiecesTest::iconFollowsTheStyle_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("none") << 0 << int{QMessageBox::NoIcon};
+    QTest::newRow("critical") << 16 << int{QMessageBox::Critical};
+    QTest::newRow("question") << 32 << int{QMessageBox::Question};
+    QTest::newRow("warning") << 48 << int{QMessageBox::Warning};
+    QTest::newRow("information") << 64 << int{QMessageBox::Information};
+    QTest::newRow("critical and information") << 80 << int{QMessageBox::Critical};
+}
+
+void RealPiecesTest::iconFollowsTheStyle() {
+    QFETCH(int, style);
+    QFETCH(int, icon);
+    platform::QtMessageBoxes boxes;
+    int shown = -1;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    boxes.Show({platform::ToGbk(QStringLiteral("提示")), {}, {}, {}, style});
+    QCOMPARE(shown, icon);
 }
 
 void RealPiecesTest::missingSampleIsToldOnceAndTheRunGoesOn() {

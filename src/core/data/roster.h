@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,14 @@ void CopyToRoster(const OfficerTable& officers, RosterTable& roster, int slot);
 // Lists with "无" at item 0: built-in number n is item n + 1, registered number 10000 + s - 1 is item 1630 + s.
 constexpr int NumberToListItem(int number) {
     return number < kRegisteredNumberBase ? number + 1 : number - kRegisteredNumberBase + kBuiltInOfficerCount + 1;
+}
+// The list item (with "无") of an officer number that names an officer: a built-in officer, or a
+// registered officer of slots 1 .. endSlot - 1. Any other number names no one and has no item.
+constexpr std::optional<int> OfficerListItem(std::int64_t number, int endSlot) {
+    if (number >= 0 && number < kBuiltInOfficerCount) return static_cast<int>(number) + 1;
+    const std::int64_t slot = number - kRegisteredNumberBase + 1;
+    if (slot >= 1 && slot < endSlot && slot <= kSlotCount) return static_cast<int>(slot) + kBuiltInOfficerCount;
+    return std::nullopt;
 }
 // Item 0 ("无") gives -1, the stored value of "no father".
 constexpr int ListItemToNumber(int item) {

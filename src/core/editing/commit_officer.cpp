@@ -1,10 +1,13 @@
 #include "commit_officer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "core/text/messages.h"
-#include "core/text/messages.h"
+#include "game_ranges.h"
+#include "random_officer.h"
+#include "core/text/code_table_file.h"
 #include "core/text/text_fields.h"
 
 namespace busho {
@@ -43,24 +46,78 @@ void StoreText(ByteField<N>& field, std::string encoded) {
     for (std::size_t i = 0; i < N && i < encoded.size(); ++i) field[i] = static_cast<std::uint8_t>(encoded[i]);
 }
 
-void Relations(int a, int b, std::int32_t& count, std::array<std::int32_t, kMaxRelations>& numbers) {
-    if (a > 0 && b > 0) {
+// Two lists of one kind of relation at positions a and b (numbers na and nb), packed to the front.
+void Relations(int a, int b, std::int32_t na, std::int32_t nb, std::int32_t& count, std::array<std::int32_t, kMaxRelations>& numbers) {
+    const auto chosen = [](int p) { return p > 0 || p == kUnlistedItem; };
+    if (chosen(a) && chosen(b)) {
         count = 2;
-        numbers = {ListItemToNumber(a), ListItemToNumber(b)};
-    } else if (a > 0 && b == 0) {
+        numbers = {na, nb};
+    } else if (chosen(a) && b == 0) {
         count = 1;
-        numbers = {ListItemToNumber(a), 0};
-    } else if (a == 0 && b > 0) {
+        numbers = {na, 0};
+    } else if (a == 0 && chosen(b)) {
         count = 1;
-        numbers = {ListItemToNumber(b), 0};
+        numbers = {nb, 0};
     } else if (a == 0 && b == 0) {
         count = 0;
         numbers = {0, 0};
     }
 }
 
+constexpr int kMaxNameTextBytes = 6;    // three double-byte characters
+constexpr int kMaxReadingBytes = 18;    // nine kana, and the 19-byte field still ends with a zero
+constexpr int kMaxBiographyBytes = 146;
+constexpr std::size_t kBiographyFieldBytes = 153;
+
+// What the commit would not store as typed, one line per field ("\r姓 ab").
+struct Losses {
+    std::vector<std::pair<std::string, std::string>> fields;
+    void Add(const char* label, const std::string& characters) {
+        if (characters.empty()) return;
+        for (auto& [field, lost] : fields)
+            if (field == label) {
+                lost += " " + characters;
+                return;
+            }
+        fields.emplace_back(label, characters);
+    }
+    std::string Text() const {
+        std::string text;
+        for (const auto& [field, lost] : fields) text += "\r" + field + " " + lost;
+        return text;
+    }
+};
+
+const char* FieldLabel(const std::string& box) {
+    if (box == "txX") return text_gbk::kFieldFamilyName;
+    if (box == "txXP") return text_gbk::kFieldFamilyReading;
+    if (box == "txM") return text_gbk::kFieldGivenName;
+    if (box == "txMP") return text_gbk::kFieldGivenReading;
+    return text_gbk::kFieldBiography;
+}
+
+// The single-byte characters that keeping only double-byte characters drops, spaces aside, each once.
+std::string DroppedSingleBytes(std::string_view text) {
+    std::string dropped;
+    ForEachGbkChar(text, [&](std::uint8_t b0, std::uint8_t, bool isDouble) {
+        if (!isDouble && b0 != ' ' && dropped.find(static_cast<char>(b0)) == std::string::npos) dropped.push_back(static_cast<char>(b0));
+    });
+    return dropped;
+}
+
+// A reading is kept while neither it nor its name changed, taken as typed when the user typed one,
+// and drawn for a changed name whose reading box was left alone (or emptied).
+enum class Reading { Keep, Typed, Draw, Given };  // Given: an import's reading, stored as it comes
+Reading ChooseReading(const EditorValues& v, const char* box, const std::string& text, bool nameChanged, CommitOptions options) {
+    if (!options.makeReadings) return Reading::Given;
+    const bool readingChanged = !LeftAlone(v, box, text);
+    if (readingChanged && !TrimSpaces(text).empty()) return Reading::Typed;
+    if (readingChanged || nameChanged) return Reading::Draw;
+    return Reading::Keep;
+}
+
 CommitResult Refuse(const char* text, int style, CommitFocus focus = CommitFocus::None) {
-    return {false, Message{text, {}, {}, {}, style}, focus};
+    return {false, Message{text, {}, {}, {}, style}, focus, std::nullopt};
 }
 
 }  // namespace
@@ -72,22 +129,58 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
 
 CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, CommitOptions options) {
     if (!session.FileLoaded)
-        return {false, Message{text_gbk::kTextOpenFirst, {}, {}, text_gbk::kTitleWrongChoice, text_gbk::kStyleInformation + text_gbk::kStyleCritical}};
+        return {false, Message{text_gbk::kTextOpenFirst, {}, {}, text_gbk::kTitleWrongChoice, text_gbk::kStyleInformation + text_gbk::kStyleCritical}, CommitFocus::None, std::nullopt};
 
-    // Names keep only their double-byte characters; readings are made anew on every commit.
-    v.txM = KeepDoubleByteChars(v.txM);
-    if (options.makeReadings) v.txMP = RandomKanaReading(v.txM, session.Random);
-    v.txX = KeepDoubleByteChars(v.txX);
-    if (options.makeReadings) v.txXP = RandomKanaReading(v.txX, session.Random);
-    if (AnsiByteLen(v.txX) < 1 || AnsiByteLen(v.txX) > 6) return Refuse(text_gbk::kFamilyNameRefused, text_gbk::kStyleCritical, CommitFocus::FamilyName);
-    if (AnsiByteLen(v.txM) < 1 || AnsiByteLen(v.txM) > 6) return Refuse(text_gbk::kGivenNameRefused, text_gbk::kStyleCritical, CommitFocus::GivenName);
-    if (AnsiByteLen(v.txLJ) < 1 || AnsiByteLen(v.txLJ) > 146) v.txLJ = text_gbk::kDefaultBiography;
-    constexpr int kStyleWarning = 48;
-    if (mode == CommitMode::Modify && session.CurrentSlot > session.EndSlot - 1) return Refuse(text_gbk::kNoOfficerHere, kStyleWarning);
+    // Texts the user changed, and what would not be stored as typed.
+    Losses losses;
+    for (const auto& [box, notes] : v.notEncodable) losses.Add(FieldLabel(box), notes);
+    const bool familyChanged = !LeftAlone(v, "txX", v.txX);
+    const bool givenChanged = !LeftAlone(v, "txM", v.txM);
+    if (givenChanged) {
+        losses.Add(text_gbk::kFieldGivenName, DroppedSingleBytes(v.txM));
+        v.txM = KeepDoubleByteChars(v.txM);
+    }
+    if (familyChanged) {
+        losses.Add(text_gbk::kFieldFamilyName, DroppedSingleBytes(v.txX));
+        v.txX = KeepDoubleByteChars(v.txX);
+    }
+    const Reading familyReading = ChooseReading(v, "txXP", v.txXP, familyChanged, options);
+    const Reading givenReading = ChooseReading(v, "txMP", v.txMP, givenChanged, options);
+    // Big5 has no kana: a drawn reading would be stored as question marks, so the stored one stays.
+    const bool drawKana = session.Edition != kEditionTraditionalChinese;
+    if (givenReading == Reading::Draw && drawKana) v.txMP = RandomKanaReading(v.txM, session.Random);
+    if (familyReading == Reading::Draw && drawKana) v.txXP = RandomKanaReading(v.txX, session.Random);
+    if (familyReading == Reading::Typed) {
+        losses.Add(text_gbk::kFieldFamilyReading, DroppedSingleBytes(v.txXP));
+        v.txXP = KeepDoubleByteChars(v.txXP);
+    }
+    if (givenReading == Reading::Typed) {
+        losses.Add(text_gbk::kFieldGivenReading, DroppedSingleBytes(v.txMP));
+        v.txMP = KeepDoubleByteChars(v.txMP);
+    }
+    if (familyChanged && (AnsiByteLen(v.txX) < 1 || AnsiByteLen(v.txX) > kMaxNameTextBytes))
+        return Refuse(text_gbk::kFamilyNameRefused, text_gbk::kStyleCritical, CommitFocus::FamilyName);
+    if (givenChanged && (AnsiByteLen(v.txM) < 1 || AnsiByteLen(v.txM) > kMaxNameTextBytes))
+        return Refuse(text_gbk::kGivenNameRefused, text_gbk::kStyleCritical, CommitFocus::GivenName);
+    if (familyReading == Reading::Typed && AnsiByteLen(v.txXP) > kMaxReadingBytes)
+        return Refuse(text_gbk::kFamilyReadingRefused, text_gbk::kStyleCritical, CommitFocus::FamilyNameReading);
+    if (givenReading == Reading::Typed && AnsiByteLen(v.txMP) > kMaxReadingBytes)
+        return Refuse(text_gbk::kGivenReadingRefused, text_gbk::kStyleCritical, CommitFocus::GivenNameReading);
+    const bool biographyChanged = !LeftAlone(v, "txLJ", v.txLJ);
+    if (biographyChanged) {
+        if (AnsiByteLen(v.txLJ) < 1) v.txLJ = text_gbk::kDefaultBiography;
+        // The field holds 153 bytes; the editor has always accepted 146 of them.
+        if (AnsiByteLen(v.txLJ) > kMaxBiographyBytes || EncodeForGame(session, v.txLJ).size() > kBiographyFieldBytes) {
+            const std::string text = std::string(text_gbk::kBiographyTooLong) + std::to_string(CharacterCount(v.txLJ)) +
+                                     text_gbk::kCharactersAnd + std::to_string(AnsiByteLen(v.txLJ)) + text_gbk::kBytesEnd;
+            return {false, Message{text, {}, {}, {}, text_gbk::kStyleCritical}, CommitFocus::Biography, std::nullopt};
+        }
+    }
+    if (mode == CommitMode::Modify && session.CurrentSlot > session.EndSlot - 1) return Refuse(text_gbk::kNoOfficerHere, text_gbk::kStyleWarning);
     // Adding may not take slot 1000: every file keeps its end marker within its 1000 slots.
-    if (mode == CommitMode::Add && session.EndSlot >= kSlotCount) return Refuse(text_gbk::kTableFull, kStyleWarning);
-    if (v.cCZ < 0) v.cCZ = 0;
-    if (v.cXXWJ < 0) v.cXXWJ = 0;
+    if (mode == CommitMode::Add && session.EndSlot >= kSlotCount) return Refuse(text_gbk::kTableFull, text_gbk::kStyleWarning);
+    if (v.cCZ == -1) v.cCZ = 0;
+    if (v.cXXWJ == -1) v.cXXWJ = 0;
     // A birth year that is not above 0, or that would become 0 once made whole, would end the
     // officer list on file.
     const double birth = LeadingNumber(v.txCSN);
@@ -98,22 +191,56 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
 
     // Every number must be one before anything is written.
     struct NumberBox {
+        const char* box;
         const std::string& text;
         bool wholeText;  // the whole text must be a number; years only need one at their start
         const char* label;
         CommitFocus focus;
     };
     const NumberBox boxes[] = {
-        {v.txCSN, false, text_gbk::kLabelBirthYear, CommitFocus::BirthYear}, {v.txSWN, false, text_gbk::kLabelDeathYear, CommitFocus::DeathYear},
-        {v.txLTY, true, text_gbk::kLabelLeadership, CommitFocus::Leadership}, {v.txLWG, true, text_gbk::kLabelValour, CommitFocus::Valour},
-        {v.txLZH, true, text_gbk::kLabelIntellect, CommitFocus::Intellect},   {v.txLZZ, true, text_gbk::kLabelPolitics, CommitFocus::Politics},
-        {v.txLQY, true, text_gbk::kLabelDuty, CommitFocus::Duty},
+        {"txCSN", v.txCSN, false, text_gbk::kLabelBirthYear, CommitFocus::BirthYear},
+        {"txSWN", v.txSWN, false, text_gbk::kLabelDeathYear, CommitFocus::DeathYear},
+        {"txLTY", v.txLTY, true, text_gbk::kLabelLeadership, CommitFocus::Leadership},
+        {"txLWG", v.txLWG, true, text_gbk::kLabelValour, CommitFocus::Valour},
+        {"txLZH", v.txLZH, true, text_gbk::kLabelIntellect, CommitFocus::Intellect},
+        {"txLZZ", v.txLZZ, true, text_gbk::kLabelPolitics, CommitFocus::Politics},
+        {"txLQY", v.txLQY, true, text_gbk::kLabelDuty, CommitFocus::Duty},
     };
     std::array<std::int32_t, 7> numbers{};
     for (std::size_t i = 0; i < std::size(boxes); ++i) {
         const auto number = boxes[i].wholeText ? WholeNumber(boxes[i].text) : ToInt32(LeadingNumber(boxes[i].text));
-        if (!number) return {false, Message{std::string(boxes[i].label) + text_gbk::kNumberRefused, {}, {}, {}, text_gbk::kStyleCritical}, boxes[i].focus};
+        if (!number) return {false, Message{std::string(boxes[i].label) + text_gbk::kNumberRefused, {}, {}, {}, text_gbk::kStyleCritical}, boxes[i].focus, std::nullopt};
         numbers[i] = *number;
+    }
+
+    // What would not be stored as typed, and changed numbers outside what the game uses: asked first.
+    const auto encodingLosses = [&](const char* label, const std::string& text) {
+        std::string lost;
+        for (const std::string& c : CharactersNotKept(Codec(session), text)) lost += c;
+        losses.Add(label, lost);
+    };
+    if (familyChanged) encodingLosses(text_gbk::kFieldFamilyName, v.txX);
+    if (familyReading == Reading::Typed) encodingLosses(text_gbk::kFieldFamilyReading, v.txXP);
+    if (givenChanged) encodingLosses(text_gbk::kFieldGivenName, v.txM);
+    if (givenReading == Reading::Typed) encodingLosses(text_gbk::kFieldGivenReading, v.txMP);
+    if (biographyChanged) encodingLosses(text_gbk::kFieldBiography, v.txLJ);
+    std::string outside;
+    for (const GameRange& range : kGameRanges) {
+        const auto box = std::find_if(std::begin(boxes), std::end(boxes), [&](const NumberBox& b) { return std::string_view(b.box) == range.box; });
+        const std::int32_t value = numbers[static_cast<std::size_t>(box - std::begin(boxes))];
+        if (LeftAlone(v, range.box, box->text) || InGameRange(range, value)) continue;
+        outside += std::string("\r") + range.label + " " + std::to_string(value) + text_gbk::kGameUses + std::to_string(range.low) +
+                   text_gbk::kRangeDash + std::to_string(range.high);
+    }
+    const bool yearsChanged = !LeftAlone(v, "txCSN", v.txCSN) || !LeftAlone(v, "txSWN", v.txSWN);
+    if (yearsChanged && numbers[1] < numbers[0])
+        outside += std::string("\r") + text_gbk::kLabelDeathYear + " " + std::to_string(numbers[1]) + text_gbk::kEarlierThanBirth + std::to_string(numbers[0]);
+    if (!options.goOn && (!losses.fields.empty() || !outside.empty())) {
+        std::string text;
+        if (!losses.fields.empty()) text += text_gbk::kCharactersNotKept + losses.Text();
+        if (!outside.empty()) text += (text.empty() ? "" : "\r") + std::string(text_gbk::kOutsideGameRange) + outside;
+        text += std::string("\r") + text_gbk::kGoOnQuestion;
+        return {false, std::nullopt, CommitFocus::None, Message{text, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleWarning}};
     }
 
     if (mode == CommitMode::Add) {
@@ -127,43 +254,71 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
     r.HeaderWord2 = 1;
     r.HeaderWord3 = 0;
     r.HeaderWord4 = 0;
-    StoreText(r.FamilyName, EncodeForGame(session, v.txX));
-    StoreText(r.FamilyNameReading, EncodeForGame(session, v.txXP));
-    StoreText(r.GivenName, EncodeForGame(session, v.txM));
-    StoreText(r.GivenNameReading, EncodeForGame(session, v.txMP));
-    StoreText(r.Biography, EncodeForGame(session, v.txLJ));
+    // A text is encoded when the user changed it; otherwise its bytes stay as they were read.
+    const auto store = [&](auto& field, const char* box, const std::string& text, bool encode, bool keepShown = true) {
+        if (encode) {
+            StoreText(field, EncodeForGame(session, text));
+        } else if (const auto at = v.shown.find(box); keepShown && at != v.shown.end()) {
+            StoreText(field, at->second.stored);
+        } else if (mode == CommitMode::Add) {
+            field = {};
+        }
+    };
+    const auto storeReading = [&](Reading reading) {
+        return reading == Reading::Typed || reading == Reading::Given || (reading == Reading::Draw && drawKana);
+    };
+    const bool storeFamilyReading = storeReading(familyReading);
+    const bool storeGivenReading = storeReading(givenReading);
+    store(r.FamilyName, "txX", v.txX, familyChanged);
+    // A reading not drawn for a changed name stays in its slot; a new officer does not take the
+    // reading of the officer shown before, whose name it was.
+    store(r.FamilyNameReading, "txXP", v.txXP, storeFamilyReading, familyReading == Reading::Keep || mode == CommitMode::Modify);
+    store(r.GivenName, "txM", v.txM, givenChanged);
+    store(r.GivenNameReading, "txMP", v.txMP, storeGivenReading, givenReading == Reading::Keep || mode == CommitMode::Modify);
+    store(r.Biography, "txLJ", v.txLJ, biographyChanged);
 
-    r.Gender = v.cSB;
+    // A list on its unlisted item keeps the stored value it stands for.
+    const auto listed = [&](const std::string& list, int position) {
+        if (position != kUnlistedItem) return position;
+        const auto at = v.unlisted.find(list);
+        return at == v.unlisted.end() ? -1 : at->second;
+    };
+    const auto relation = [&](const std::string& list, int position) {
+        if (position == kUnlistedItem) return listed(list, position);
+        return ListItemToNumber(position);
+    };
+    r.Gender = listed("cSB", v.cSB);
     r.PortraitNumber = session.CurrentPortrait;
     r.BirthYear = numbers[0];
     r.DeathYear = numbers[1];
-    r.Origin = v.cCZ;
-    r.Faith = v.cXY;
-    r.Father = v.cSF <= 0 ? -1 : ListItemToNumber(v.cSF);
-    r.CompatibilityOfficer = v.cXXWJ;
+    r.Origin = listed("cCZ", v.cCZ);
+    r.Faith = listed("cXY", v.cXY);
+    r.Father = v.cSF == 0 || v.cSF == -1 ? -1 : relation("cSF", v.cSF);
+    r.CompatibilityOfficer = listed("cXXWJ", v.cXXWJ);
     r.Leadership = numbers[2];
     r.Valour = numbers[3];
     r.Intellect = numbers[4];
     r.Politics = numbers[5];
-    for (int k = 0; k < kAptitudeCount; ++k) r.Aptitude[static_cast<std::size_t>(k)] = v.SkillList[static_cast<std::size_t>(k)];
+    for (int k = 0; k < kAptitudeCount; ++k)
+        r.Aptitude[static_cast<std::size_t>(k)] = listed("SkillList" + std::to_string(k), v.SkillList[static_cast<std::size_t>(k)]);
     int count = 0;
     slot.Tactics = {};
     for (int t = 0; t < kTacticBoxes; ++t)
         if (v.SKill1[static_cast<std::size_t>(t)]) slot.Tactics[static_cast<std::size_t>(count++)] = t;
     r.TacticCount = count;
-    Relations(v.cQEWJ1, v.cQEWJ2, slot.LikedCount, slot.Liked);
-    Relations(v.cYEWJ1, v.cYEWJ2, slot.DislikedCount, slot.Disliked);
+    Relations(v.cQEWJ1, v.cQEWJ2, relation("cQEWJ1", v.cQEWJ1), relation("cQEWJ2", v.cQEWJ2), slot.LikedCount, slot.Liked);
+    Relations(v.cYEWJ1, v.cYEWJ2, relation("cYEWJ1", v.cYEWJ1), relation("cYEWJ2", v.cYEWJ2), slot.DislikedCount, slot.Disliked);
 
     OfficerExtra& e = slot.Extra;
     e.Duty = numbers[6];
-    e.AssignedCastle = v.cSS;
-    e.Status = mode == CommitMode::Modify ? v.cZT : 7;
+    e.AssignedCastle = listed("cSS", v.cSS);
+    e.Status = mode == CommitMode::Modify ? listed("cZT", v.cZT) : 7;
     if (mode == CommitMode::Add) e.OfficerId = session.EndSlot + 9998;
-    e.Appearance = v.cCCDC;
+    e.Appearance = listed("cCCDC", v.cCCDC);
     if (v.SD >= 0 && v.SD < 6) e.VoiceType = v.SD;
 
     CopyToRoster(session.Officers, session.Roster, session.CurrentSlot);
-    return {true, std::nullopt, CommitFocus::None};
+    return {true, std::nullopt, CommitFocus::None, std::nullopt};
 }
 
 }  // namespace busho

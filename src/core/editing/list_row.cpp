@@ -1,6 +1,7 @@
 #include "list_row.h"
 
 #include "officer_view.h"
+#include "core/text/code_table_file.h"
 #include "core/text/text_fields.h"
 
 namespace busho {
@@ -36,6 +37,32 @@ std::string SearchName(Session& session, int slot) {
     // Each part ends at its first NUL: the zero padding of a Big5 family name would otherwise stand
     // between it and the given name, and a search across the two would never match.
     return CutAtNul(DecodeFromGame(session, Field(r.FamilyName))) + CutAtNul(DecodeFromGame(session, Field(r.GivenName)));
+}
+
+bool NameMatches(Session& session, std::string_view name, std::string_view wanted) {
+    if (wanted.empty()) return false;
+    std::string haystack(name), needle(wanted);
+    if (session.Edition == kEditionTraditionalChinese) {
+        haystack = ToSimplified(session.Text.Forms, haystack);
+        needle = ToSimplified(session.Text.Forms, needle);
+    }
+    // A match starts on a character of the name, never between the two bytes of one.
+    bool found = false;
+    std::size_t at = 0;
+    ForEachGbkChar(haystack, [&](std::uint8_t, std::uint8_t, bool isDouble) {
+        if (!found && haystack.compare(at, needle.size(), needle) == 0) {
+            // ...and ends on one: the needle is whole characters, so its last byte ends a character
+            // of the name exactly when the name's characters run out there too.
+            std::size_t end = at;
+            while (end < at + needle.size()) {
+                const bool pair = end + 1 < haystack.size() && IsGbkDoubleByte(static_cast<std::uint8_t>(haystack[end]), static_cast<std::uint8_t>(haystack[end + 1]));
+                end += pair ? 2 : 1;
+            }
+            found = end == at + needle.size();
+        }
+        at += isDouble ? 2 : 1;
+    });
+    return found;
 }
 
 }  // namespace busho

@@ -20,4 +20,8 @@ ListRow BuildListRowValues(Session& session, int slot);
 // The name the search looks in: family and given name decoded, each up to its first NUL.
 std::string SearchName(Session& session, int slot);
 
+// Whether a name (GBK) holds the wanted text as whole characters; in the Traditional-Chinese edition
+// traditional and simplified forms of a character match each other.
+bool NameMatches(Session& session, std::string_view name, std::string_view wanted);
+
 }  // namespace busho

@@ -303,6 +303,9 @@ std::string ColumnOfFocus(CommitFocus focus) {
     switch (focus) {
         case CommitFocus::FamilyName: return "FamilyName";
         case CommitFocus::GivenName: return "GivenName";
+        case CommitFocus::FamilyNameReading: return "FamilyNameReading";
+        case CommitFocus::GivenNameReading: return "GivenNameReading";
+        case CommitFocus::Biography: return "Biography";
         case CommitFocus::Leadership: return "Leadership";
         case CommitFocus::Valour: return "Valour";
         case CommitFocus::Intellect: return "Intellect";
@@ -369,6 +372,7 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
             original = session.Officers[slot];
             ShowOfficer(session, slot, values);
             for (std::string* t : {&values.txX, &values.txXP, &values.txM, &values.txMP, &values.txLJ}) *t = CutAtNul(*t);
+            for (auto& [box, shown] : values.shown) shown.text = CutAtNul(shown.text);
         } else {
             ApplyBlankDefaults(values, session);
             values.txXP.clear();
@@ -391,7 +395,7 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
         }
         if (rowFailed) continue;
         session.CurrentPortrait = portrait;
-        const CommitResult result = CommitOfficer(session, values, modify ? CommitMode::Modify : CommitMode::Add, {false});
+        const CommitResult result = CommitOfficer(session, values, modify ? CommitMode::Modify : CommitMode::Add, {false, true});
         if (!result.committed) {
             fail(ColumnOfFocus(result.focus), result.message ? text.toUtf8(result.message->text) : "无法写入");
             continue;

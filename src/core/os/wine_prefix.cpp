@@ -169,6 +169,7 @@ WineLocation LocateInWinePrefix(const std::filesystem::path& prefix, std::uint8_
         // The value holds the folder, sometimes followed by a NUL and stray bytes.
         std::string folder = install->substr(0, install->find('\0'));
         while (!folder.empty() && folder.back() == ' ') folder.pop_back();
+        folder.erase(0, folder.find_first_not_of(' '));
         if (!folder.empty() && folder.back() != '\\') folder += '\\';
         if (const auto mapped = MapWindowsPath(prefix, folder)) location.gameFolder = *mapped;
     }

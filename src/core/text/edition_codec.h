@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text_tables.h"
 
@@ -22,5 +23,11 @@ struct CodecState {
 
 std::string EncodeForGame(const CodecState& state, std::string_view interfaceText);
 std::string DecodeFromGame(const CodecState& state, std::string_view gameText);
+
+// The characters of an interface text that EncodeForGame would not store as they are: characters
+// without a counterpart in the edition (stored as ？), characters outside the tables (stored as other
+// bytes or as a zero byte) and, in the Japanese edition, single bytes, which it drops. Each is given
+// once (GBK bytes), in order of first appearance; spaces are not counted.
+std::vector<std::string> CharactersNotKept(const CodecState& state, std::string_view interfaceText);
 
 }  // namespace busho

@@ -56,8 +56,9 @@ bool LoadGbBig5Tables(GbBig5Tables& tables, const std::filesystem::path& folder)
     std::vector<std::uint16_t>* big5[] = {&tables.Big5Table};
     const std::size_t gbSize[] = {kGbTableSize};
     const std::size_t big5Size[] = {kBig5TableSize};
-    tables.GbBig5Loaded = ReadCodeTables(folder / kGbTableFileName, gb, gbSize) &&
-                          ReadCodeTables(folder / kBig5TableFileName, big5, big5Size);
+    const bool gbRead = ReadCodeTables(folder / kGbTableFileName, gb, gbSize);
+    tables.GbBig5Loaded = gbRead && ReadCodeTables(folder / kBig5TableFileName, big5, big5Size);
+    tables.FailedFile = tables.GbBig5Loaded ? nullptr : gbRead ? kBig5TableFileName : kGbTableFileName;
     return tables.GbBig5Loaded;
 }
 

@@ -20,6 +20,7 @@ struct GbBig5Tables {
     std::vector<std::uint16_t> Big5Table;
     bool GbBig5Loaded = false;
     std::filesystem::path Folder;  // where the conversions retry loading while not loaded
+    const char* FailedFile = nullptr;  // the file that did not read whole, after a failed load
 };
 
 // Reads both files from the folder; GbBig5Loaded tells whether both were read whole.

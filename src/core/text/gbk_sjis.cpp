@@ -38,8 +38,9 @@ bool LoadGbkJisTables(GbkSjisTables& tables, const std::filesystem::path& folder
     for (std::size_t t = 0; t < gbkn.size(); ++t) gbkn[t] = &tables.GbknTable[t];
     std::vector<std::uint16_t>* jis[] = {&tables.JisTable};
     const std::size_t jisSize[] = {kJisTableSize};
-    tables.Loaded = ReadCodeTables(folder / kGbknTableFileName, gbkn, kGbknTableSizes) &&
-                    ReadCodeTables(folder / kJisTableFileName, jis, jisSize);
+    const bool gbknRead = ReadCodeTables(folder / kGbknTableFileName, gbkn, kGbknTableSizes);
+    tables.Loaded = gbknRead && ReadCodeTables(folder / kJisTableFileName, jis, jisSize);
+    tables.FailedFile = tables.Loaded ? nullptr : gbknRead ? kJisTableFileName : kGbknTableFileName;
     return tables.Loaded;
 }
 

@@ -20,6 +20,7 @@ struct GbkSjisTables {
     std::vector<std::uint16_t> JisTable;
     std::array<std::vector<std::uint16_t>, 6> GbknTable;  // tables 1..6 at 0..5
     bool Loaded = false;
+    const char* FailedFile = nullptr;  // the file that did not read whole, after a failed load
 };
 
 // Reads GBKN.dat, then JISN.dat. Returns false (and leaves the tables unloaded) when either file is

@@ -9,6 +9,7 @@ namespace busho::text_gbk {
 // Message-box style values: icons combine by addition.
 inline constexpr int kStyleOk = 0;
 inline constexpr int kStyleCritical = 16;
+inline constexpr int kStyleQuestion = 32;
 inline constexpr int kStyleWarning = 48;
 inline constexpr int kStyleInformation = 64;
 

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QConcatenateTablesProxyModel>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -27,7 +29,7 @@
 #include "core/os/game_paths.h"
 #include "core/text/messages.h"
 #include "control_pictures.h"
-#include "core/text/messages.h"
+#include "core/editing/game_ranges.h"
 #include "core/editing/random_officer.h"
 #include "core/editing/reference_figures.h"
 #include "reference_panel.h"
@@ -65,18 +67,33 @@ QComboBox* FixedList(const char* name, const QStringList& items) {
     return list;
 }
 
+// An item for a stored value that no item of the list stands for.
+QString UnlistedText(std::int32_t value) { return QStringLiteral("（%1）").arg(value); }
+
+// The box texts of the officer, by control name, as the maps of EditorValues know them.
+const char* const kTextBoxNames[] = {"txX", "txXP", "txM", "txMP", "txLJ"};
+
+QLabel* Caption(const QString& text) { return new QLabel(text); }
+}  // namespace
+
 // Lists of 1630 and more names: their width comes from a fixed number of characters, not from
-// measuring every item.
-QComboBox* NameList(const char* name, QAbstractItemModel* model) {
+// measuring every item. Each shows the shared names followed by an item of its own, present only
+// while the list shows a stored number that names no officer.
+QComboBox* EditorWindow::NameList(const char* name, QAbstractItemModel* names) {
     auto* list = Named(new QComboBox, name);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(7);
-    list->setModel(model);
+    auto* unlisted = new QStringListModel(list);
+    auto* both = new QConcatenateTablesProxyModel(list);
+    both->addSourceModel(names);
+    both->addSourceModel(unlisted);
+    list->setModel(both);
     list->setMaxVisibleItems(20);
+    nameLists_[list] = {names, unlisted};
     return list;
 }
 
-QLabel* Caption(const QString& text) { return new QLabel(text); }
+namespace {
 
 
 
@@ -147,6 +164,11 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     });
     // Number boxes select their whole text when they get the focus, so typing replaces it.
     for (QLineEdit* box : {txCSN, txSWN, txLTY, txLWG, txLZH, txLZZ, txLQY, Picture2->txSER}) box->installEventFilter(this);
+    // The values the game itself uses, in the boxes' tooltips.
+    for (const GameRange& range : kGameRanges)
+        findChild<QLineEdit*>(QString::fromLatin1(range.box))
+            ->setToolTip(platform::FromGbk(range.label) + QStringLiteral("：游戏使用 %1～%2").arg(range.low).arg(range.high));
+    txSWN->setToolTip(QStringLiteral("死亡年：游戏使用不早于诞生年的年份"));
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -204,9 +226,16 @@ QWidget* EditorWindow::BuildPortrait() {
     Picture6->hide();
     lbCG = Named(new QLabel, "lbCG");
     lbCG->setAlignment(Qt::AlignCenter);
+    // The portrait sits in a place of the large face's size, so that a smaller (medium) face drawn
+    // into it leaves the rest of the window where it was.
+    auto* place = new QWidget;
+    place->setFixedSize(Picture1->size());
+    Picture1->setParent(place);
+    Picture1->move(0, 0);
+    platform::SetColours(place, QColor(0x20, 0x20, 0x20));
     auto* frame = new QHBoxLayout;
     frame->addStretch();
-    frame->addWidget(Picture1);
+    frame->addWidget(place);
     frame->addStretch();
     layout->addLayout(frame);
     auto* cgRow = new QHBoxLayout;
@@ -218,7 +247,9 @@ QWidget* EditorWindow::BuildPortrait() {
     ZZZZ = Named(new QCheckBox(QStringLiteral("中日文译")), "ZZZZ");
     ZZZZ->setChecked(true);
     CK_FT = Named(new QCheckBox(QStringLiteral("输入繁体字内容请打√")), "CK_FT");
-    CK_FT->setStyleSheet(QStringLiteral("QCheckBox { color: #e02020; background: #101010; padding: 2px; }"));
+    // Red on near-black through the palette: the box itself keeps its own colours, ticked or not.
+    platform::SetColours(CK_FT, QColor(0x10, 0x10, 0x10), QColor(0xe0, 0x20, 0x20));
+    CK_FT->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(ZZZZ);
     layout->addWidget(CK_FT);
     layout->addWidget(Caption(QStringLiteral("打开存档")));
@@ -473,26 +504,49 @@ std::vector<std::pair<QComboBox*, int EditorValues::*>> EditorWindow::NameLists(
 EditorValues EditorWindow::Values() const {
     EditorValues v;
     for (const auto& [box, field] : TextBoxes()) v.*field = platform::ToGbk(box->text());
-    for (const auto& [list, field] : FixedLists()) v.*field = list->currentIndex();
-    for (const auto& [list, field] : NameLists()) v.*field = list->currentIndex();
-    v.cXXWJ = cXXWJ->currentIndex();
-    for (std::size_t k = 0; k < SkillList.size(); ++k) v.SkillList[k] = SkillList[k]->currentIndex();
+    auto fixed = [](const QComboBox* list) {
+        const int index = list->currentIndex();
+        return index >= list->property(kVocabularySize).toInt() ? kUnlistedItem : index;
+    };
+    for (const auto& [list, field] : FixedLists()) v.*field = fixed(list);
+    for (const auto& [list, field] : NameLists()) v.*field = NamePosition(list);
+    v.cXXWJ = NamePosition(cXXWJ);
+    for (std::size_t k = 0; k < SkillList.size(); ++k) v.SkillList[k] = fixed(SkillList[k]);
     for (std::size_t t = 0; t < SKill1.size(); ++t) v.SKill1[t] = SKill1[t]->isChecked();
     v.SD = voiceGroup_->checkedId();
+    v.shown = kept_.shown;
+    v.unlisted = kept_.unlisted;
+    // Characters typed that GBK cannot hold never reach the officer: they are named for the question.
+    for (const char* name : kTextBoxNames) {
+        const auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
+        std::string notes;
+        for (const char32_t c : platform::CharactersNotInGbk(box->text()))
+            notes += (notes.empty() ? "" : " ") + QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper().toStdString();
+        if (!notes.empty()) v.notEncodable[name] = notes;
+    }
     return v;
 }
 
-// A stored value beyond a fixed list gets an item of its own, "（value）", so that it is shown
-// and committed unchanged rather than replaced by another item.
-void EditorWindow::SelectFixed(QComboBox* list, int item) const {
-    while (item >= list->count()) list->addItem(QStringLiteral("（%1）").arg(list->count()));
-    list->setCurrentIndex(item < 0 ? -1 : item);
+// A stored value that no item stands for gets one item of its own, "（value）", after the list's
+// own items, so that it is shown and committed unchanged rather than replaced by another item.
+void EditorWindow::SelectFixed(QComboBox* list, int item, const EditorValues& v) const {
+    const int size = list->property(kVocabularySize).toInt();
+    while (list->count() > size) list->removeItem(list->count() - 1);
+    if (item == kUnlistedItem) {
+        const auto value = v.unlisted.find(list->objectName().toStdString());
+        if (value != v.unlisted.end()) {
+            list->addItem(UnlistedText(value->second));
+            list->setCurrentIndex(size);
+            return;
+        }
+    }
+    list->setCurrentIndex(item >= 0 && item < size ? item : -1);
 }
 
 // The name of a registered officer's list item as the list would hold it.
 QString EditorWindow::RegisteredName(int item) const {
     const int slot = item - kBuiltInOfficerCount;
-    if (slot < 1 || slot > kSlotCount) return QStringLiteral("（%1）").arg(item);
+    if (slot < 1 || slot > kSlotCount) return UnlistedText(item);
     const OfficerRecord& r = session_.Officers[slot].Record;
     auto field = [&](const auto& bytes) {
         const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -501,22 +555,46 @@ QString EditorWindow::RegisteredName(int item) const {
     return platform::FromGbk(field(r.FamilyName) + field(r.GivenName));
 }
 
-void EditorWindow::SelectName(QComboBox* list, int item) const {
-    if (item >= list->count()) names_.EnsureItem(item, [this](int i) { return RegisteredName(i); });
-    list->setCurrentIndex(item < 0 ? -1 : item);
+// Officer-name lists: an officer's item is made to exist when the names were not entered (中日文译
+// unticked); a number that names no officer is shown as the list's own unlisted item.
+void EditorWindow::SelectName(QComboBox* list, int item, const EditorValues& v) const {
+    const NameListModels& models = nameLists_.at(list);
+    if (item == kUnlistedItem) {
+        const auto value = v.unlisted.find(list->objectName().toStdString());
+        if (value != v.unlisted.end()) {
+            models.unlisted->setStringList({UnlistedText(value->second)});
+            list->setCurrentIndex(models.names->rowCount());
+            return;
+        }
+    }
+    models.unlisted->setStringList({});
+    if (list != cXXWJ && item >= models.names->rowCount() && item <= kBuiltInOfficerCount + kSlotCount)
+        names_.EnsureItem(item, [this](int i) { return RegisteredName(i); });
+    list->setCurrentIndex(item >= 0 && item < models.names->rowCount() ? item : -1);
+}
+
+int EditorWindow::NamePosition(const QComboBox* list) const {
+    const int index = list->currentIndex();
+    return index >= nameLists_.at(list).names->rowCount() ? kUnlistedItem : index;
 }
 
 void EditorWindow::SetValues(const EditorValues& v) {
+    kept_.shown = v.shown;
+    kept_.unlisted = v.unlisted;
     // A text box shows its text up to the first NUL, as the field it came from ends there.
     for (const auto& [box, field] : TextBoxes()) {
         box->setText(platform::FromGbk(CutAtNul(v.*field)));
         box->setCursorPosition(0);
+        // A box showing the stored text records it as the box gives it back, which is what a commit
+        // compares with: raw or undecodable bytes do not come back from the box as they went in.
+        const auto shown = kept_.shown.find(box->objectName().toStdString());
+        if (shown != kept_.shown.end() && shown->second.text == v.*field) shown->second.text = platform::ToGbk(box->text());
     }
-    for (const auto& [list, field] : FixedLists()) SelectFixed(list, v.*field);
-    for (const auto& [list, field] : NameLists()) SelectName(list, v.*field);
+    for (const auto& [list, field] : FixedLists()) SelectFixed(list, v.*field, v);
+    for (const auto& [list, field] : NameLists()) SelectName(list, v.*field, v);
     // The compatibility list holds built-in officers only.
-    cXXWJ->setCurrentIndex(v.cXXWJ < cXXWJ->count() ? v.cXXWJ : -1);
-    for (std::size_t k = 0; k < SkillList.size(); ++k) SelectFixed(SkillList[k], v.SkillList[k]);
+    SelectName(cXXWJ, v.cXXWJ, v);
+    for (std::size_t k = 0; k < SkillList.size(); ++k) SelectFixed(SkillList[k], v.SkillList[k], v);
     for (std::size_t t = 0; t < SKill1.size(); ++t) SKill1[t]->setChecked(v.SKill1[t]);
     // The voice option is set without playing; ShowOfficer plays it as a click would.
     voiceGroup_->setExclusive(false);
@@ -535,7 +613,10 @@ void EditorWindow::ApplyBlankDefaults() {
     EditorValues values = Values();
     busho::ApplyBlankDefaults(values, session_);
     SetValues(values);
+    ShowPortraitNumber();
 }
+
+void EditorWindow::ShowPortraitNumber() { lbCG->setText(QString::number(session_.CurrentPortrait)); }
 
 void EditorWindow::ShowOfficer(int slot) {
     EditorValues values = Values();
@@ -543,6 +624,7 @@ void EditorWindow::ShowOfficer(int slot) {
     SetValues(values);
     const PortraitSource source = LargePortraitSource(session_.Officers[slot].Record.PortraitNumber);
     DispCGFile(GamePath(session_.GameFolder, source.archive), source.face);
+    ShowPortraitNumber();
     if (values.SD >= 0 && values.SD < 6) VoicePreview(values.SD);
 }
 
@@ -586,6 +668,9 @@ void EditorWindow::VoicePreview(int voiceType) {
 
 void EditorWindow::DispCGFile(const std::filesystem::path& archive, int index) {
     busho::DispCGFile(Picture1, Picture6, archive, index, messages_);
+    // A face larger than the portrait's place widens the place once; smaller faces leave it.
+    QWidget* place = Picture1->parentWidget();
+    place->setFixedSize(place->size().expandedTo(Picture1->size()));
 }
 
 void EditorWindow::DispSSCG(int n) {
@@ -603,8 +688,14 @@ void EditorWindow::DispZJCGRef(int n) {
 
 void EditorWindow::Commit(CommitMode mode) {
     EditorValues values = Values();
-    const CommitResult result = CommitOfficer(session_, values, mode);
-    SetValues(values);  // normalised names, new readings, replaced biography and years
+    CommitResult result = CommitOfficer(session_, values, mode);
+    if (result.question) {
+        // Characters or numbers the user may not expect: cancel leaves everything as it was.
+        if (!messages_.AskYesNo(*result.question)) return;
+        values = Values();
+        result = CommitOfficer(session_, values, mode, {true, true});
+    }
+    SetValues(values);  // normalised names, readings, replaced biography and years
     if (result.message) messages_.Show(*result.message);
     QLineEdit* focus = nullptr;
     switch (result.focus) {
@@ -617,6 +708,9 @@ void EditorWindow::Commit(CommitMode mode) {
         case CommitFocus::Duty: focus = txLQY; break;
         case CommitFocus::BirthYear: focus = txCSN; break;
         case CommitFocus::DeathYear: focus = txSWN; break;
+        case CommitFocus::FamilyNameReading: focus = txXP; break;
+        case CommitFocus::GivenNameReading: focus = txMP; break;
+        case CommitFocus::Biography: focus = txLJ; break;
         case CommitFocus::None: break;
     }
     if (focus) {
@@ -636,23 +730,36 @@ void EditorWindow::RandomOfficer() {
     SetValues(values);
     DispCGFile(GamePath(session_.GameFolder, kStandardLargeFaces), face);
     session_.CurrentPortrait = face;
+    ShowPortraitNumber();
 }
 
 void EditorWindow::Pick(int pickTarget) {
     session_.PickTarget = pickTarget;
-    int position = 0;
+    QComboBox* aimed = nullptr;
     switch (pickTarget) {
-        case 1: position = cXXWJ->currentIndex() + 1; break;
-        case 2: position = cQEWJ1->currentIndex(); break;
-        case 3: position = cQEWJ2->currentIndex(); break;
-        case 4: position = cYEWJ1->currentIndex(); break;
-        case 5: position = cYEWJ2->currentIndex(); break;
-        default: position = cSF->currentIndex(); break;
+        case 1: aimed = cXXWJ; break;
+        case 2: aimed = cQEWJ1; break;
+        case 3: aimed = cQEWJ2; break;
+        case 4: aimed = cYEWJ1; break;
+        case 5: aimed = cYEWJ2; break;
+        default: aimed = cSF; break;
     }
+    const int chosen = NamePosition(aimed);
     if (!Picture2->isVisible()) Picture2->move(std::max(0, centralWidget()->width() - Picture2->width() - 8), 8);
     Picture2->show();
     Picture2->raise();
     QListView* list = Picture2->List1;
+    if (chosen == kUnlistedItem) {
+        // A number that names no officer: the panel opens without an entry and without figures.
+        {
+            const QSignalBlocker block(list->selectionModel());
+            list->setCurrentIndex(QModelIndex());
+            list->clearSelection();
+        }
+        Picture2->ClearFigures();
+        return;
+    }
+    const int position = aimed == cXXWJ ? chosen + 1 : chosen;
     const QModelIndex index = list->model()->index(std::max(0, position), 0);
     const bool same = list->currentIndex() == index;
     list->setCurrentIndex(index);
@@ -666,7 +773,7 @@ void EditorWindow::ShowReference() {
     EditorValues values = Values();
     if (ApplyPick(session_.PickTarget, item, values)) {
         switch (session_.PickTarget) {
-            case 1: cXXWJ->setCurrentIndex(values.cXXWJ); break;
+            case 1: SelectName(cXXWJ, values.cXXWJ); break;
             case 2: SelectName(cQEWJ1, values.cQEWJ1); break;
             case 3: SelectName(cQEWJ2, values.cQEWJ2); break;
             case 4: SelectName(cYEWJ1, values.cYEWJ1); break;

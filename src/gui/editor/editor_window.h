@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QStringListModel;
 
 namespace busho {
 namespace platform {
@@ -48,6 +50,8 @@ public:
     void UpdateScenarioAges();
     void SetScenarioCaptions();  // the four labels without ages
     void VoicePreview(int voiceType);
+    // lbCG shows the portrait number in use (CurrentPortrait).
+    void ShowPortraitNumber();
 
     // The editor's portrait from a large archive; the medium drawers from the picker's archives.
     void DispCGFile(const std::filesystem::path& archive, int index);
@@ -113,8 +117,10 @@ private:
     std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> TextBoxes() const;
     std::vector<std::pair<QComboBox*, int EditorValues::*>> FixedLists() const;
     std::vector<std::pair<QComboBox*, int EditorValues::*>> NameLists() const;
-    void SelectFixed(QComboBox* list, int item) const;
-    void SelectName(QComboBox* list, int item) const;
+    void SelectFixed(QComboBox* list, int item, const EditorValues& values) const;
+    void SelectName(QComboBox* list, int item, const EditorValues& values = {}) const;
+    int NamePosition(const QComboBox* list) const;
+    QComboBox* NameList(const char* name, QAbstractItemModel* names);
     QString RegisteredName(int item) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -126,6 +132,14 @@ private:
     PortraitPickerWindow* picker_ = nullptr;
     QButtonGroup* voiceGroup_ = nullptr;
     ReadmeWindow* readmeWindow_ = nullptr;  // a child window, made on first need
+    // What the boxes and lists showed of the stored officer (the maps of EditorValues).
+    EditorValues kept_;
+    // Each officer-name list: the shared names, and a one-item list of its own for an unlisted value.
+    struct NameListModels {
+        QAbstractItemModel* names;
+        QStringListModel* unlisted;
+    };
+    std::map<const QComboBox*, NameListModels> nameLists_;
 };
 
 }  // namespace busho

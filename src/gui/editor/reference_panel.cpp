@@ -140,4 +140,11 @@ bool ReferencePanel::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void ReferencePanel::ClearFigures() {
+    lbSname->clear();
+    Picture3->clear();
+    for (QLineEdit* box : {lbSCG, lbSCSN, lbSSWN, lbSTY, lbSWL, lbSZL, lbSZZ, lbSYL}) box->clear();
+    for (QFrame* bar : pLL) bar->setFixedWidth(0);
+}
+
 }  // namespace busho

@@ -18,6 +18,9 @@ class ReferencePanel : public QFrame {
 public:
     explicit ReferencePanel(QWidget* parent);
 
+    // No officer chosen: the name, portrait, figures and bars are emptied.
+    void ClearFigures();
+
     QLabel* Label2;
     QListView* List1;
     QLabel *lbSname, *Picture3, *Tmppic;

@@ -165,13 +165,15 @@ void PortraitPickerWindow::ThumbnailClicked(bool standard, int i) {
     const auto k = static_cast<std::int16_t>((bar->value() - 1) * 15 + i);
     if (drawEditorFace) drawEditorFace(GamePath(session_.GameFolder, standard ? kStandardLargeFaces : kEditLargeFaces), k);
     session_.CurrentPortrait = standard ? k : k + 1700;
+    if (showPortraitNumber) showPortraitNumber();
 }
 
 void PortraitPickerWindow::PreviewPressed(bool standard, int i, QPoint position) {
     if (!form5_) form5_ = new FacePreviewWindow;
     form5_->show();
-    // The press position within the thumbnail becomes the preview's place on the screen.
-    form5_->move(position);
+    // Beside the pointer, where the press was.
+    const QLabel* thumbnail = (standard ? PICC4 : PICC5)[static_cast<std::size_t>(i)];
+    form5_->move(thumbnail->mapToGlobal(position) + QPoint(16, 16));
     const int k = ((standard ? HS : ZHS)->value() - 1) * 15 + i;
     const char* sizes[3] = {standard ? kStandardLargeFaces : kEditLargeFaces, standard ? kStandardMediumFaces : kEditMediumFaces,
                             standard ? kStandardSmallFaces : kEditSmallFaces};
@@ -192,6 +194,9 @@ void PortraitPickerWindow::TypedNumber(bool standard) {
     const int n = static_cast<int>(RoundHalfEven(v));
     const auto& draw = standard ? dispSSCG : dispZJCG;
     if (draw) draw(n);
+    // The face shown is the one "更改" gives the officer.
+    session_.CurrentPortrait = standard ? n : n + 1700;
+    if (showPortraitNumber) showPortraitNumber();
     if (v >= 15) (standard ? HS : ZHS)->setValue(static_cast<int>(v / 15) + 1);
 }
 
@@ -200,6 +205,7 @@ void PortraitPickerWindow::Change() {
         session_.Officers[session_.CurrentSlot].Record.PortraitNumber = session_.CurrentPortrait;
         if (onPortraitChanged) onPortraitChanged(session_.CurrentSlot);
     }
+    if (showPortraitNumber) showPortraitNumber();
     hide();
 }
 
@@ -217,6 +223,13 @@ void PortraitPickerWindow::Cancel() {
     }
     hide();
     session_.CurrentPortrait = p;
+    if (showPortraitNumber) showPortraitNumber();  // also when the face cannot be drawn
+}
+
+void PortraitPickerWindow::hideEvent(QHideEvent* event) {
+    // The preview never outlives the picker on screen.
+    if (form5_) form5_->hide();
+    QWidget::hideEvent(event);
 }
 
 bool PortraitPickerWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -50,7 +50,8 @@ public:
         return editMedium_;
     }
     FacePreviewWindow* Preview() { return form5_; }
-    // The right-button preview of thumbnail i of a set, placed at `position` on the screen.
+    // The right-button preview of thumbnail i of a set, pressed at `position` within the thumbnail:
+    // the preview appears beside the pointer.
     void PreviewFace(bool standard, int i, QPoint position) { PreviewPressed(standard, i, position); }
 
     // What the picker does in the editor: draw a large face into its portrait, and the medium drawers.
@@ -58,6 +59,7 @@ public:
     std::function<void(int n)> dispSSCG;
     std::function<void(int n)> dispZJCG;
     std::function<void(int slot)> onPortraitChanged;  // "更改" wrote a slot's portrait number
+    std::function<void()> showPortraitNumber;         // the editor's lbCG follows CurrentPortrait
 
     QTabWidget* SSTab1;
     QFrame *Frame1, *Frame2, *Srec;
@@ -72,6 +74,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void DrawPage(FaceArchive& archive, std::array<QLabel*, 15>& views, QLabel* scratch, int page);

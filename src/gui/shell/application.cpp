@@ -7,7 +7,6 @@
 #include "core/text/messages.h"
 #include "core/data/roster.h"
 #include "core/os/wine_prefix.h"
-#include "core/text/messages.h"
 #include "gui/editor/editor_window.h"
 #include "core/os/folders.h"
 #include "platform/game_location.h"
@@ -70,13 +69,19 @@ std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& opt
     return UserDocumentsFolder();
 }
 
+// A table file that did not load is reported under its own name, and only to the edition that
+// converts through it; the simplified/traditional forms serve both editions.
+void Application::ReportTable(bool loaded, const char* file, bool used) {
+    if (!loaded && used && file)
+        messages_.Show({text_gbk::kTextTablesMissing, session_->ProgramFolder / file, {}, text_gbk::kTitleTables, text_gbk::kStyleCritical});
+}
+
 void Application::LoadTables() {
-    auto report = [this](bool ok, const char* file) {
-        if (!ok)
-            messages_.Show({text_gbk::kTextTablesMissing, session_->ProgramFolder / file, {}, text_gbk::kTitleTables, text_gbk::kStyleCritical});
-    };
-    report(LoadGbBig5Tables(session_->Text.GbBig5, session_->ProgramFolder), kGbTableFileName);
-    report(LoadSimplifiedTraditionalTables(session_->Text.Forms, session_->ProgramFolder), kSimplifiedTraditionalFileName);
+    Session& s = *session_;
+    const bool gbBig5 = LoadGbBig5Tables(s.Text.GbBig5, s.ProgramFolder);
+    ReportTable(gbBig5, s.Text.GbBig5.FailedFile, s.Edition == kEditionTraditionalChinese);
+    const bool forms = LoadSimplifiedTraditionalTables(s.Text.Forms, s.ProgramFolder);
+    ReportTable(forms, kSimplifiedTraditionalFileName, true);
 }
 
 bool Application::Start(const StartupOptions& options) {
@@ -99,9 +104,8 @@ bool Application::Start(const StartupOptions& options) {
     }
     if (s.Edition == kEditionTraditionalChinese) form1_->show();
 
-    if (!LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder))
-        messages_.Show({text_gbk::kTextTablesMissing, s.ProgramFolder / kJisTableFileName, {}, text_gbk::kTitleTables,
-                        text_gbk::kStyleCritical});
+    const bool gbkSjis = LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder);
+    ReportTable(gbkSjis, s.Text.GbkSjis.FailedFile, s.Edition == kEditionJapanese);
     s.GameFolder = FindGameFolder(options);
     s.AppTitle = AppTitleFor(s.Edition);
     form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
@@ -109,6 +113,7 @@ bool Application::Start(const StartupOptions& options) {
     form3_->drawEditorFace = [this](const std::filesystem::path& archive, int face) { form1_->DispCGFile(archive, face); };
     form3_->dispSSCG = [this](int n) { form1_->DispSSCG(n); };
     form3_->dispZJCG = [this](int n) { form1_->DispZJCG(n); };
+    form3_->showPortraitNumber = [this] { form1_->ShowPortraitNumber(); };
     form3_->onPortraitChanged = [this](int slot) {
         // The list's CG column and the roster follow the new portrait number.
         if (slot >= session_->EndSlot) return;
@@ -136,7 +141,10 @@ bool Application::Start(const StartupOptions& options) {
     };
     form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
     form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
-    form1_->onCommitted = [this](int slot) { form2_->BuildListRow(slot); };
+    form1_->onCommitted = [this](int slot) {
+        form2_->BuildListRow(slot);
+        form2_->SelectListRow(slot);  // after 添加 the new row is the list's current row, in view
+    };
     form1_->onOpenMap = [this] { OpenMap(); };
     // Closing the editor closes every other window with it.
     form1_->onClosed = [this] {
@@ -173,6 +181,9 @@ void Application::RowRead(int slot) { form2_->BuildListRow(slot); }
 void Application::SetCaption(const std::string& gbk) { form1_->setWindowTitle(platform::FromGbk(gbk)); }
 
 void Application::LoadFinished() {
+    // The first officer from the blank officer, as a row click shows one: nothing of what the editor
+    // showed before (ticks, unlisted items) stays to be committed with it.
+    form1_->ApplyBlankDefaults();
     form1_->ShowOfficer(1);
     form1_->UpdateScenarioAges();
     // The list to the right of the editor, the picker below the list. Loading is the last step of

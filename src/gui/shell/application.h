@@ -60,6 +60,7 @@ private:
     std::filesystem::path FindDocumentsFolder(const StartupOptions& options);
     const WineLocation& Wine(const StartupOptions& options);  // looked up once, when first needed
     void LoadTables();
+    void ReportTable(bool loaded, const char* file, bool used);
 
     platform::MessageBoxes& messages_;
     platform::VoicePlayer& voices_;

@@ -1,5 +1,6 @@
 #include "officer_list_window.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,11 +10,11 @@
 #include <QVBoxLayout>
 
 #include "core/text/messages.h"
-#include "core/text/messages.h"
 #include "gui/editor/officer_name_lists.h"
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
 #include "core/editing/list_row.h"
+#include "core/text/text_fields.h"
 
 namespace busho {
 namespace {
@@ -28,7 +29,7 @@ QStringList Headers() {
             QStringLiteral("智慧"),   QStringLiteral("政治"),   QStringLiteral("义理"), QStringLiteral("ＣＧ")};
 }
 
-void SetCell(QTableWidget* grid, int column, int row, const QString& text, const QColor& colour) {
+QTableWidgetItem* SetCell(QTableWidget* grid, int column, int row, const QString& text, const QColor& colour) {
     auto* item = grid->item(row, column);
     if (!item) {
         item = new QTableWidgetItem;
@@ -37,6 +38,7 @@ void SetCell(QTableWidget* grid, int column, int row, const QString& text, const
     }
     item->setText(text);
     item->setBackground(colour);
+    return item;
 }
 
 }  // namespace
@@ -85,7 +87,17 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     layout->addWidget(Command1);
     resize(width + 40, 420);
 
-    connect(msFlg, &QTableWidget::cellClicked, this, [this](int row, int) { RowClicked(row + 1); });
+    // A row the keyboard or a click moves to shows its officer; a click on the row that was already
+    // current shows it again. The first current row, which the grid sets itself when it gets the
+    // focus, is no one's choice.
+    connect(msFlg, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+        if (selecting_ || row < 0 || row == previous || previous < 0) return;
+        RowClicked(row + 1);
+    });
+    connect(msFlg, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row == rowBeforePress_ || rowBeforePress_ < 0) RowClicked(row + 1);
+    });
+    msFlg->viewport()->installEventFilter(this);
     connect(Command2, &QPushButton::clicked, this, &OfficerListWindow::Search);
     connect(txSER, &QLineEdit::returnPressed, this, &OfficerListWindow::Search);
     connect(Command1, &QPushButton::clicked, this, [this] {
@@ -106,17 +118,26 @@ void OfficerListWindow::BuildListRow(int slot) {
     const int r = slot - 1;
     SetCell(msFlg, 1, r, row.appeared ? QStringLiteral("出场") : QStringLiteral("退场"), row.appeared ? kAppeared : kRetired);
     const QString name = platform::FromGbk(row.name);
-    SetCell(msFlg, 2, r, name, row.translated ? kTranslated : kRaw);
+    // A five-character name is wider than its column: the whole name is in the tooltip.
+    SetCell(msFlg, 2, r, name, row.translated ? kTranslated : kRaw)->setToolTip(name);
     if (row.translated) names_.SetRegistered(slot, name);
     for (int c = 0; c < 6; ++c) SetCell(msFlg, 3 + c, r, QString::fromStdString(row.numbers[static_cast<std::size_t>(c)]), kNumbers);
 }
 
-void OfficerListWindow::SelectListRow(int row) {
+void OfficerListWindow::SelectListRow(int row, bool show) {
     if (row < 1 || row > msFlg->rowCount()) return;
     auto* first = msFlg->item(row - 1, 1);
+    ++selecting_;
     msFlg->setCurrentCell(row - 1, 1);
     if (first) msFlg->scrollToItem(first, QAbstractItemView::PositionAtTop);
     msFlg->selectRow(row - 1);
+    --selecting_;
+    if (show) RowClicked(row);
+}
+
+bool OfficerListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == msFlg->viewport() && event->type() == QEvent::MouseButtonPress) rowBeforePress_ = msFlg->currentRow();
+    return QWidget::eventFilter(watched, event);
 }
 
 void OfficerListWindow::RowClicked(int slot) {
@@ -126,13 +147,17 @@ void OfficerListWindow::RowClicked(int slot) {
 }
 
 void OfficerListWindow::Search() {
-    const std::string wanted = platform::ToGbk(txSER->text().trimmed());
+    const std::string typed = platform::ToGbk(txSER->text());
+    const std::string wanted(TrimSpaces(typed));
     if (wanted.empty()) return;
+    bool found = false;
     for (int slot = 1; slot <= session_.EndSlot && slot <= kSlotCount; ++slot) {
-        if (SearchName(session_, slot).find(wanted) == std::string::npos) continue;
-        SelectListRow(slot);
-        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, 0})) return;
+        if (!NameMatches(session_, SearchName(session_, slot), wanted)) continue;
+        found = true;
+        SelectListRow(slot, true);  // the hit is shown in the editor
+        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleWarning})) return;
     }
+    if (!found) messages_.Show({text_gbk::kSearchNoMatch, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleInformation});
 }
 
 }  // namespace busho

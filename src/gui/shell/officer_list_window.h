@@ -26,7 +26,8 @@ public:
     void WriteHeaders();          // the eight column headers
     void ClearAll();              // every cell and header, before a file's rows are built
     void BuildListRow(int slot);  // the slot's row, and its name in the officer-name lists
-    void SelectListRow(int row);
+    // Selects and scrolls to the row; `show` shows its officer in the editor as a click does.
+    void SelectListRow(int row, bool show = false);
     void Search();                // "搜"
 
     std::function<void(int slot)> onShowOfficer;  // a row was clicked: blank defaults, then show it
@@ -40,8 +41,11 @@ public:
 
 private:
     void RowClicked(int row);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Session& session_;
+    int selecting_ = 0;   // the row being selected in code: its change is not a user's choice
+    int rowBeforePress_ = -1;  // the current row when the mouse was pressed on the grid
     OfficerNameLists& names_;
     platform::MessageBoxes& messages_;
 };

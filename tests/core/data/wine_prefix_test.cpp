@@ -171,5 +171,14 @@ TEST(WinePrefix, RegistryThatIsAFifoIsNotRead) {
     EXPECT_FALSE(ReadUserRegistry(prefix.path, "Software\\KOEI\\Nobunaga12PK TC\\Install", "InstallInfo"));
 }
 
+TEST(WinePrefix, SpacesAroundTheInstallFolderAreTrimmed) {
+    Prefix prefix;
+    WriteText(prefix.path / "user.reg",
+              "WINE REGISTRY Version 2\n\n[Software\\\\KOEI\\\\Nobunaga12PK TC\\\\Install] 1700000000\n"
+              "\"InstallInfo\"=\"  C:\\\\Program Files\\\\KOEI\\\\Nobunaga12 TC  \"\n");
+    EXPECT_EQ(LocateInWinePrefix(prefix.path, kEditionTraditionalChinese).gameFolder,
+              prefix.path / "drive_c" / "program files" / "koei" / "NOBUNAGA12 TC" / "");
+}
+
 }  // namespace
 }  // namespace busho

@@ -7,9 +7,9 @@
 
 #include "core/text/messages.h"
 #include "core/editing/commit_officer.h"
-#include "core/text/messages.h"
 #include "code_page_text.h"
 #include "officer_fixtures.h"
+#include "core/text/text_fields.h"
 
 namespace busho {
 namespace {
@@ -50,7 +50,18 @@ public:
         v.txLQY = "40";
         v.SD = 1;
     }
-    CommitResult Commit(CommitMode mode = CommitMode::Modify) { return CommitOfficer(*session, v, mode); }
+    CommitResult Commit(CommitMode mode = CommitMode::Modify, bool goOn = false) { return CommitOfficer(*session, v, mode, {true, goOn}); }
+    void UseJapanese() {
+        session->Edition = kEditionJapanese;
+        ASSERT_TRUE(LoadGbkJisTables(session->Text.GbkSjis, BUSHO_BIN_DIR));
+    }
+    // The editor showing slot 2 as it is stored.
+    void ShowSlot2() {
+        session->CurrentSlot = 2;
+        ShowOfficer(*session, 2, v);
+        for (auto& [box, shown] : v.shown) shown.text = CutAtNul(shown.text);  // as the boxes give it back
+        for (std::string* t : {&v.txX, &v.txXP, &v.txM, &v.txMP, &v.txLJ}) *t = CutAtNul(*t);
+    }
     const OfficerSlot& Slot(int s) const { return session->Officers[s]; }
 
     std::unique_ptr<Session> session;
@@ -135,7 +146,7 @@ TEST_F(CommitTest, NamesAreNormalisedAndRefusedWhenUnusable) {
         SetUp();
         v.txX = Gbk(c.family);
         v.txM = Gbk(c.given);
-        const CommitResult r = Commit();
+        const CommitResult r = Commit(CommitMode::Modify, true);
         EXPECT_EQ(r.committed, c.committed);
         EXPECT_EQ(r.focus, c.focus);
         if (c.message) {
@@ -145,18 +156,157 @@ TEST_F(CommitTest, NamesAreNormalisedAndRefusedWhenUnusable) {
             EXPECT_EQ(session->Officers, before);
         }
         EXPECT_EQ(v.txX, Gbk(c.familyAfter));
-        EXPECT_EQ(v.txXP.size(), 2 * v.txX.size());  // two hiragana (2 bytes each) per character
     }
 }
 
-TEST_F(CommitTest, ReadingsAreNewOnEveryCommit) {
+TEST_F(CommitTest, ReadingsAreDrawnOnlyForAChangedNameWhoseReadingWasLeftAlone) {
+    UseJapanese();
+    auto readings = [&](int s) { return std::pair{Text(Slot(s).Record.FamilyNameReading), Text(Slot(s).Record.GivenNameReading)}; };
+    // Nothing changed: the stored readings stay, byte for byte.
+    ShowSlot2();
+    const OfficerSlot stored = Slot(2);
     ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Slot(2).Record.FamilyNameReading, stored.Record.FamilyNameReading);
+    EXPECT_EQ(Slot(2).Record.GivenNameReading, stored.Record.GivenNameReading);
+
+    // A changed given name with its reading left alone: two random hiragana per character.
+    ShowSlot2();
+    v.txM = Gbk("信长");
+    ASSERT_TRUE(Commit(CommitMode::Modify, true).committed);
     const std::string first = v.txMP;
-    EXPECT_EQ(first.size(), 8u);  // two characters give four hiragana
+    EXPECT_EQ(first.size(), 8u);
     for (std::size_t i = 0; i < first.size(); i += 2) EXPECT_EQ(static_cast<unsigned char>(first[i]), 0xA4);
-    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Utf8(readings(2).second, "windows-932"), testing::FromGbk(first));
+    EXPECT_EQ(Slot(2).Record.FamilyNameReading, stored.Record.FamilyNameReading);  // the family name did not change
+    ShowSlot2();
+    v.txM = Gbk("信忠");
+    ASSERT_TRUE(Commit(CommitMode::Modify, true).committed);
     EXPECT_NE(v.txMP, first);
-    EXPECT_EQ(Text(Slot(2).Record.GivenNameReading).size(), 8u);  // Big5 has no kana: four full-width ？
+
+    // A typed reading is stored as typed, whether or not the name changed.
+    ShowSlot2();
+    v.txXP = Gbk("おだ");
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Utf8(readings(2).first, "windows-932"), "おだ");
+    ShowSlot2();
+    v.txX = Gbk("织田");
+    v.txXP = Gbk(" おだ ");
+    ASSERT_TRUE(Commit(CommitMode::Modify, true).committed);
+    EXPECT_EQ(Utf8(readings(2).first, "windows-932"), "おだ");
+    // A reading longer than its field can hold with its end is refused.
+    ShowSlot2();
+    v.txXP = Gbk("おおおおおおおおおお");
+    const CommitResult tooLong = Commit();
+    EXPECT_FALSE(tooLong.committed);
+    EXPECT_EQ(tooLong.focus, CommitFocus::FamilyNameReading);
+    ASSERT_TRUE(tooLong.message);
+    EXPECT_EQ(tooLong.message->text, text_gbk::kFamilyReadingRefused);
+}
+
+TEST_F(CommitTest, TraditionalChineseEditionNeverWritesQuestionMarksForAReading) {
+    ShowSlot2();
+    const OfficerSlot stored = Slot(2);
+    v.txX = Gbk("前田");
+    v.txM = Gbk("利家");
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(Utf8(Text(Slot(2).Record.FamilyName), "windows-950"), "前田");
+    EXPECT_EQ(Slot(2).Record.FamilyNameReading, stored.Record.FamilyNameReading);
+    EXPECT_EQ(Slot(2).Record.GivenNameReading, stored.Record.GivenNameReading);
+    // A new officer with a name of its own does not take the readings of the officer shown before.
+    ShowSlot2();
+    testing::SetText(session->Officers[2].Record.FamilyNameReading, "\xa1\x48\xa1\x48");
+    ShowSlot2();
+    v.txX = Gbk("真田");
+    v.txM = Gbk("幸村");
+    session->Officers[4].Record.FamilyNameReading.fill(0x55);
+    ASSERT_TRUE(Commit(CommitMode::Add).committed);
+    EXPECT_EQ(Slot(4).Record.FamilyNameReading, ByteField<19>{});
+    // With the same name it is the same officer's reading, and it is copied.
+    session->EndSlot = 4;
+    ShowSlot2();
+    ASSERT_TRUE(Commit(CommitMode::Add).committed);
+    EXPECT_EQ(Slot(4).Record.FamilyNameReading, Slot(2).Record.FamilyNameReading);
+    // A new officer from the blank officer gets empty readings.
+    session->EndSlot = 4;
+    ApplyBlankDefaults(v, *session);
+    session->Officers[4].Record.FamilyNameReading.fill(0x55);
+    ASSERT_TRUE(Commit(CommitMode::Add, true).committed);  // the blank officer's 义理 120 is asked about
+    EXPECT_EQ(Slot(4).Record.FamilyNameReading, ByteField<19>{});
+    EXPECT_EQ(Slot(4).Record.GivenNameReading, ByteField<19>{});
+}
+
+TEST_F(CommitTest, UntouchedTextsAndListValuesKeepTheirBytes) {
+    for (const bool japanese : {false, true}) {
+        SCOPED_TRACE(japanese);
+        SetUp();
+        if (japanese) UseJapanese();
+        OfficerSlot& o = session->Officers[2];
+        // Bytes that no decoding brings back: 乾 (Big5 B0AE) reads as 干, which encodes back as 幹.
+        const std::string big5 = "\xb0\xae\xa5\xd0";
+        o.Record.FamilyName = {};
+        std::copy(big5.begin(), big5.end(), o.Record.FamilyName.begin());
+        o.Record.Biography.fill(0xFF);
+        o.Record.CompatibilityOfficer = 2000;
+        o.Record.Father = -5;
+        o.Record.Origin = -7;
+        o.LikedCount = 2;
+        o.Liked = {13370, 3};
+        const OfficerSlot stored = o;
+        ShowSlot2();
+        ASSERT_TRUE(Commit().committed);
+        OfficerSlot expected = stored;
+        expected.Record.Signature = WrittenSignature();
+        expected.Record.HeaderWord1 = expected.Record.HeaderWord3 = expected.Record.HeaderWord4 = 0;
+        expected.Record.HeaderWord2 = 1;
+        expected.Record.PortraitNumber = session->CurrentPortrait;
+        EXPECT_EQ(Slot(2).Record, expected.Record);
+        EXPECT_EQ(Slot(2).Liked, stored.Liked);
+        EXPECT_EQ(Slot(2).LikedCount, 2);
+        // Add copies them as well.
+        ASSERT_TRUE(Commit(CommitMode::Add).committed);
+        EXPECT_EQ(Slot(4).Record.FamilyName, stored.Record.FamilyName);
+        EXPECT_EQ(Slot(4).Record.CompatibilityOfficer, 2000);
+        EXPECT_EQ(Slot(4).Record.Father, -5);
+        EXPECT_EQ(Slot(4).Liked[0], 13370);
+    }
+}
+
+TEST_F(CommitTest, LostCharactersAndOddNumbersAreAskedFirst) {
+    struct Case {
+        const char* name;
+        std::function<void(CommitTest&)> arrange;
+        std::vector<std::string> mentioned;  // UTF-8 pieces the question names
+    };
+    const std::vector<Case> cases = {
+        {"half-width letters in a name", [](CommitTest& t) { t.v.txX = Gbk("本多ab"); }, {"姓 ab"}},
+        {"a character Big5 lacks", [](CommitTest& t) { t.v.txLJ = Gbk("尾张の大名"); }, {"列传 の"}},
+        {"letters in the Japanese biography", [](CommitTest& t) { t.UseJapanese(); t.v.txLJ = Gbk("abc大名"); }, {"列传 abc"}},
+        {"typed kana in Big5", [](CommitTest& t) { t.v.txMP = Gbk("のぶ"); }, {"名音 のぶ"}},
+        {"an emoji typed", [](CommitTest& t) { t.v.notEncodable["txLJ"] = "U+1F600"; }, {"列传 U+1F600"}},
+        {"leadership above 120", [](CommitTest& t) { t.v.txLTY = "130"; }, {"统御 130，游戏使用 1～120"}},
+        {"duty 0", [](CommitTest& t) { t.v.txLQY = "0"; }, {"义理 0，游戏使用 1～100"}},
+        {"death before birth", [](CommitTest& t) { t.v.txSWN = "1500"; }, {"死亡年 1500 早于诞生年 1534"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.arrange(*this);
+        const CommitResult asked = Commit();
+        EXPECT_FALSE(asked.committed);
+        EXPECT_FALSE(asked.message);
+        ASSERT_TRUE(asked.question);
+        EXPECT_EQ(asked.question->style, text_gbk::kStyleWarning);
+        const std::string question = testing::FromGbk(asked.question->text);
+        for (const auto& piece : c.mentioned) EXPECT_NE(question.find(piece), std::string::npos) << question;
+        EXPECT_NE(question.find("仍要保存吗？"), std::string::npos);
+        EXPECT_EQ(session->Officers, before);  // nothing stored until the user goes on
+        EXPECT_TRUE(Commit(CommitMode::Modify, true).committed);
+    }
+    // Values shown as stored are not asked about again.
+    SetUp();
+    session->Officers[2].Record.Leadership = 0;
+    ShowSlot2();
+    EXPECT_TRUE(Commit().committed);
 }
 
 TEST_F(CommitTest, YearsAndBiographyFallBackToTheirDefaults) {
@@ -178,12 +328,20 @@ TEST_F(CommitTest, YearsAndBiographyFallBackToTheirDefaults) {
         EXPECT_EQ(Slot(2).Record.BirthYear, c.birthStored);
         EXPECT_EQ(Slot(2).Record.DeathYear, c.deathStored);
     }
-    for (std::size_t length : {std::size_t{0}, std::size_t{147}}) {
-        SetUp();
-        v.txLJ = std::string(length, 'a');
-        ASSERT_TRUE(Commit().committed);
-        EXPECT_EQ(v.txLJ, text_gbk::kDefaultBiography);
-    }
+    SetUp();
+    v.txLJ.clear();
+    ASSERT_TRUE(Commit().committed);
+    EXPECT_EQ(v.txLJ, text_gbk::kDefaultBiography);
+    // Longer than the editor accepts: refused with the limit and its length, nothing replaced.
+    SetUp();
+    v.txLJ = std::string(145, 'a') + Gbk("长");
+    const CommitResult tooLong = Commit();
+    EXPECT_FALSE(tooLong.committed);
+    EXPECT_EQ(tooLong.focus, CommitFocus::Biography);
+    ASSERT_TRUE(tooLong.message);
+    EXPECT_EQ(testing::FromGbk(tooLong.message->text), "列传太长：最多 146 字节（73 个汉字），现有 146 个字（147 字节）");
+    EXPECT_EQ(v.txLJ, std::string(145, 'a') + Gbk("长"));
+    EXPECT_EQ(session->Officers, before);
     SetUp();
     v.txLJ = std::string(146, 'a');
     ASSERT_TRUE(Commit().committed);

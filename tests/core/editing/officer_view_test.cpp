@@ -24,6 +24,13 @@ TEST(EditorTexts, DecodeToTheirTexts) {
         {kScenario1582, "1582年 梦幻の如く"}, {kAgeSuffix, "嵗"}, {kNotOfAge, "  元服前"},
         {kAppTitleBase, "革新QorvaneFOR [中日文PK通用版V1222]!"}, {kAppTitleTc, "   中文版修改"}, {kAppTitleJp, "   日文版修改"},
         {kReadingRowCaption, "数据读入中- - - - - - -"}, {kListCaption, "武将一览表"}, {kContinueQuestion, "继续吗??"},
+        {kCharactersNotKept, "下列文字无法按原样保存，将变为？或被删去："}, {kFieldFamilyName, "姓"}, {kFieldGivenName, "名"},
+        {kFieldFamilyReading, "姓音"}, {kFieldGivenReading, "名音"}, {kFieldBiography, "列传"},
+        {kOutsideGameRange, "下列数值超出游戏使用的范围："}, {kGameUses, "，游戏使用 "}, {kRangeDash, "～"},
+        {kEarlierThanBirth, " 早于诞生年 "}, {kGoOnQuestion, "仍要保存吗？"},
+        {kBiographyTooLong, "列传太长：最多 146 字节（73 个汉字），现有 "}, {kCharactersAnd, " 个字（"}, {kBytesEnd, " 字节）"},
+        {kFamilyReadingRefused, "姓音 输入不符，最多 9 个假名"}, {kGivenReadingRefused, "名音 输入不符，最多 9 个假名"},
+        {kSearchNoMatch, "没有找到这个名字的武将"},
     };
     for (const auto& [gbk, utf8] : cases) EXPECT_EQ(Utf8(gbk), utf8);
 }
@@ -108,6 +115,11 @@ protected:
     OfficerSlot slot;
 };
 
+// The stored value a list position stands for: the position itself, or the list's unlisted value.
+std::int32_t Stored(const EditorValues& v, const std::string& list, int position) {
+    return position == kUnlistedItem ? v.unlisted.at(list) : position;
+}
+
 TEST_F(ShowOfficerTest, CopiesEveryFieldIntoTheControls) {
     const std::string family = "\x88\x9f\x82\xa0";  // 亜あ in Shift-JIS
     std::fill(slot.Record.FamilyName.begin(), slot.Record.FamilyName.end(), 0);
@@ -118,22 +130,74 @@ TEST_F(ShowOfficerTest, CopiesEveryFieldIntoTheControls) {
     EXPECT_EQ(v.txLQY, std::to_string(slot.Extra.Duty));
     EXPECT_EQ(v.txCSN, std::to_string(slot.Record.BirthYear));
     EXPECT_EQ(v.txSWN, std::to_string(slot.Record.DeathYear));
-    for (int k = 0; k < 9; ++k) EXPECT_EQ(v.SkillList[static_cast<std::size_t>(k)], slot.Record.Aptitude[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < 9; ++k)
+        EXPECT_EQ(Stored(v, "SkillList" + std::to_string(k), v.SkillList[static_cast<std::size_t>(k)]), slot.Record.Aptitude[static_cast<std::size_t>(k)]);
     EXPECT_TRUE(v.SKill1[4]);
     EXPECT_TRUE(v.SKill1[29]);
     EXPECT_TRUE(v.SKill1[10]) << "boxes not listed are left as they were";
-    EXPECT_EQ(v.cSB, slot.Record.Gender);
-    EXPECT_EQ(v.cCZ, slot.Record.Origin);
-    EXPECT_EQ(v.cXY, slot.Record.Faith);
-    EXPECT_EQ(v.cZT, slot.Extra.Status);
-    EXPECT_EQ(v.cSS, slot.Extra.AssignedCastle);
-    EXPECT_EQ(v.cXXWJ, slot.Record.CompatibilityOfficer);
-    EXPECT_EQ(v.cCCDC, slot.Extra.Appearance);
+    EXPECT_EQ(Stored(v, "cSB", v.cSB), slot.Record.Gender);
+    EXPECT_EQ(Stored(v, "cCZ", v.cCZ), slot.Record.Origin);
+    EXPECT_EQ(Stored(v, "cXY", v.cXY), slot.Record.Faith);
+    EXPECT_EQ(Stored(v, "cZT", v.cZT), slot.Extra.Status);
+    EXPECT_EQ(Stored(v, "cSS", v.cSS), slot.Extra.AssignedCastle);
+    EXPECT_EQ(Stored(v, "cXXWJ", v.cXXWJ), slot.Record.CompatibilityOfficer);
+    EXPECT_EQ(Stored(v, "cCCDC", v.cCCDC), slot.Extra.Appearance);
+    // What each text box showed, with the bytes it came from.
+    EXPECT_EQ(v.shown.at("txX").text, v.txX);
+    EXPECT_EQ(v.shown.at("txX").stored, std::string(slot.Record.FamilyName.begin(), slot.Record.FamilyName.end()));
+    EXPECT_EQ(v.shown.at("txLJ").stored, std::string(slot.Record.Biography.begin(), slot.Record.Biography.end()));
+    EXPECT_EQ(v.shown.at("txLTY").text, v.txLTY);
     EXPECT_EQ(v.SD, slot.Extra.VoiceType);
     EXPECT_EQ(session->CurrentPortrait, slot.Record.PortraitNumber);
 }
 
+TEST_F(ShowOfficerTest, ListValuesInsideTheirListsAreTheirPositions) {
+    slot.Record.Gender = 1;
+    slot.Record.Origin = 7;
+    slot.Record.CompatibilityOfficer = 1629;
+    slot.Extra.AssignedCastle = 179;
+    slot.Record.Aptitude = {0, 1, 2, 3, 4, 0, 1, 2, 3};
+    const EditorValues v = Shown();
+    EXPECT_EQ(v.cSB, 1);
+    EXPECT_EQ(v.cCZ, 7);
+    EXPECT_EQ(v.cXXWJ, 1629);
+    EXPECT_EQ(v.cSS, 179);
+    EXPECT_EQ(v.SkillList[4], 4);
+    EXPECT_EQ(v.unlisted.count("cSB") + v.unlisted.count("cCZ") + v.unlisted.count("cXXWJ") + v.unlisted.count("SkillList4"), 0u);
+    slot.Record.Origin = 8;
+    slot.Record.CompatibilityOfficer = -7;
+    slot.Record.Aptitude[4] = 2147483647;
+    const EditorValues outside = Shown();
+    EXPECT_EQ(outside.cCZ, kUnlistedItem);
+    EXPECT_EQ(outside.unlisted.at("cCZ"), 8);
+    EXPECT_EQ(outside.cXXWJ, kUnlistedItem);
+    EXPECT_EQ(outside.unlisted.at("cXXWJ"), -7);
+    EXPECT_EQ(outside.SkillList[4], kUnlistedItem);
+    EXPECT_EQ(outside.unlisted.at("SkillList4"), 2147483647);
+}
+
+TEST_F(ShowOfficerTest, NumbersThatNameNoOfficerAreUnlisted) {
+    session->EndSlot = 4;  // three registered officers: 10000..10002
+    const std::int32_t noOne[] = {-5, -2147483647 - 1, 1630, 4999, 5000, 9999, 10003, 10999, 13370, 2147483647};
+    for (const std::int32_t number : noOne) {
+        slot.LikedCount = 2;
+        slot.Liked = {10002, number};
+        slot.DislikedCount = 1;
+        slot.Disliked = {number, 0};
+        slot.Record.Father = number;
+        const EditorValues v = Shown();
+        EXPECT_EQ(v.cQEWJ1, 1633) << number;
+        EXPECT_EQ(v.cQEWJ2, kUnlistedItem) << number;
+        EXPECT_EQ(v.unlisted.at("cQEWJ2"), number);
+        EXPECT_EQ(v.cYEWJ1, kUnlistedItem) << number;
+        EXPECT_EQ(v.unlisted.at("cYEWJ1"), number);
+        EXPECT_EQ(v.cSF, kUnlistedItem) << number;
+        EXPECT_EQ(v.unlisted.at("cSF"), number);
+    }
+}
+
 TEST_F(ShowOfficerTest, RelationsMapToListItems) {
+    session->EndSlot = 1001;
     struct Case {
         std::int32_t count;
         std::array<std::int32_t, 2> numbers;
@@ -172,6 +236,21 @@ TEST(PortraitSources, NumbersFrom1700AreEditFaces) {
     EXPECT_STREQ(LargePortraitSource(1700).archive, "Grp\\EDIT_KAO_l.n12");
     EXPECT_EQ(LargePortraitSource(1700).face, 0);
     EXPECT_EQ(LargePortraitSource(1799).face, 99);
+}
+
+TEST(NameSearch, MatchesWholeCharactersOnly) {
+    auto session = std::make_unique<Session>();
+    session->Edition = kEditionJapanese;
+    // 中国 is D6D0 B9FA: its middle bytes D0B9 are 泄, which is not in the name.
+    EXPECT_TRUE(NameMatches(*session, Gbk("中国一"), Gbk("国一")));
+    EXPECT_FALSE(NameMatches(*session, Gbk("中国一"), Gbk("泄")));
+    EXPECT_FALSE(NameMatches(*session, Gbk("中国一"), ""));
+    EXPECT_TRUE(NameMatches(*session, "a" + Gbk("中"), Gbk("中")));
+    EXPECT_FALSE(NameMatches(*session, Gbk("织田"), Gbk("織田")));  // forms differ in the Japanese edition
+    session->Edition = kEditionTraditionalChinese;
+    ASSERT_TRUE(LoadSimplifiedTraditionalTables(session->Text.Forms, BUSHO_BIN_DIR));
+    EXPECT_TRUE(NameMatches(*session, Gbk("织田信长"), Gbk("織田")));
+    EXPECT_TRUE(NameMatches(*session, Gbk("織田信長"), Gbk("信长")));
 }
 
 TEST(ListRows, ShowAppearanceNameAndNumbers) {

@@ -140,5 +140,29 @@ TEST(TextFields, SimplifiedTraditionalCutAtZeroAndSurviveMissingTable) {
     EXPECT_EQ(ToSimplified(missing, std::string("ab\0cd", 5)), "ab");  // unchanged, never blanked
 }
 
+TEST_F(EditionCodec, NamesTheCharactersAnEditionWouldNotStoreAsTyped) {
+    struct Case {
+        std::uint8_t edition;
+        bool traditionalSwitch;
+        const char* typed;
+        std::vector<const char*> lost;
+    };
+    const Case cases[] = {
+        {0, false, "织田信长 abc", {}},              // Big5 keeps ASCII as it is
+        {0, false, "尾张の大名の", {"の"}},            // no kana in Big5: ？, named once
+        {0, false, "？", {}},                        // a question mark typed is kept
+        {0, false, "丂厶", {"丂", "厶"}},              // 丂 is outside GB2312 (other bytes in Big5); 厶 has no Big5 form
+        {0, true, "織田信長", {}},
+        {1, false, "织田信长", {}},
+        {1, false, "ab织田 c", {"a", "b", "c"}},      // single bytes are dropped, spaces aside
+        {1, false, "尾张のお", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> expected;
+        for (const char* l : c.lost) expected.push_back(gbk.FromUtf8(l));
+        EXPECT_EQ(CharactersNotKept(State(c.edition, c.traditionalSwitch), gbk.FromUtf8(c.typed)), expected) << c.typed;
+    }
+}
+
 }  // namespace
 }  // namespace busho

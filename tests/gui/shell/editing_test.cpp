@@ -13,7 +13,6 @@
 #include <memory>
 
 #include "core/text/messages.h"
-#include "core/text/messages.h"
 #include "gui/editor/editor_window.h"
 #include "gui/editor/reference_panel.h"
 #include "platform/gbk_text.h"
@@ -65,6 +64,7 @@ class EditingTest : public QObject {
 private slots:
     void everyChangeReachesItsBytesAndNothingElseChanges();
     void refusalsShowTheirMessageAndFocus();
+    void lossesAreAskedAndCancelChangesNothing();
     void referencePanelShowsFiguresAndFillsTheAimedList();
     void randomOfficerFillsTheControlsOnly();
 };
@@ -82,7 +82,7 @@ void EditingTest::everyChangeReachesItsBytesAndNothingElseChanges() {
 
     form1.txX->setText(QStringLiteral("前田"));
     form1.txM->setText(QStringLiteral("利家"));
-    form1.txXP->setText(QStringLiteral("typed readings are replaced"));
+    form1.txXP->setText(QStringLiteral("まえだ"));  // typed: stored as typed (Big5 has no kana: asked first)
     form1.txLJ->setText(QStringLiteral("加贺百万石"));
     form1.txCSN->setText(QStringLiteral("1538"));
     form1.txSWN->setText(QStringLiteral("1599"));
@@ -109,9 +109,11 @@ void EditingTest::everyChangeReachesItsBytesAndNothingElseChanges() {
     form1.cYEWJ2->setCurrentIndex(100);
     QTest::mouseClick(form1.Command2, Qt::LeftButton);
     QVERIFY(editor.messages.shown.empty());
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QVERIFY(platform::MessageText(editor.messages.asked[0]).contains(QStringLiteral("姓音 まえだ")));
     QCOMPARE(list.msFlg->item(1, 2)->text(), QStringLiteral("前田利家"));
     QCOMPARE(editor.app.Names().Item(1632), QStringLiteral("前田利家"));
-    QCOMPARE(form1.txMP->text().size(), 4);  // new readings, two per character
+    QCOMPARE(form1.txMP->text(), QString());  // Big5 holds no kana: the stored (empty) reading stays
 
     form1.txX->setText(QStringLiteral("真田"));
     form1.txM->setText(QStringLiteral("幸村"));
@@ -132,7 +134,8 @@ void EditingTest::everyChangeReachesItsBytesAndNothingElseChanges() {
     const std::string big5Question = "\xa1\x48";  // hiragana readings have no Big5 form
     QCOMPARE(Field(s.Record.FamilyName), Padded(Encoded("windows-950", "前田"), 11));
     QCOMPARE(Field(s.Record.GivenName), Padded(Encoded("windows-950", "利家"), 11));
-    QCOMPARE(Field(s.Record.FamilyNameReading), Padded(big5Question + big5Question + big5Question + big5Question, 19));
+    QCOMPARE(Field(s.Record.FamilyNameReading), Padded(big5Question + big5Question + big5Question, 19));  // as typed, once agreed
+    QCOMPARE(Field(s.Record.GivenNameReading), Field(original->Officers[2].Record.GivenNameReading));
     QCOMPARE(Field(s.Record.Biography), Padded(Encoded("windows-950", "加賀百萬石"), 153));
     QCOMPARE(s.Record.BirthYear, 1538);
     QCOMPARE(s.Record.DeathYear, 1599);
@@ -196,6 +199,35 @@ void EditingTest::refusalsShowTheirMessageAndFocus() {
     QVERIFY(editor.app.State().Officers == *before);
 }
 
+void EditingTest::lossesAreAskedAndCancelChangesNothing() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionJapanese)));
+    EditorWindow& form1 = editor.app.Form1();
+    QVERIFY(form1.txLTY->toolTip().contains(QStringLiteral("1～120")));
+    QVERIFY(form1.txLQY->toolTip().contains(QStringLiteral("1～100")));
+    const auto before = std::make_unique<OfficerTable>(editor.app.State().Officers);
+    const QString biography = QStringLiteral("尾张 abc 的大名\U0001F600");
+    form1.txLJ->setText(biography);
+    form1.txLTY->setText(QStringLiteral("150"));
+    editor.messages.answers = {false};
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    const QString question = platform::MessageText(editor.messages.asked[0]);
+    // The emoji GBK cannot hold, and the letters the Japanese edition drops, on the biography's line.
+    QVERIFY2(question.contains(QStringLiteral("\n列传 U+1F600 abc")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("统御 150，游戏使用 1～120")), qPrintable(question));
+    // Cancel: the table and the boxes stay as they were.
+    QVERIFY(editor.app.State().Officers == *before);
+    QCOMPARE(form1.txLJ->text(), biography);
+    QCOMPARE(form1.txLTY->text(), QStringLiteral("150"));
+    // Going on stores what can be stored.
+    editor.messages.answers = {true};
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    QCOMPARE(editor.app.State().Officers[1].Record.Leadership, 150);
+    QCOMPARE(Field(editor.app.State().Officers[1].Record.Biography).substr(0, 10), Encoded("windows-932", "尾張的大名"));
+}
+
 void EditingTest::referencePanelShowsFiguresAndFillsTheAimedList() {
     Fixture fixture;
     Editor editor;
@@ -249,7 +281,7 @@ void EditingTest::randomOfficerFillsTheControlsOnly() {
     QVERIFY(!form1.SKill1[5]->isChecked() || form1.SkillList[0]->currentIndex() == 4);
     const int portrait = editor.app.State().CurrentPortrait;
     QVERIFY(portrait >= 0 && portrait < 1000);  // always a standard face, drawn or not
-    QCOMPARE(form1.lbCG->text(), QStringLiteral("123"));
+    QCOMPARE(form1.lbCG->text(), QString::number(portrait));  // the number in use
     QVERIFY(editor.app.State().Officers == *before);
 }
 

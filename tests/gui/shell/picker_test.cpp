@@ -58,6 +58,7 @@ private slots:
     void changeStoresAndCancelGoesBackToTheOfficersFace();
     void closingUnloadsAndThePortraitButtonLoadsAgain();
     void editorSmallControls();
+    void mediumFaceLeavesTheEditorLayout();
     void characterOfCode_data();
     void characterOfCode();
     void voicePreviewStopsThenPlaysANewSample();
@@ -95,10 +96,11 @@ void PickerTest::clickingAThumbnailTriesItInTheEditor() {
     QCOMPARE(ShownFace(t.form1().Picture1), (Face{0, 3, 18}));
     QVERIFY(p.Srec->isVisible());
     QVERIFY(p.Srec->geometry().contains(p.PICC4[3]->geometry()));
-    QCOMPARE(t.form1().lbCG->text(), QStringLiteral("keep"));
+    QCOMPARE(t.form1().lbCG->text(), QStringLiteral("18"));  // the number in use
     p.ZHS->setValue(2);
     Click(p.PICC5[1]);
     QCOMPARE(t.editor.app.State().CurrentPortrait, 1716);
+    QCOMPARE(t.form1().lbCG->text(), QStringLiteral("1716"));
     QCOMPARE(ShownFace(t.form1().Picture1), (Face{1, 3, 16}));
 }
 
@@ -109,7 +111,7 @@ void PickerTest::rightButtonPreviewsThreeSizes() {
     QTest::mousePress(p.PICC4[2], Qt::RightButton, {}, QPoint(5, 6));
     FacePreviewWindow* preview = p.Preview();
     QVERIFY(preview && preview->isVisible());
-    QCOMPARE(preview->pos(), QPoint(5, 6));
+    QCOMPARE(preview->pos(), p.PICC4[2]->mapToGlobal(QPoint(5, 6)) + QPoint(16, 16));  // beside the pointer
     QCOMPARE(ShownFace(preview->Picture1), (Face{0, 3, 2}));
     QCOMPARE(ShownFace(preview->Picture2), (Face{0, 2, 2}));
     QCOMPARE(ShownFace(preview->Picture3), (Face{0, 1, 2}));
@@ -119,6 +121,16 @@ void PickerTest::rightButtonPreviewsThreeSizes() {
     QTest::mousePress(p.PICC5[4], Qt::RightButton, {}, QPoint(2, 2));
     QCOMPARE(ShownFace(preview->Picture3), (Face{1, 1, 4}));
     Click(preview->Command1);
+    QVERIFY(!preview->isVisible());
+    // Closing or hiding the picker takes a preview still shown with it.
+    p.show();
+    QTest::mousePress(p.PICC4[1], Qt::RightButton, {}, QPoint(2, 2));
+    QVERIFY(preview->isVisible());
+    Click(p.Command2);
+    QVERIFY(!preview->isVisible());
+    p.show();
+    QTest::mousePress(p.PICC4[1], Qt::RightButton, {}, QPoint(2, 2));
+    QVERIFY(p.close());
     QVERIFY(!preview->isVisible());
 }
 
@@ -152,10 +164,12 @@ void PickerTest::typedNumbers() {
     Type(standard ? p.Text1 : p.Text2, typed);
     QCOMPARE(t.form1().lbCG->text(), label);
     QCOMPARE((standard ? p.HS : p.ZHS)->value(), page);
-    QCOMPARE(t.editor.app.State().CurrentPortrait, portrait);  // typing only shows the face
     if (label != QLatin1String("keep")) {
         const int number = label.toInt() - (standard ? 0 : 1700);
         QCOMPARE(ShownFace(t.form1().Picture1), (Face{standard ? 0 : 1, 2, number}));
+        QCOMPARE(t.editor.app.State().CurrentPortrait, label.toInt());  // the face shown is the one 更改 gives
+    } else {
+        QCOMPARE(t.editor.app.State().CurrentPortrait, portrait);
     }
 }
 
@@ -176,9 +190,11 @@ void PickerTest::changeStoresAndCancelGoesBackToTheOfficersFace() {
 
     p.show();
     Click(p.PICC4[4]);
+    t.form1().lbCG->setText(QStringLiteral("stale"));
     Click(p.Command1);  // 更改
     QVERIFY(!p.isVisible());
     QCOMPARE(s.Officers[2].Record.PortraitNumber, 4);
+    QCOMPARE(t.form1().lbCG->text(), QStringLiteral("4"));
     QCOMPARE(t.editor.app.Form2().msFlg->item(1, 8)->text(), QStringLiteral(" 4"));
     QCOMPARE(s.Roster[1632].PortraitNumber, 4);
     Click(p.PICC4[9]);
@@ -186,6 +202,19 @@ void PickerTest::changeStoresAndCancelGoesBackToTheOfficersFace() {
     QCOMPARE(ShownFace(t.form1().Picture1), (Face{0, 2, 4}));
     QCOMPARE(t.form1().lbCG->text(), QStringLiteral("4"));
     QCOMPARE(s.CurrentPortrait, 4);
+
+    // A typed number is what 更改 stores.
+    p.show();
+    Type(p.Text1, QStringLiteral("7"));
+    Click(p.Command1);
+    QCOMPARE(s.Officers[2].Record.PortraitNumber, 7);
+    // 取消 shows the number in use even when its face cannot be drawn.
+    s.Officers[2].Record.PortraitNumber = 1799;
+    p.show();
+    Click(p.PICC4[3]);
+    Click(p.Command2);
+    QCOMPARE(t.form1().lbCG->text(), QStringLiteral("1799"));
+    QCOMPARE(s.CurrentPortrait, 1799);
 }
 
 void PickerTest::closingUnloadsAndThePortraitButtonLoadsAgain() {
@@ -200,6 +229,20 @@ void PickerTest::closingUnloadsAndThePortraitButtonLoadsAgain() {
     QVERIFY(p.StandardMedium().IsOpen() && p.EditMedium().IsOpen());
     QCOMPARE(p.HS->value(), 1);
     QCOMPARE(ShownFace(p.PICC4[0]), (Face{0, 2, 0}));
+}
+
+void PickerTest::mediumFaceLeavesTheEditorLayout() {
+    PickerEditor t;
+    QVERIFY(t.Start());
+    EditorWindow& f = t.form1();
+    QApplication::processEvents();
+    const QPoint modify = f.Command2->mapTo(&f, QPoint(0, 0));
+    const QPoint family = f.txX->mapTo(&f, QPoint(0, 0));
+    Type(t.picker().Text1, QStringLiteral("5"));  // a medium face, smaller than the large one
+    QCOMPARE(f.Picture1->size(), QSize(8, 10));
+    QApplication::processEvents();
+    QCOMPARE(f.Command2->mapTo(&f, QPoint(0, 0)), modify);
+    QCOMPARE(f.txX->mapTo(&f, QPoint(0, 0)), family);
 }
 
 void PickerTest::editorSmallControls() {

@@ -42,9 +42,14 @@ private slots:
     void startupFillsRowsListsAndEditor();
     void rowClickShowsTheOfficerFromTheBlankOfficer();
     void searchAsksToGoOnAndStopsOnNo();
+    void listAndEditorAgree();
+    void searchMatchesWholeCharactersInEitherForm();
     void scenarioAgesFollowTyping();
     void saveButtonBacksUpAndWrites();
     void missingArchivesAreReported();
+    void missingCodeTableIsReportedByNameForItsEdition_data();
+    void missingCodeTableIsReportedByNameForItsEdition();
+    void traditionalInputBoxIsVisibleUnticked();
     void unticketTranslationStillShowsRegisteredRelations();
     void storedValuesBeyondAListStayShown();
     void closingTheChooserEndsStartup();
@@ -182,6 +187,76 @@ void WindowsTest::searchAsksToGoOnAndStopsOnNo() {
     QVERIFY(editor.messages.asked.empty());
 }
 
+void WindowsTest::listAndEditorAgree() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    EditorWindow& form1 = editor.app.Form1();
+    OfficerListWindow& list = editor.app.Form2();
+    ClickRow(list, 1);
+    QCOMPARE(form1.txX->text(), QStringLiteral("织田"));
+    // The keyboard moves the selection and the editor follows.
+    QTest::keyClick(list.msFlg, Qt::Key_Down);
+    QCOMPARE(list.msFlg->currentRow(), 1);
+    QCOMPARE(editor.app.State().CurrentSlot, 2);
+    QCOMPARE(form1.txX->text(), QStringLiteral("武田"));
+    // A click on the current row shows it again, from the blank officer.
+    form1.txX->setText(QStringLiteral("改了"));
+    ClickRow(list, 2);
+    QCOMPARE(form1.txX->text(), QStringLiteral("武田"));
+
+    // A search hit is shown in the editor.
+    list.txSER->setText(QStringLiteral("上杉"));
+    editor.messages.answers = {true};
+    QTest::mouseClick(list.Command2, Qt::LeftButton);
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QCOMPARE(editor.app.State().CurrentSlot, 3);
+    QCOMPARE(form1.txX->text(), QStringLiteral("上杉"));
+    // A search without a match says so.
+    list.txSER->setText(QStringLiteral("北条"));
+    QTest::mouseClick(list.Command2, Qt::LeftButton);
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QCOMPARE(platform::MessageText(editor.messages.shown.back()), QStringLiteral("没有找到这个名字的武将"));
+
+    // After 添加 the new row is the current row, in view; a long name is whole in its tooltip.
+    form1.txX->setText(QStringLiteral("长宗我"));
+    form1.txM->setText(QStringLiteral("部元亲"));
+    form1.txLQY->setText(QStringLiteral("80"));
+    QTest::mouseClick(form1.Command3, Qt::LeftButton);
+    QCOMPARE(editor.app.State().CurrentSlot, 4);
+    QCOMPARE(list.msFlg->currentRow(), 3);
+    QVERIFY(list.msFlg->viewport()->rect().intersects(list.msFlg->visualItemRect(list.msFlg->item(3, 2))));
+    QCOMPARE(list.msFlg->item(3, 2)->toolTip(), QStringLiteral("长宗我部元亲"));
+}
+
+void WindowsTest::searchMatchesWholeCharactersInEitherForm() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    OfficerListWindow& list = editor.app.Form2();
+    struct Case {
+        QString typed;
+        std::size_t hits;
+    };
+    const Case cases[] = {
+        {QStringLiteral("織田"), 1},        // traditional, as the game stores it
+        {QStringLiteral("织田"), 1},        // simplified, as the editor shows it
+        {QStringLiteral("谦信"), 1},
+        {QStringLiteral("  信  "), 3},     // blanks at the ends are trimmed
+        {QStringLiteral("　信"), 0},  // a full-width space is part of what is sought
+        {QStringLiteral("泄"), 0},
+    };
+    for (const Case& c : cases) {
+        editor.messages.asked.clear();
+        editor.messages.shown.clear();
+        editor.messages.answers = {true, true, true};
+        list.txSER->setText(c.typed);
+        QTest::mouseClick(list.Command2, Qt::LeftButton);
+        QCOMPARE(editor.messages.asked.size(), c.hits);
+        QCOMPARE(editor.messages.shown.size(), std::size_t{c.hits == 0 ? 1u : 0u});
+    }
+}
+
 void WindowsTest::scenarioAgesFollowTyping() {
     Fixture fixture;
     Editor editor;
@@ -236,6 +311,55 @@ void WindowsTest::missingArchivesAreReported() {
     QVERIFY(editor.app.State().FileLoaded);  // the officers load all the same
 }
 
+void WindowsTest::missingCodeTableIsReportedByNameForItsEdition_data() {
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("BIG5.DAT, tc") << "BIG5.DAT" << int{kEditionTraditionalChinese} << true;
+    QTest::newRow("BIG5.DAT, jp") << "BIG5.DAT" << int{kEditionJapanese} << false;
+    QTest::newRow("GB.DAT, tc") << "GB.DAT" << int{kEditionTraditionalChinese} << true;
+    QTest::newRow("GBKN.dat, jp") << "GBKN.dat" << int{kEditionJapanese} << true;
+    QTest::newRow("GBKN.dat, tc") << "GBKN.dat" << int{kEditionTraditionalChinese} << false;
+    QTest::newRow("JISN.dat, jp") << "JISN.dat" << int{kEditionJapanese} << true;
+    QTest::newRow("GBKFT.dat, jp") << "GBKFT.dat" << int{kEditionJapanese} << true;
+}
+
+void WindowsTest::missingCodeTableIsReportedByNameForItsEdition() {
+    QFETCH(QString, missing);
+    QFETCH(int, edition);
+    QFETCH(bool, reported);
+    Fixture fixture;
+    const auto program = fixture.folder.Path() / "program";
+    std::filesystem::create_directories(program);
+    for (const auto& entry : std::filesystem::directory_iterator(BUSHO_BIN_DIR))
+        if (entry.is_regular_file() && entry.path().extension() != "" && entry.path().filename() != missing.toStdString())
+            std::filesystem::copy_file(entry.path(), program / entry.path().filename());
+    Editor editor;
+    StartupOptions options = fixture.Options(static_cast<std::uint8_t>(edition));
+    options.programFolder = program;
+    QVERIFY(editor.app.Start(options));
+    QStringList tables;
+    for (const auto& m : editor.messages.shown)
+        if (platform::FromGbk(m.title) == QStringLiteral("代码表错误")) tables << platform::MessageText(m);
+    QCOMPARE(tables.size(), reported ? 1 : 0);
+    if (reported) QVERIFY2(tables[0].endsWith(QLatin1Char('/') + missing), qPrintable(tables[0]));
+}
+
+void WindowsTest::traditionalInputBoxIsVisibleUnticked() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    QCheckBox* box = editor.app.Form1().CK_FT;
+    QVERIFY(!box->isChecked());
+    // The unticked box is drawn light on the near-black strip, not in the strip's own colour.
+    const QImage image = box->grab().toImage();
+    int light = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < std::min(image.width(), 24); ++x)
+            if (qGray(image.pixel(x, y)) > 160) ++light;
+    QVERIFY2(light > 20, qPrintable(QString::number(light)));
+}
+
 void WindowsTest::unticketTranslationStillShowsRegisteredRelations() {
     Fixture fixture;
     Editor editor;
@@ -260,8 +384,12 @@ void WindowsTest::storedValuesBeyondAListStayShown() {
     Editor editor;
     QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
     EditorWindow& form1 = editor.app.Form1();
-    QCOMPARE(form1.cCZ->currentIndex(), 12);
-    QCOMPARE(form1.Values().cCZ, 12);
+    // One item of its own, after the eight origins, that stands for the stored 12.
+    QCOMPARE(form1.cCZ->count(), 9);
+    QCOMPARE(form1.cCZ->currentIndex(), 8);
+    QCOMPARE(form1.cCZ->currentText(), QStringLiteral("（12）"));
+    QCOMPARE(form1.Values().cCZ, kUnlistedItem);
+    QCOMPARE(form1.Values().unlisted.at("cCZ"), 12);
     ClickRow(editor.app.Form2(), 2);
     QCOMPARE(form1.cCZ->count(), 8);
     QCOMPARE(form1.cCZ->currentIndex(), 1);
