@@ -31,6 +31,8 @@ inline constexpr std::size_t kMaxFileSize = kFileHeaderSize + kSlotCount * kMaxS
 // Officer numbers: 0..1629 built-in officers, 10000 + slot - 1 registered officers.
 inline constexpr int kBuiltInOfficerCount = 1630;
 inline constexpr int kRegisteredNumberBase = 10000;
+// Portrait numbers from 1700 on are faces of the edit face set (EDIT_KAO_*.n12), face number − 1700.
+inline constexpr int kEditFaceBase = 1700;
 
 using FileHeader = ByteField<kFileHeaderSize>;
 

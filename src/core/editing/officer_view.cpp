@@ -137,7 +137,7 @@ void ShowOfficer(Session& session, int slot, EditorValues& v) {
 }
 
 PortraitSource LargePortraitSource(int portraitNumber) {
-    if (portraitNumber >= 1700) return {kEditLargeFaces, portraitNumber - 1700};
+    if (portraitNumber >= kEditFaceBase) return {kEditLargeFaces, portraitNumber - kEditFaceBase};
     return {kStandardLargeFaces, portraitNumber};
 }
 

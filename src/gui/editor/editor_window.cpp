@@ -38,8 +38,7 @@
 #include "platform/gbk_text.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
-#include "gui/portrait/face_view.h"
-#include "gui/portrait/portrait_picker_window.h"
+#include "gui/portrait/face_drawer.h"
 #include "core/text/text_fields.h"
 
 namespace busho {
@@ -107,8 +106,8 @@ void Compact(QGridLayout* grid) {
 }  // namespace
 
 EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages,
-                           platform::VoicePlayer& voices, QWidget* parent)
-    : QMainWindow(parent), session_(session), names_(names), messages_(messages), voices_(voices) {
+                           platform::VoicePlayer& voices, FaceDrawer& faces, QWidget* parent)
+    : QMainWindow(parent), session_(session), names_(names), messages_(messages), voices_(voices), faces_(faces) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
 
@@ -209,10 +208,7 @@ void EditorWindow::ShowCharacterOfCode() {
 }
 
 void EditorWindow::OpenPicker() {
-    if (!picker_) return;
-    picker_->EnsureLoaded();
-    picker_->show();
-    picker_->raise();
+    if (onOpenPicker) onOpenPicker();
 }
 
 QWidget* EditorWindow::BuildPortrait() {
@@ -222,8 +218,6 @@ QWidget* EditorWindow::BuildPortrait() {
     Picture1->setFixedSize(96, 120);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::SetColours(Picture1, QColor(0x20, 0x20, 0x20));
-    Picture6 = Named(new QLabel(box), "Picture6");
-    Picture6->hide();
     lbCG = Named(new QLabel, "lbCG");
     lbCG->setAlignment(Qt::AlignCenter);
     // The portrait sits in a place of the large face's size, so that a smaller (medium) face drawn
@@ -622,8 +616,7 @@ void EditorWindow::ShowOfficer(int slot) {
     EditorValues values = Values();
     busho::ShowOfficer(session_, slot, values);
     SetValues(values);
-    const PortraitSource source = LargePortraitSource(session_.Officers[slot].Record.PortraitNumber);
-    DispCGFile(GamePath(session_.GameFolder, source.archive), source.face);
+    ShowLargePortrait(session_.Officers[slot].Record.PortraitNumber);
     ShowPortraitNumber();
     if (values.SD >= 0 && values.SD < 6) VoicePreview(values.SD);
 }
@@ -666,24 +659,18 @@ void EditorWindow::VoicePreview(int voiceType) {
     voices_.Play(GamePath(session_.GameFolder, std::string(kVoicePathPrefix[voiceType]) + std::to_string(n) + ".wav"));
 }
 
-void EditorWindow::DispCGFile(const std::filesystem::path& archive, int index) {
-    busho::DispCGFile(Picture1, Picture6, archive, index, messages_);
+void EditorWindow::ShowLargePortrait(int portraitNumber) {
+    const PortraitSource source = LargePortraitSource(portraitNumber);
+    faces_.DrawFromFile(Picture1, GamePath(session_.GameFolder, source.archive), source.face);
     // A face larger than the portrait's place widens the place once; smaller faces leave it.
     QWidget* place = Picture1->parentWidget();
     place->setFixedSize(place->size().expandedTo(Picture1->size()));
 }
 
-void EditorWindow::DispSSCG(int n) {
-    if (!picker_ || !DrawMediumFace(picker_->StandardMedium(), n, Picture1, picker_->Tmppic)) return;
-    lbCG->setText(QString::number(n));
-}
-
-void EditorWindow::DispSSCGRef(int n) {
-    if (picker_) DrawMediumFace(picker_->StandardMedium(), n, Picture2->Picture3, Picture2->Tmppic);
-}
-
-void EditorWindow::DispZJCGRef(int n) {
-    if (picker_) DrawMediumFace(picker_->EditMedium(), n, Picture2->Picture3, Picture2->Tmppic);
+void EditorWindow::ShowMediumPortrait(int portraitNumber) {
+    if (!faces_.DrawMedium(Picture1, SetOfPortrait(portraitNumber), FaceOfPortrait(portraitNumber))) return;
+    Picture1->setVisible(true);
+    lbCG->setText(QString::number(portraitNumber));
 }
 
 void EditorWindow::Commit(CommitMode mode) {
@@ -728,7 +715,7 @@ void EditorWindow::RandomOfficer() {
     session_.Random.ReseedFromClock();
     const int face = DrawRandomOfficer(values, session_.Random, names_.BuiltInGbk());
     SetValues(values);
-    DispCGFile(GamePath(session_.GameFolder, kStandardLargeFaces), face);
+    ShowLargePortrait(face);  // a standard face: its portrait number is the face number
     session_.CurrentPortrait = face;
     ShowPortraitNumber();
 }
@@ -785,8 +772,7 @@ void EditorWindow::ShowReference() {
     ReferencePanel& p = *Picture2;
     p.lbSname->setText(names_.Item(item));
     const ReferenceFigures f = ReferenceFor(session_, item);
-    if (f.portrait >= 1700) DispZJCGRef(f.portrait - 1700);
-    else DispSSCGRef(f.portrait);
+    faces_.DrawMedium(p.Picture3, SetOfPortrait(f.portrait), FaceOfPortrait(f.portrait));
     p.lbSCG->setText(QString::number(f.portrait));
     p.lbSCSN->setText(QString::number(f.birthYear));
     p.lbSSWN->setText(QString::number(f.deathYear));
@@ -812,12 +798,6 @@ void EditorWindow::SearchReference() {
         ShowReference();
         if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, 48})) return;
     }
-}
-
-void EditorWindow::DispZJCG(int n) {
-    if (!picker_ || !DrawMediumFace(picker_->EditMedium(), n, Picture1, picker_->Tmppic)) return;
-    Picture1->setVisible(true);
-    lbCG->setText(QString::number(n + 1700));
 }
 
 }  // namespace busho

@@ -30,7 +30,7 @@ namespace platform {
 class MessageBoxes;
 class VoicePlayer;
 }  // namespace platform
-class PortraitPickerWindow;
+class FaceDrawer;
 class ReferencePanel;
 class ReadmeWindow;
 
@@ -38,7 +38,7 @@ class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
     EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages, platform::VoicePlayer& voices,
-                 QWidget* parent = nullptr);
+                 FaceDrawer& faces, QWidget* parent = nullptr);
 
     // The window's controls as plain values, and back. Setting values selects list items that do
     // not exist yet by making them exist, so what is shown is always what is stored.
@@ -54,12 +54,9 @@ public:
     void ShowPortraitNumber();
 
     // The editor's portrait from a large archive; the medium drawers from the picker's archives.
-    void DispCGFile(const std::filesystem::path& archive, int index);
-    void DispSSCG(int n);
-    void DispZJCG(int n);
-    void DispSSCGRef(int n);
-    void DispZJCGRef(int n);
-    void SetPicker(PortraitPickerWindow* picker) { picker_ = picker; }
+    // The portrait: a portrait number's face from its large archive, or from its medium one.
+    void ShowLargePortrait(int portraitNumber);
+    void ShowMediumPortrait(int portraitNumber);
 
     // "修改" and "添加": commit the controls, then refresh the list row and show the officer again.
     void Commit(CommitMode mode);
@@ -80,6 +77,7 @@ public:
 
     std::function<void()> onOpen;               // the open button: load the officer file again
     std::function<void()> onOpenMap;            // "B": the map city picker
+    std::function<void()> onOpenPicker;         // "选择头像": the portrait picker
     std::function<void()> onClosed;             // the editor closes: the other windows go with it
     // Asks the desktop to open a file with its viewer (the readme); false when it could not; tests replace it.
     std::function<bool(const QUrl&)> openDocument;
@@ -93,7 +91,7 @@ public:
     std::array<QCheckBox*, kTacticBoxes> SKill1{};
     QComboBox *cSB, *cCZ, *cXY, *cSS, *cXXWJ, *cQEWJ1, *cQEWJ2, *cYEWJ1, *cYEWJ2, *cSF, *cZT, *cCCDC;
     std::array<QRadioButton*, 6> SD{};
-    QLabel *Picture1, *Picture6, *lbCG;
+    QLabel *Picture1, *lbCG;
     std::array<QLabel*, 4> lbTl{};
     QCheckBox *ZZZZ, *CK_FT;
     QPushButton *Command1, *Command2, *Command3, *Command16;
@@ -129,7 +127,7 @@ private:
     OfficerNameLists& names_;
     platform::MessageBoxes& messages_;
     platform::VoicePlayer& voices_;
-    PortraitPickerWindow* picker_ = nullptr;
+    FaceDrawer& faces_;
     QButtonGroup* voiceGroup_ = nullptr;
     ReadmeWindow* readmeWindow_ = nullptr;  // a child window, made on first need
     // What the boxes and lists showed of the stored officer (the maps of EditorValues).

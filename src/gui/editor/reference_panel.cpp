@@ -65,9 +65,6 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture3->setFixedSize(56, 70);
     Picture3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Tmppic = new QLabel(this);
-    Tmppic->setObjectName(QStringLiteral("Tmppic"));
-    Tmppic->hide();
     lbSCG = Figure("lbSCG");
     lbSCSN = Figure("lbSCSN");
     lbSSWN = Figure("lbSSWN");

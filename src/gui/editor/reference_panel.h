@@ -23,7 +23,7 @@ public:
 
     QLabel* Label2;
     QListView* List1;
-    QLabel *lbSname, *Picture3, *Tmppic;
+    QLabel *lbSname, *Picture3;
     QLineEdit *lbSCG, *lbSCSN, *lbSSWN, *lbSTY, *lbSWL, *lbSZL, *lbSZZ, *lbSYL;
     std::array<QFrame*, 4> pLL{};
     QPushButton* Command9;

@@ -25,8 +25,6 @@ FacePreviewWindow::FacePreviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool
     Picture1 = View(this, "Picture1", 0, 0, 1575, 1935);
     Picture2 = View(this, "Picture2", 3720, 0, 855, 1095);
     Picture3 = View(this, "Picture3", 5400, 0, 615, 735);
-    Picture4 = View(this, "Picture4", 3360, 3360, 735, 615);
-    Picture4->hide();
     Command1 = new QPushButton(QStringLiteral("X"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(7440 / kTwips - 6, 0, 255 / kTwips + 6, 300 / kTwips);

@@ -14,7 +14,7 @@ class FacePreviewWindow : public QWidget {
 public:
     explicit FacePreviewWindow(QWidget* parent = nullptr);
 
-    QLabel *Picture1, *Picture2, *Picture3, *Picture4;
+    QLabel *Picture1, *Picture2, *Picture3;
     QPushButton* Command1;
 };
 

@@ -19,13 +19,12 @@
 #include "core/data/session.h"
 #include "core/editing/officer_view.h"
 #include "platform/gbk_text.h"
-#include "platform/message_boxes.h"
-#include "face_view.h"
 
 namespace busho {
 namespace {
 
-constexpr int kTwips = 15;
+constexpr int kTwips = 15;  // twips a pixel
+constexpr int kFacesPerPage = 15;
 constexpr int kColumnLefts[5] = {240, 1920, 3600, 5280, 6960};
 constexpr int kRowTops[3] = {240, 2280, 4320};
 
@@ -37,8 +36,8 @@ QRect Twips(int left, int top, int width, int height) {
 
 }  // namespace
 
-PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBoxes& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), session_(session), messages_(messages) {
+PortraitPickerWindow::PortraitPickerWindow(Session& session, FaceDrawer& faces, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), faces_(faces) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("武将ＣＧ一览"));
     setFixedSize(9030 / kTwips, 7665 / kTwips);
@@ -54,7 +53,7 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBo
         frame->setObjectName(QString::fromLatin1(frameName));
         frame->setFrameShape(QFrame::StyledPanel);
         frame->setGeometry(Twips(120, 60, 8655, 6495));
-        for (int i = 0; i < 15; ++i) {
+        for (int i = 0; i < kFacesPerPage; ++i) {
             auto* view = new QLabel(frame);
             view->setObjectName(QString::fromLatin1(viewName));
             view->setProperty("Index", i);
@@ -98,12 +97,6 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, platform::MessageBo
     Command2 = new QPushButton(QStringLiteral("取消"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(Twips(1440, 7080, 1095, 375));
-    Tmppic = new QLabel(this);
-    Tmppic->setObjectName(QStringLiteral("Tmppic"));
-    Tmppic->hide();
-    Tmppic2 = new QLabel(this);
-    Tmppic2->setObjectName(QStringLiteral("Tmppic2"));
-    Tmppic2->hide();
 
     connect(HS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWJCG);
     connect(ZHS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWjCGZ);
@@ -115,21 +108,15 @@ PortraitPickerWindow::~PortraitPickerWindow() { delete form5_; }
 
 void PortraitPickerWindow::Load() {
     struct Set {
-        FaceArchive* archive;
-        const char* relative;
+        FaceSet set;
         QScrollBar* bar;
         void (PortraitPickerWindow::*draw)(int);
     };
-    for (const Set& set : {Set{&standardMedium_, kStandardMediumFaces, HS, &PortraitPickerWindow::DispWJCG},
-                           Set{&editMedium_, kEditMediumFaces, ZHS, &PortraitPickerWindow::DispWjCGZ}}) {
-        const auto path = GamePath(session_.GameFolder, set.relative);
-        if (!set.archive->Open(path)) {
-            messages_.Show({std::string(text_gbk::kTextOpenFaceFailed) + "\r", path, set.archive->Error(), {}, text_gbk::kStyleCritical});
-            continue;
-        }
+    for (const Set& set : {Set{FaceSet::Standard, HS, &PortraitPickerWindow::DispWJCG}, Set{FaceSet::Edit, ZHS, &PortraitPickerWindow::DispWjCGZ}}) {
+        if (!faces_.OpenMedium(set.set)) continue;
         // One page more than a multiple of fifteen fills, as the page count has always been.
         const QSignalBlocker block(set.bar);
-        set.bar->setRange(1, set.archive->FaceCount() / 15 + 1);
+        set.bar->setRange(1, faces_.Medium(set.set).FaceCount() / kFacesPerPage + 1);
         set.bar->setValue(1);
         (this->*set.draw)(1);
     }
@@ -140,18 +127,13 @@ void PortraitPickerWindow::EnsureLoaded() {
     if (!loaded_) Load();
 }
 
-void PortraitPickerWindow::DrawPage(FaceArchive& archive, std::array<QLabel*, 15>& views, QLabel* scratch, int page) {
-    if (!archive.IsOpen()) return;
-    for (int i = 0; i < 15; ++i) {
-        const int k = (page - 1) * 15 + i;
-        // Faces beyond the archive leave their thumbnail as it was.
-        if (k < 0 || k >= archive.FaceCount() || !archive.ReadKaoFace(k)) continue;
-        PutFace(views[static_cast<std::size_t>(i)], scratch, archive.DecodedFace());
-    }
+void PortraitPickerWindow::DrawPage(FaceSet set, std::array<QLabel*, 15>& views, int page) {
+    // Faces beyond the archive leave their thumbnail as it was.
+    for (int i = 0; i < kFacesPerPage; ++i) faces_.DrawMedium(views[static_cast<std::size_t>(i)], set, (page - 1) * kFacesPerPage + i);
 }
 
-void PortraitPickerWindow::DispWJCG(int page) { DrawPage(standardMedium_, PICC4, Tmppic, page); }
-void PortraitPickerWindow::DispWjCGZ(int page) { DrawPage(editMedium_, PICC5, Tmppic2, page); }
+void PortraitPickerWindow::DispWJCG(int page) { DrawPage(FaceSet::Standard, PICC4, page); }
+void PortraitPickerWindow::DispWjCGZ(int page) { DrawPage(FaceSet::Edit, PICC5, page); }
 
 void PortraitPickerWindow::ThumbnailClicked(bool standard, int i) {
     if (standard) {
@@ -162,9 +144,10 @@ void PortraitPickerWindow::ThumbnailClicked(bool standard, int i) {
         Srec->raise();
     }
     QScrollBar* bar = standard ? HS : ZHS;
-    const auto k = static_cast<std::int16_t>((bar->value() - 1) * 15 + i);
-    if (drawEditorFace) drawEditorFace(GamePath(session_.GameFolder, standard ? kStandardLargeFaces : kEditLargeFaces), k);
-    session_.CurrentPortrait = standard ? k : k + 1700;
+    const auto k = static_cast<std::int16_t>((bar->value() - 1) * kFacesPerPage + i);
+    const int portrait = PortraitOfFace(standard ? FaceSet::Standard : FaceSet::Edit, k);
+    emit LargeFaceShown(portrait);
+    session_.CurrentPortrait = portrait;
     if (showPortraitNumber) showPortraitNumber();
 }
 
@@ -174,11 +157,11 @@ void PortraitPickerWindow::PreviewPressed(bool standard, int i, QPoint position)
     // Beside the pointer, where the press was.
     const QLabel* thumbnail = (standard ? PICC4 : PICC5)[static_cast<std::size_t>(i)];
     form5_->move(thumbnail->mapToGlobal(position) + QPoint(16, 16));
-    const int k = ((standard ? HS : ZHS)->value() - 1) * 15 + i;
+    const int k = ((standard ? HS : ZHS)->value() - 1) * kFacesPerPage + i;
     const char* sizes[3] = {standard ? kStandardLargeFaces : kEditLargeFaces, standard ? kStandardMediumFaces : kEditMediumFaces,
                             standard ? kStandardSmallFaces : kEditSmallFaces};
     QLabel* views[3] = {form5_->Picture1, form5_->Picture2, form5_->Picture3};
-    for (int s = 0; s < 3; ++s) DispCGFile(views[s], form5_->Picture4, GamePath(session_.GameFolder, sizes[s]), k, messages_);
+    for (int s = 0; s < 3; ++s) faces_.DrawFromFile(views[s], GamePath(session_.GameFolder, sizes[s]), k);
 }
 
 void PortraitPickerWindow::TypedNumber(bool standard) {
@@ -187,17 +170,17 @@ void PortraitPickerWindow::TypedNumber(bool standard) {
     if (!standard) {
         // The edit set is typed with its 1700 offset; a text that is no number does nothing.
         if (text.find_first_of("0123456789") == std::string::npos) return;
-        v -= 1700;
+        v -= kEditFaceBase;
     }
-    FaceArchive& archive = standard ? standardMedium_ : editMedium_;
+    const FaceSet set = standard ? FaceSet::Standard : FaceSet::Edit;
+    FaceArchive& archive = standard ? StandardMedium() : EditMedium();
     if (!archive.IsOpen() || v < 0 || v >= archive.FaceCount()) return;
-    const int n = static_cast<int>(RoundHalfEven(v));
-    const auto& draw = standard ? dispSSCG : dispZJCG;
-    if (draw) draw(n);
+    const int portrait = PortraitOfFace(set, static_cast<int>(RoundHalfEven(v)));
+    emit MediumFaceShown(portrait);
     // The face shown is the one "更改" gives the officer.
-    session_.CurrentPortrait = standard ? n : n + 1700;
+    session_.CurrentPortrait = portrait;
     if (showPortraitNumber) showPortraitNumber();
-    if (v >= 15) (standard ? HS : ZHS)->setValue(static_cast<int>(v / 15) + 1);
+    if (v >= kFacesPerPage) (standard ? HS : ZHS)->setValue(static_cast<int>(v / kFacesPerPage) + 1);
 }
 
 void PortraitPickerWindow::Change() {
@@ -216,11 +199,7 @@ void PortraitPickerWindow::Cancel() {
     }
     // Back to the officer's own face, from the archive its number belongs to.
     const int p = session_.Officers[session_.CurrentSlot].Record.PortraitNumber;
-    if (p >= 1700) {
-        if (dispZJCG) dispZJCG(p - 1700);
-    } else if (dispSSCG) {
-        dispSSCG(p);
-    }
+    emit MediumFaceShown(p);
     hide();
     session_.CurrentPortrait = p;
     if (showPortraitNumber) showPortraitNumber();  // also when the face cannot be drawn
@@ -266,8 +245,7 @@ bool PortraitPickerWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void PortraitPickerWindow::closeEvent(QCloseEvent* event) {
     // Closing unloads: the archives close, and the next use opens them again at page 1.
-    standardMedium_.Close();
-    editMedium_.Close();
+    faces_.CloseMedium();
     loaded_ = false;
     Srec->hide();
     QWidget::closeEvent(event);

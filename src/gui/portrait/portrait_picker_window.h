@@ -1,7 +1,8 @@
 #pragma once
 // The portrait picker (Form3): both face sets fifteen at a time, a preview on the right button,
-// typed face numbers, and "更改" / "取消". It owns the two medium face archives, open for the whole
-// run (closing the window with its close box unloads it; the next use loads it again).
+// typed face numbers, and "更改" / "取消". It draws through the application's face drawer, whose
+// medium archives stay open while the picker is loaded (closing the window with its close box unloads
+// it; the next use loads it again). What it shows in the editor it tells by signals.
 
 #include <QWidget>
 
@@ -9,7 +10,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/faces/face_archive.h"
+#include "face_drawer.h"
 
 class QFrame;
 class QLabel;
@@ -19,16 +20,13 @@ class QScrollBar;
 class QTabWidget;
 
 namespace busho {
-namespace platform {
-class MessageBoxes;
-}
 struct Session;
 class FacePreviewWindow;
 
 class PortraitPickerWindow : public QWidget {
     Q_OBJECT
 public:
-    PortraitPickerWindow(Session& session, platform::MessageBoxes& messages, QWidget* parent = nullptr);
+    PortraitPickerWindow(Session& session, FaceDrawer& faces, QWidget* parent = nullptr);
     ~PortraitPickerWindow() override;
 
     // Window load: opens both medium archives of the game folder and draws page 1 of each set;
@@ -43,21 +41,17 @@ public:
     // The medium archives, loaded again first if the window was closed (unloaded) since.
     FaceArchive& StandardMedium() {
         EnsureLoaded();
-        return standardMedium_;
+        return faces_.Medium(FaceSet::Standard);
     }
     FaceArchive& EditMedium() {
         EnsureLoaded();
-        return editMedium_;
+        return faces_.Medium(FaceSet::Edit);
     }
     FacePreviewWindow* Preview() { return form5_; }
     // The right-button preview of thumbnail i of a set, pressed at `position` within the thumbnail:
     // the preview appears beside the pointer.
     void PreviewFace(bool standard, int i, QPoint position) { PreviewPressed(standard, i, position); }
 
-    // What the picker does in the editor: draw a large face into its portrait, and the medium drawers.
-    std::function<void(const std::filesystem::path& archive, int face)> drawEditorFace;
-    std::function<void(int n)> dispSSCG;
-    std::function<void(int n)> dispZJCG;
     std::function<void(int slot)> onPortraitChanged;  // "更改" wrote a slot's portrait number
     std::function<void()> showPortraitNumber;         // the editor's lbCG follows CurrentPortrait
 
@@ -69,7 +63,12 @@ public:
     QLabel *Label1, *Label2;
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *Command2;
-    QLabel *Tmppic, *Tmppic2;
+
+signals:
+    // A face to show as the editor's portrait: from the large archive (a thumbnail clicked) or the
+    // medium one (a typed number, 取消), by portrait number.
+    void LargeFaceShown(int portraitNumber);
+    void MediumFaceShown(int portraitNumber);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,7 +76,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void DrawPage(FaceArchive& archive, std::array<QLabel*, 15>& views, QLabel* scratch, int page);
+    void DrawPage(FaceSet set, std::array<QLabel*, 15>& views, int page);
     void ThumbnailClicked(bool standard, int i);
     void PreviewPressed(bool standard, int i, QPoint position);
     void TypedNumber(bool standard);
@@ -85,9 +84,7 @@ private:
     void Cancel();
 
     Session& session_;
-    platform::MessageBoxes& messages_;
-    FaceArchive standardMedium_;
-    FaceArchive editMedium_;
+    FaceDrawer& faces_;
     FacePreviewWindow* form5_ = nullptr;
     bool loaded_ = false;
 };

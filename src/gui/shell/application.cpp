@@ -14,6 +14,7 @@
 #include "platform/message_boxes.h"
 #include "gui/portrait/face_preview_window.h"
 #include "gui/auxiliary/map_window.h"
+#include "gui/portrait/face_drawer.h"
 #include "gui/portrait/portrait_picker_window.h"
 #include "edition_chooser.h"
 #include "normalise_folder.h"
@@ -28,7 +29,8 @@ QString ToText(const std::filesystem::path& path) { return QString::fromStdU16St
 }  // namespace
 
 Application::Application(platform::MessageBoxes& messages, platform::VoicePlayer& voices, FileAccess& files)
-    : messages_(messages), voices_(voices), files_(files), session_(std::make_unique<Session>()) {}
+    : messages_(messages), voices_(voices), files_(files), session_(std::make_unique<Session>()),
+      faces_(std::make_unique<FaceDrawer>(*session_, messages)) {}
 
 
 const WineLocation& Application::Wine(const StartupOptions& options) {
@@ -88,10 +90,14 @@ bool Application::Start(const StartupOptions& options) {
     Session& s = *session_;
     s.ProgramFolder = options.programFolder.empty() ? DataFolder(ExecutableFolder(nullptr)) : options.programFolder;
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
-    form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_);
+    form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_, *faces_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
-    form3_ = std::make_unique<PortraitPickerWindow>(s, messages_);
-    form1_->SetPicker(form3_.get());
+    form3_ = std::make_unique<PortraitPickerWindow>(s, *faces_);
+    form1_->onOpenPicker = [this] {
+        form3_->EnsureLoaded();
+        form3_->show();
+        form3_->raise();
+    };
 
     // The edition, once.
     if (options.edition) {
@@ -110,9 +116,8 @@ bool Application::Start(const StartupOptions& options) {
     s.AppTitle = AppTitleFor(s.Edition);
     form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
     LoadTables();
-    form3_->drawEditorFace = [this](const std::filesystem::path& archive, int face) { form1_->DispCGFile(archive, face); };
-    form3_->dispSSCG = [this](int n) { form1_->DispSSCG(n); };
-    form3_->dispZJCG = [this](int n) { form1_->DispZJCG(n); };
+    QObject::connect(form3_.get(), &PortraitPickerWindow::LargeFaceShown, form1_.get(), &EditorWindow::ShowLargePortrait);
+    QObject::connect(form3_.get(), &PortraitPickerWindow::MediumFaceShown, form1_.get(), &EditorWindow::ShowMediumPortrait);
     form3_->showPortraitNumber = [this] { form1_->ShowPortraitNumber(); };
     form3_->onPortraitChanged = [this](int slot) {
         // The list's CG column and the roster follow the new portrait number.

@@ -21,6 +21,7 @@ class VoicePlayer;
 class EditorWindow;
 class OfficerListWindow;
 class PortraitPickerWindow;
+class FaceDrawer;
 class MapWindow;
 
 struct StartupOptions {
@@ -66,6 +67,7 @@ private:
     platform::VoicePlayer& voices_;
     FileAccess& files_;
     std::unique_ptr<Session> session_;
+    std::unique_ptr<FaceDrawer> faces_;  // the one face drawer, for every window that shows faces
     OfficerNameLists names_;
     std::unique_ptr<EditorWindow> form1_;
     std::unique_ptr<OfficerListWindow> form2_;
