@@ -16,6 +16,9 @@ inline constexpr std::uint8_t kEditionUnchosen = 99;
 inline constexpr std::uint8_t kEditionTraditionalChinese = kCodecTraditionalChinese;  // Big5
 inline constexpr std::uint8_t kEditionJapanese = kCodecJapanese;                      // Shift-JIS
 
+// The list a choice in the reference panel goes to: the list beside the 选 button pressed last.
+enum class PickTarget { None, Compatibility, Liked1, Liked2, Disliked1, Disliked2, Father };
+
 struct Session {
     std::uint8_t Edition = kEditionUnchosen;
     std::filesystem::path ProgramFolder;    // holds Koei.Dat, BK.DAT and the other data files
@@ -43,7 +46,7 @@ struct Session {
 
     // The portrait number of the officer in the editor, and the list the reference panel aims at.
     int CurrentPortrait = 0;
-    int PickTarget = 0;
+    busho::PickTarget PickTarget = busho::PickTarget::None;
 
     // The program-wide random source.
     RandomSource Random;

@@ -26,22 +26,23 @@ ReferenceFigures ReferenceFor(const Session& session, int item) {
     return f;
 }
 
-bool ApplyPick(int pickTarget, int item, EditorValues& v) {
-    switch (pickTarget) {
-        case 1:
+bool ApplyPick(PickTarget target, int item, EditorValues& v) {
+    switch (target) {
+        case PickTarget::Compatibility:
             if (item < 1 || item > kBuiltInOfficerCount) return false;
             v.cXXWJ = item - 1;
             return true;
-        case 2: v.cQEWJ1 = item; return true;
-        case 3: v.cQEWJ2 = item; return true;
-        case 4: v.cYEWJ1 = item; return true;
-        case 5: v.cYEWJ2 = item; return true;
-        case 6:
+        case PickTarget::Liked1: v.cQEWJ1 = item; return true;
+        case PickTarget::Liked2: v.cQEWJ2 = item; return true;
+        case PickTarget::Disliked1: v.cYEWJ1 = item; return true;
+        case PickTarget::Disliked2: v.cYEWJ2 = item; return true;
+        case PickTarget::Father:
             if (item < 0 || item > kBuiltInOfficerCount) return false;
             v.cSF = item;
             return true;
-        default: return false;
+        case PickTarget::None: return false;
     }
+    return false;
 }
 
 }  // namespace busho

@@ -25,8 +25,8 @@ AbilityBar BarFor(int value);
 // The figures of roster entry `item` (list items equal roster entries).
 ReferenceFigures ReferenceFor(const Session& session, int item);
 
-// Writes the choice of list item `item` into the list aimed at by PickTarget (1..6); returns
-// whether a list changed. Registered officers go only to the liked and disliked lists.
-bool ApplyPick(int pickTarget, int item, EditorValues& values);
+// Writes the choice of list item `item` into the list aimed at; returns whether a list changed.
+// Registered officers go only to the liked and disliked lists.
+bool ApplyPick(PickTarget target, int item, EditorValues& values);
 
 }  // namespace busho

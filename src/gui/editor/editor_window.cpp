@@ -394,7 +394,7 @@ QWidget* EditorWindow::BuildRelations() {
     g->addWidget(cSF, 0, 1);
     auto* father = new QHBoxLayout;
     father->setSpacing(2);
-    father->addWidget(PickButton("Command14", 6));
+    father->addWidget(PickButton("Command14", PickTarget::Father));
     Command7 = Named(new QPushButton(QStringLiteral("×")), "Command7");
     Command7->setFixedWidth(22);
     Command7->setToolTip(QStringLiteral("实父设为“无”"));
@@ -402,35 +402,43 @@ QWidget* EditorWindow::BuildRelations() {
     g->addLayout(father, 0, 2);
     g->addWidget(Caption(QStringLiteral("相性武将")), 0, 3);
     g->addWidget(cXXWJ, 0, 4);
-    g->addWidget(PickButton("Command15", 1), 0, 5);
+    g->addWidget(PickButton("Command15", PickTarget::Compatibility), 0, 5);
     g->addWidget(Caption(QStringLiteral("亲爱武将")), 1, 0);
     g->addWidget(cQEWJ1, 1, 1);
-    g->addWidget(PickButton("Command10", 2), 1, 2);
+    g->addWidget(PickButton("Command10", PickTarget::Liked1), 1, 2);
     g->addWidget(cQEWJ2, 1, 4);
-    g->addWidget(PickButton("Command12", 3), 1, 5);
+    g->addWidget(PickButton("Command12", PickTarget::Liked2), 1, 5);
     g->addWidget(Caption(QStringLiteral("嫌恶武将")), 2, 0);
     g->addWidget(cYEWJ1, 2, 1);
-    g->addWidget(PickButton("Command11", 4), 2, 2);
+    g->addWidget(PickButton("Command11", PickTarget::Disliked1), 2, 2);
     g->addWidget(cYEWJ2, 2, 4);
-    g->addWidget(PickButton("Command13", 5), 2, 5);
+    g->addWidget(PickButton("Command13", PickTarget::Disliked2), 2, 5);
     Compact(g);
     return box;
 }
 
-QPushButton* EditorWindow::PickButton(const char* name, int pickTarget) {
+QPushButton* EditorWindow::PickButton(const char* name, PickTarget target) {
     auto* button = Named(new QPushButton(QStringLiteral("选")), name);
     button->setFixedWidth(26);
     button->setToolTip(QStringLiteral("从武将列表中选择"));
-    connect(button, &QPushButton::clicked, this, [this, pickTarget] { Pick(pickTarget); });
-    switch (pickTarget) {
-        case 1: Command15 = button; break;
-        case 2: Command10 = button; break;
-        case 3: Command12 = button; break;
-        case 4: Command11 = button; break;
-        case 5: Command13 = button; break;
-        default: Command14 = button; break;
-    }
+    connect(button, &QPushButton::clicked, this, [this, target] { Pick(target); });
+    QPushButton** member[] = {nullptr, &Command15, &Command10, &Command12, &Command11, &Command13, &Command14};
+    if (auto** slot = member[static_cast<int>(target)]) *slot = button;
     return button;
+}
+
+// The list beside each 选 button, which its choice goes to.
+QComboBox* EditorWindow::AimedList(PickTarget target) const {
+    switch (target) {
+        case PickTarget::Compatibility: return cXXWJ;
+        case PickTarget::Liked1: return cQEWJ1;
+        case PickTarget::Liked2: return cQEWJ2;
+        case PickTarget::Disliked1: return cYEWJ1;
+        case PickTarget::Disliked2: return cYEWJ2;
+        case PickTarget::Father:
+        case PickTarget::None: break;
+    }
+    return cSF;
 }
 
 QWidget* EditorWindow::BuildStanding() {
@@ -720,17 +728,9 @@ void EditorWindow::RandomOfficer() {
     ShowPortraitNumber();
 }
 
-void EditorWindow::Pick(int pickTarget) {
-    session_.PickTarget = pickTarget;
-    QComboBox* aimed = nullptr;
-    switch (pickTarget) {
-        case 1: aimed = cXXWJ; break;
-        case 2: aimed = cQEWJ1; break;
-        case 3: aimed = cQEWJ2; break;
-        case 4: aimed = cYEWJ1; break;
-        case 5: aimed = cYEWJ2; break;
-        default: aimed = cSF; break;
-    }
+void EditorWindow::Pick(PickTarget target) {
+    session_.PickTarget = target;
+    QComboBox* aimed = AimedList(target);
     const int chosen = NamePosition(aimed);
     if (!Picture2->isVisible()) Picture2->move(std::max(0, centralWidget()->width() - Picture2->width() - 8), 8);
     Picture2->show();
@@ -759,14 +759,11 @@ void EditorWindow::ShowReference() {
     if (item < 0) return;
     EditorValues values = Values();
     if (ApplyPick(session_.PickTarget, item, values)) {
-        switch (session_.PickTarget) {
-            case 1: SelectName(cXXWJ, values.cXXWJ); break;
-            case 2: SelectName(cQEWJ1, values.cQEWJ1); break;
-            case 3: SelectName(cQEWJ2, values.cQEWJ2); break;
-            case 4: SelectName(cYEWJ1, values.cYEWJ1); break;
-            case 5: SelectName(cYEWJ2, values.cYEWJ2); break;
-            default: SelectName(cSF, values.cSF); break;
-        }
+        const std::pair<QComboBox*, int> chosen[] = {{cXXWJ, values.cXXWJ},   {cQEWJ1, values.cQEWJ1}, {cQEWJ2, values.cQEWJ2},
+                                                     {cYEWJ1, values.cYEWJ1}, {cYEWJ2, values.cYEWJ2}, {cSF, values.cSF}};
+        QComboBox* aimed = AimedList(session_.PickTarget);
+        for (const auto& [list, item] : chosen)
+            if (list == aimed) SelectName(list, item);
     }
     if (item == 0) return;  // "无": the figures stay as they were
     ReferencePanel& p = *Picture2;

@@ -64,7 +64,7 @@ public:
     void RandomOfficer();
     // The reference panel: a pick button aims it at one of the officer lists; a choice in its
     // list shows that officer's figures and goes to the aimed list.
-    void Pick(int pickTarget);
+    void Pick(PickTarget target);
     void ShowReference();
     void SearchReference();
     ReferencePanel* Panel() { return Picture2; }
@@ -111,7 +111,8 @@ private:
     QWidget* BuildRelations();
     QWidget* BuildStanding();
     QWidget* BuildPortrait();
-    QPushButton* PickButton(const char* name, int pickTarget);
+    QPushButton* PickButton(const char* name, PickTarget target);
+    QComboBox* AimedList(PickTarget target) const;
     std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> TextBoxes() const;
     std::vector<std::pair<QComboBox*, int EditorValues::*>> FixedLists() const;
     std::vector<std::pair<QComboBox*, int EditorValues::*>> NameLists() const;

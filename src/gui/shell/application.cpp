@@ -135,7 +135,7 @@ bool Application::Start(const StartupOptions& options) {
     form1_->txCSN->setText(QStringLiteral("1500"));
     form1_->txSWN->setText(QStringLiteral("1600"));
     s.FileLoaded = false;
-    s.PickTarget = 0;
+    s.PickTarget = PickTarget::None;
     LoadRoster(s.ProgramFolder, s.Roster);
     s.BlankSlotLoaded = LoadBlankSlot(s.ProgramFolder, s.BlankSlot).ok;  // a save without it is refused
 

@@ -30,7 +30,7 @@ TEST(ReferencePanel, PickTargetsTakeTheChoiceByTheirRules) {
         EditorValues v;
         v.cXXWJ = v.cQEWJ1 = v.cQEWJ2 = v.cYEWJ1 = v.cYEWJ2 = v.cSF = 77;
         const EditorValues before = v;
-        EXPECT_EQ(ApplyPick(c.target, c.item, v), c.changed) << c.target << " " << c.item;
+        EXPECT_EQ(ApplyPick(static_cast<PickTarget>(c.target), c.item, v), c.changed) << c.target << " " << c.item;
         if (c.field) {
             EXPECT_EQ(v.*c.field, c.expected) << c.target << " " << c.item;
         }

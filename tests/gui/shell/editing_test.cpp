@@ -238,7 +238,7 @@ void EditingTest::referencePanelShowsFiguresAndFillsTheAimedList() {
     form1.cXXWJ->setCurrentIndex(41);
     QTest::mouseClick(form1.Command15, Qt::LeftButton);
     QVERIFY(panel.isVisible());
-    QCOMPARE(editor.app.State().PickTarget, 1);
+    QVERIFY(editor.app.State().PickTarget == PickTarget::Compatibility);
     QCOMPARE(panel.List1->currentIndex().row(), 42);
     QCOMPARE(form1.cXXWJ->currentIndex(), 41);
     QCOMPARE(panel.lbSname->text(), editor.app.Names().Item(42));
@@ -263,7 +263,7 @@ void EditingTest::referencePanelShowsFiguresAndFillsTheAimedList() {
     QCOMPARE(form1.cSF->currentIndex(), 0);
     QTest::mouseClick(panel.Command9, Qt::LeftButton);
     QVERIFY(!panel.isVisible());
-    QCOMPARE(editor.app.State().PickTarget, 6);
+    QVERIFY(editor.app.State().PickTarget == PickTarget::Father);
 }
 
 void EditingTest::randomOfficerFillsTheControlsOnly() {
