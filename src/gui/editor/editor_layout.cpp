@@ -1,0 +1,319 @@
+// The main window's controls and where they sit: one group box a part.
+
+#include "editor_window.h"
+
+#include "platform/widget_colours.h"
+#include <QAction>
+#include <cmath>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QConcatenateTablesProxyModel>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+#include <vector>
+#include "core/os/game_paths.h"
+#include "core/text/messages.h"
+#include "control_pictures.h"
+#include "core/editing/game_ranges.h"
+#include "core/editing/random_officer.h"
+#include "core/editing/reference_figures.h"
+#include "reference_panel.h"
+#include "gui/auxiliary/readme_window.h"
+#include "vocabulary.h"
+#include "platform/gbk_text.h"
+#include "platform/message_boxes.h"
+#include "platform/voice_player.h"
+#include "gui/portrait/face_drawer.h"
+#include "core/text/text_fields.h"
+#include "editor_widgets.h"
+
+namespace busho {
+
+using namespace editor_widgets;
+
+// Lists of 1630 and more names: their width comes from a fixed number of characters, not from
+// measuring every item. Each shows the shared names followed by an item of its own, present only
+// while the list shows a stored number that names no officer.
+QComboBox* EditorWindow::NameList(const char* name, QAbstractItemModel* names) {
+    auto* list = Named(new QComboBox, name);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(7);
+    auto* unlisted = new QStringListModel(list);
+    auto* both = new QConcatenateTablesProxyModel(list);
+    both->addSourceModel(names);
+    both->addSourceModel(unlisted);
+    list->setModel(both);
+    list->setMaxVisibleItems(20);
+    nameLists_[list] = {names, unlisted};
+    return list;
+}
+
+QWidget* EditorWindow::BuildPortrait() {
+    auto* box = new QGroupBox(QStringLiteral("头像"));
+    auto* layout = new QVBoxLayout(box);
+    Picture1 = Named(new QLabel, "Picture1");
+    Picture1->setFixedSize(96, 120);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::SetColours(Picture1, QColor(0x20, 0x20, 0x20));
+    lbCG = Named(new QLabel, "lbCG");
+    lbCG->setAlignment(Qt::AlignCenter);
+    // The portrait sits in a place of the large face's size, so that a smaller (medium) face drawn
+    // into it leaves the rest of the window where it was.
+    auto* place = new QWidget;
+    place->setFixedSize(Picture1->size());
+    Picture1->setParent(place);
+    Picture1->move(0, 0);
+    platform::SetColours(place, QColor(0x20, 0x20, 0x20));
+    auto* frame = new QHBoxLayout;
+    frame->addStretch();
+    frame->addWidget(place);
+    frame->addStretch();
+    layout->addLayout(frame);
+    auto* cgRow = new QHBoxLayout;
+    cgRow->addWidget(Caption(QStringLiteral("CG号")));
+    cgRow->addWidget(lbCG, 1);
+    Command8 = Named(new QPushButton(QStringLiteral("选择头像")), "Command8");
+    cgRow->addWidget(Command8);
+    layout->addLayout(cgRow);
+    ZZZZ = Named(new QCheckBox(QStringLiteral("中日文译")), "ZZZZ");
+    ZZZZ->setChecked(true);
+    CK_FT = Named(new QCheckBox(QStringLiteral("输入繁体字内容请打√")), "CK_FT");
+    // Red on near-black through the palette: the box itself keeps its own colours, ticked or not.
+    platform::SetColours(CK_FT, QColor(0x10, 0x10, 0x10), QColor(0xe0, 0x20, 0x20));
+    CK_FT->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(ZZZZ);
+    layout->addWidget(CK_FT);
+    layout->addWidget(Caption(QStringLiteral("打开存档")));
+    Command1 = Named(new QPushButton(QStringLiteral("打开")), "Command1");
+    txOpen = Named(new QLineEdit(QStringLiteral("目标文件为:\\KOEI\\Nobunaga12 TC\\EDIT\\SETDATA\\EDATA000.12s")), "txOpen");
+    txOpen->setReadOnly(true);
+    txOpen->setCursorPosition(0);
+    txOpen->setFixedWidth(150);
+    layout->addWidget(txOpen);
+    layout->addWidget(Command1);
+    layout->addSpacing(8);
+    Command2 = Named(new QPushButton(QStringLiteral("修改")), "Command2");
+    Command3 = Named(new QPushButton(QStringLiteral("添加")), "Command3");
+    Command16 = Named(new QPushButton, "Command16");
+    Command16->setIcon(QIcon(RandomOfficerPicture()));
+    Command16->setIconSize(QSize(96, 24));
+    Command16->setToolTip(QStringLiteral("随机武将"));
+    layout->addWidget(Command2);
+    layout->addWidget(Command3);
+    layout->addWidget(Command16);
+    layout->addStretch();
+    return box;
+}
+
+QWidget* EditorWindow::BuildIdentity() {
+    auto* box = new QGroupBox(QStringLiteral("姓名与生平"));
+    auto* g = new QGridLayout(box);
+    txX = Box("txX", 90);
+    txM = Box("txM", 90);
+    txXP = Box("txXP", 120);
+    txMP = Box("txMP", 120);
+    txLJ = Named(new QLineEdit, "txLJ");
+    txLJ->setMinimumWidth(420);
+    txCSN = Box("txCSN", 60);
+    txSWN = Box("txSWN", 60);
+    cSB = FixedList("cSB", vocabulary::Genders());
+    g->addWidget(Caption(QStringLiteral("姓")), 0, 0);
+    g->addWidget(txX, 0, 1);
+    g->addWidget(Caption(QStringLiteral("姓音:")), 0, 2);
+    g->addWidget(txXP, 0, 3);
+    g->addWidget(Caption(QStringLiteral("性别")), 0, 4);
+    g->addWidget(cSB, 0, 5);
+    g->addWidget(Caption(QStringLiteral("名")), 1, 0);
+    g->addWidget(txM, 1, 1);
+    g->addWidget(Caption(QStringLiteral("名音:")), 1, 2);
+    g->addWidget(txMP, 1, 3);
+    g->addWidget(Caption(QStringLiteral("列传")), 2, 0);
+    g->addWidget(txLJ, 2, 1, 1, 6);
+    auto* years = new QHBoxLayout;
+    years->addWidget(Caption(QStringLiteral("诞生年")));
+    years->addWidget(txCSN);
+    years->addWidget(Caption(QStringLiteral("死亡年")));
+    years->addWidget(txSWN);
+    years->addStretch();
+    g->addLayout(years, 3, 0, 1, 7);
+    auto* ages = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        lbTl[static_cast<std::size_t>(i)] = Named(new QLabel, ("lbTl" + std::to_string(i)).c_str());
+        platform::SetColours(lbTl[static_cast<std::size_t>(i)], QColor(), QColor(0x30, 0x30, 0x80));
+        ages->addWidget(lbTl[static_cast<std::size_t>(i)], i / 2, i % 2);
+    }
+    g->addLayout(ages, 4, 0, 1, 7);
+    g->setColumnStretch(6, 1);
+    Compact(g);
+    return box;
+}
+
+QWidget* EditorWindow::BuildAbilities() {
+    auto* box = new QGroupBox(QStringLiteral("能力"));
+    auto* g = new QGridLayout(box);
+    txLTY = Box("txLTY", 44);
+    txLWG = Box("txLWG", 44);
+    txLZH = Box("txLZH", 44);
+    txLZZ = Box("txLZZ", 44);
+    txLQY = Box("txLQY", 44);
+    const std::pair<const char16_t*, QLineEdit*> rows[] = {
+        {u"统御", txLTY}, {u"武力", txLWG}, {u"智力", txLZH}, {u"政治", txLZZ}, {u"义理", txLQY}};
+    int r = 0;
+    for (const auto& [label, edit] : rows) {
+        g->addWidget(Caption(QString::fromUtf16(label)), r % 3, (r / 3) * 2);
+        g->addWidget(edit, r % 3, (r / 3) * 2 + 1);
+        ++r;
+    }
+    Compact(g);
+    return box;
+}
+
+QWidget* EditorWindow::BuildAptitudes() {
+    auto* box = new QGroupBox(QStringLiteral("适性"));
+    auto* g = new QGridLayout(box);
+    const QStringList labels = vocabulary::AptitudeLabels();
+    for (int k = 0; k < kAptitudeCount; ++k) {
+        auto* list = FixedList(("SkillList" + std::to_string(k)).c_str(), vocabulary::Ranks());
+        SkillList[static_cast<std::size_t>(k)] = list;
+        g->addWidget(Caption(labels[k]), k / 3, (k % 3) * 2);
+        g->addWidget(list, k / 3, (k % 3) * 2 + 1);
+    }
+    Compact(g);
+    return box;
+}
+
+QWidget* EditorWindow::BuildTactics() {
+    auto* box = new QGroupBox(QStringLiteral("战法"));
+    auto* g = new QGridLayout(box);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    const QStringList names = vocabulary::TacticNames();
+    const QStringList groups = {QStringLiteral("足轻"), QStringLiteral("骑马"), QStringLiteral("弓"), QStringLiteral("铁炮"),
+                                QStringLiteral("计略")};
+    const int starts[] = {0, 6, 12, 16, 22, 30};
+    for (int group = 0; group < 5; ++group) {
+        g->addWidget(Caption(groups[group]), group, 0);
+        for (int t = starts[group]; t < starts[group + 1]; ++t) {
+            auto* tactic = Named(new QCheckBox, ("SKill1" + std::to_string(t)).c_str());
+            tactic->setIcon(QIcon(TacticPicture(t, names[t])));
+            tactic->setIconSize(QSize(52, 20));
+            tactic->setToolTip(names[t]);
+            SKill1[static_cast<std::size_t>(t)] = tactic;
+            g->addWidget(tactic, group, 1 + t - starts[group]);
+        }
+    }
+    Check1 = Named(new QCheckBox(QStringLiteral("战法全满")), "Check1");
+    g->addWidget(Check1, 0, 9, Qt::AlignRight);
+    // Two small code buttons: the count of the compatibility list, and a character by its code.
+    Command4 = Named(new QPushButton(QStringLiteral("Command4")), "Command4");
+    txchr = Named(new QLineEdit, "txchr");
+    txchr->setFixedWidth(70);
+    Command5 = Named(new QPushButton(QStringLiteral("Command5")), "Command5");
+    g->addWidget(Command4, 2, 9, Qt::AlignRight);
+    g->addWidget(txchr, 3, 9, Qt::AlignRight);
+    g->addWidget(Command5, 4, 9, Qt::AlignRight);
+    g->setColumnStretch(9, 1);
+    Compact(g);
+    return box;
+}
+
+QWidget* EditorWindow::BuildRelations() {
+    auto* box = new QGroupBox(QStringLiteral("关系"));
+    auto* g = new QGridLayout(box);
+    cSF = NameList("cSF", names_.WithNone());
+    cXXWJ = NameList("cXXWJ", names_.BuiltIn());
+    cQEWJ1 = NameList("cQEWJ1", names_.WithNone());
+    cQEWJ2 = NameList("cQEWJ2", names_.WithNone());
+    cYEWJ1 = NameList("cYEWJ1", names_.WithNone());
+    cYEWJ2 = NameList("cYEWJ2", names_.WithNone());
+    g->setHorizontalSpacing(3);
+    g->addWidget(Caption(QStringLiteral("实    父")), 0, 0);
+    g->addWidget(cSF, 0, 1);
+    auto* father = new QHBoxLayout;
+    father->setSpacing(2);
+    father->addWidget(PickButton("Command14", PickTarget::Father));
+    Command7 = Named(new QPushButton(QStringLiteral("×")), "Command7");
+    Command7->setFixedWidth(22);
+    Command7->setToolTip(QStringLiteral("实父设为“无”"));
+    father->addWidget(Command7);
+    g->addLayout(father, 0, 2);
+    g->addWidget(Caption(QStringLiteral("相性武将")), 0, 3);
+    g->addWidget(cXXWJ, 0, 4);
+    g->addWidget(PickButton("Command15", PickTarget::Compatibility), 0, 5);
+    g->addWidget(Caption(QStringLiteral("亲爱武将")), 1, 0);
+    g->addWidget(cQEWJ1, 1, 1);
+    g->addWidget(PickButton("Command10", PickTarget::Liked1), 1, 2);
+    g->addWidget(cQEWJ2, 1, 4);
+    g->addWidget(PickButton("Command12", PickTarget::Liked2), 1, 5);
+    g->addWidget(Caption(QStringLiteral("嫌恶武将")), 2, 0);
+    g->addWidget(cYEWJ1, 2, 1);
+    g->addWidget(PickButton("Command11", PickTarget::Disliked1), 2, 2);
+    g->addWidget(cYEWJ2, 2, 4);
+    g->addWidget(PickButton("Command13", PickTarget::Disliked2), 2, 5);
+    Compact(g);
+    return box;
+}
+
+QPushButton* EditorWindow::PickButton(const char* name, PickTarget target) {
+    auto* button = Named(new QPushButton(QStringLiteral("选")), name);
+    button->setFixedWidth(26);
+    button->setToolTip(QStringLiteral("从武将列表中选择"));
+    connect(button, &QPushButton::clicked, this, [this, target] { Pick(target); });
+    QPushButton** member[] = {nullptr, &Command15, &Command10, &Command12, &Command11, &Command13, &Command14};
+    if (auto** slot = member[static_cast<int>(target)]) *slot = button;
+    return button;
+}
+
+QWidget* EditorWindow::BuildStanding() {
+    auto* box = new QGroupBox(QStringLiteral("身份"));
+    auto* g = new QGridLayout(box);
+    cCZ = FixedList("cCZ", vocabulary::Origins());
+    cXY = FixedList("cXY", vocabulary::Faiths());
+    cSS = FixedList("cSS", vocabulary::Castles());
+    cZT = FixedList("cZT", vocabulary::Statuses());
+    cCCDC = FixedList("cCCDC", vocabulary::Appearances());
+    g->addWidget(Caption(QStringLiteral("出    自")), 0, 0);
+    g->addWidget(cCZ, 0, 1);
+    g->addWidget(Caption(QStringLiteral("信    仰")), 0, 2);
+    g->addWidget(cXY, 0, 3);
+    g->addWidget(Caption(QStringLiteral("所    属")), 1, 0);
+    auto* castle = new QHBoxLayout;
+    castle->setSpacing(2);
+    castle->addWidget(cSS, 1);
+    Command18 = Named(new QPushButton(QStringLiteral("B")), "Command18");
+    Command18->setFixedWidth(24);
+    Command18->setToolTip(QStringLiteral("在地图上选择所属城"));
+    castle->addWidget(Command18);
+    g->addLayout(castle, 1, 1);
+    g->addWidget(Caption(QStringLiteral("状    态")), 1, 2);
+    g->addWidget(cZT, 1, 3);
+    g->addWidget(Caption(QStringLiteral("登场/出场")), 2, 0);
+    g->addWidget(cCCDC, 2, 1);
+    auto* voices = new QHBoxLayout;
+    voiceGroup_ = new QButtonGroup(this);
+    const QStringList labels = vocabulary::VoiceLabels();
+    for (int k = 0; k < 6; ++k) {
+        auto* option = Named(new QRadioButton, ("SD" + std::to_string(k)).c_str());
+        option->setIcon(QIcon(VoicePicture(k, labels[k])));
+        option->setIconSize(QSize(40, 20));
+        option->setToolTip(labels[k]);
+        SD[static_cast<std::size_t>(k)] = option;
+        voiceGroup_->addButton(option, k);
+        voices->addWidget(option);
+    }
+    connect(voiceGroup_, &QButtonGroup::idClicked, this, [this](int k) { VoicePreview(k); });
+    g->addWidget(Caption(QStringLiteral("声音")), 3, 0);
+    g->addLayout(voices, 3, 1, 1, 3);
+    Compact(g);
+    return box;
+}
+
+}  // namespace busho
