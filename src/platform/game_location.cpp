@@ -1,4 +1,5 @@
 #include "game_location.h"
+#include "core/text/edition_codec.h"
 
 #include <QSettings>
 
@@ -25,7 +26,7 @@ QString ReadRegistryText(const QString& subkey, const QString& valueName) {
 QString SettingsFilePath() { return UserSettings().fileName(); }
 
 QString SettingsGameFolder(std::uint8_t edition) {
-    return UserSettings().value(edition == 0 ? QStringLiteral("tc/GameFolder") : QStringLiteral("jp/GameFolder")).toString();
+    return UserSettings().value(edition == kEditionTraditionalChinese ? QStringLiteral("tc/GameFolder") : QStringLiteral("jp/GameFolder")).toString();
 }
 
 QString SettingsDocumentsFolder() { return UserSettings().value(QStringLiteral("DocumentsFolder")).toString(); }

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "core/data/officer_file.h"
+#include "core/text/messages.h"
 
 class QWidget;
 

@@ -14,15 +14,6 @@
 
 namespace busho {
 
-// A message for the user: `text`, then `path` (in the platform's own file-name form), then `detail`.
-struct Message {
-    std::string text;  // GBK
-    std::filesystem::path path;
-    std::string detail;  // GBK
-    std::string title;   // GBK; empty: no title of its own
-    int style = 0;       // message-box style value (text_gbk::kStyle*)
-};
-
 // What loading and saving tell the windows.
 class FileEvents {
 public:

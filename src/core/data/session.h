@@ -12,9 +12,6 @@
 
 namespace busho {
 
-inline constexpr std::uint8_t kEditionUnchosen = 99;
-inline constexpr std::uint8_t kEditionTraditionalChinese = kCodecTraditionalChinese;  // Big5
-inline constexpr std::uint8_t kEditionJapanese = kCodecJapanese;                      // Shift-JIS
 
 // The list a choice in the reference panel goes to: the list beside the 选 button pressed last.
 enum class PickTarget { None, Compatibility, Liked1, Liked2, Disliked1, Disliked2, Father };

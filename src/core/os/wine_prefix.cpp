@@ -9,6 +9,7 @@
 #include "file_access.h"
 
 #include "game_paths.h"
+#include "core/text/edition_codec.h"
 
 namespace busho {
 namespace {
@@ -79,7 +80,7 @@ std::string EscapedKey(std::string_view key) {
 }  // namespace
 
 const char* InstallKeyFor(std::uint8_t edition) {
-    return edition == 0 ? "Software\\KOEI\\Nobunaga12PK TC\\Install" : "Software\\KOEI\\Nobunaga12PK\\Install";
+    return edition == kEditionTraditionalChinese ? "Software\\KOEI\\Nobunaga12PK TC\\Install" : "Software\\KOEI\\Nobunaga12PK\\Install";
 }
 
 std::optional<std::filesystem::path> FindWinePrefix(const std::optional<std::filesystem::path>& given) {

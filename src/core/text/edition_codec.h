@@ -14,6 +14,11 @@ namespace busho {
 inline constexpr std::uint8_t kCodecTraditionalChinese = 0;
 inline constexpr std::uint8_t kCodecJapanese = 1;
 
+// The game's editions: each stores its text in its own code page.
+inline constexpr std::uint8_t kEditionUnchosen = 99;
+inline constexpr std::uint8_t kEditionTraditionalChinese = kCodecTraditionalChinese;  // Big5
+inline constexpr std::uint8_t kEditionJapanese = kCodecJapanese;                      // Shift-JIS
+
 // What the codec reads at every call: the edition, the switch, the tables.
 struct CodecState {
     std::uint8_t edition;

@@ -2,7 +2,23 @@
 // The interface texts (GBK bytes, made by the build from assets/interface_texts.txt) and the styles of
 // the message boxes that show them.
 
+#include <filesystem>
+#include <string>
+
 #include "core/text/interface_texts.h"
+
+namespace busho {
+
+// A message for the user: `text`, then `path` (in the platform's own file-name form), then `detail`.
+struct Message {
+    std::string text;  // GBK
+    std::filesystem::path path;
+    std::string detail;  // GBK
+    std::string title;   // GBK; empty: no title of its own
+    int style = 0;       // message-box style value (text_gbk::kStyle*)
+};
+
+}  // namespace busho
 
 namespace busho::text_gbk {
 

@@ -5,9 +5,11 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/twips.h"
+
 namespace busho::map {
 
-inline constexpr int kTwipsPerPixel = 15;
+using busho::kTwipsPerPixel;
 
 // The map picture, in pixels.
 inline constexpr int kImageWidth = 950;

@@ -1,4 +1,5 @@
 #include "map_window.h"
+#include "platform/twips.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -16,7 +17,7 @@
 namespace busho {
 namespace {
 
-constexpr int kTwips = map::kTwipsPerPixel;
+constexpr int kTwips = kTwipsPerPixel;
 constexpr int kWindowWidth = 14310;
 constexpr int kWindowHeight = 6375;
 constexpr int kMapWidth = 14310;  // the map's own size when there is no picture to take it from

@@ -1,6 +1,7 @@
 // The reference panel's behaviour: the 选 buttons aim it at a list, a choice goes there, the figures follow.
 
 #include "editor_window.h"
+#include "platform/twips.h"
 
 #include "platform/widget_colours.h"
 #include <QAction>
@@ -92,7 +93,7 @@ void EditorWindow::ShowReference() {
     for (std::size_t b = 0; b < 4; ++b) {
         const AbilityBar& bar = f.bars[b];
         boxes[b]->setText(QString::number(bar.value));
-        p.pLL[b]->setFixedWidth(bar.widthTwips / 15);
+        p.pLL[b]->setFixedWidth(Pixels(bar.widthTwips));
         platform::SetColours(p.pLL[b], QColor(bar.rgb[0], bar.rgb[1], bar.rgb[2]));
     }
     p.lbSYL->setText(QString::number(f.duty));
@@ -108,7 +109,7 @@ void EditorWindow::SearchReference() {
         list->setCurrentIndex(list->model()->index(i, 0));
         list->scrollTo(list->currentIndex());
         ShowReference();
-        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, 48})) return;
+        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleWarning})) return;
     }
 }
 

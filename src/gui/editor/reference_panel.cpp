@@ -1,4 +1,5 @@
 #include "platform/widget_colours.h"
+#include "platform/twips.h"
 #include "reference_panel.h"
 
 #include <QGridLayout>
@@ -97,7 +98,7 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
     }
     bars->addWidget(new QLabel(QStringLiteral("义理")), 4, 0);
     bars->addWidget(lbSYL, 4, 1);
-    bars->setColumnMinimumWidth(2, 2880 / 15);
+    bars->setColumnMinimumWidth(2, Pixels(2880));  // the bars' full length
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -1,4 +1,5 @@
 #include "face_preview_window.h"
+#include "platform/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -6,7 +7,7 @@
 namespace busho {
 namespace {
 
-constexpr int kTwips = 15;
+constexpr int kTwips = kTwipsPerPixel;
 
 QLabel* View(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* view = new QLabel(parent);

@@ -1,4 +1,5 @@
 #include "platform/widget_colours.h"
+#include "platform/twips.h"
 #include "portrait_picker_window.h"
 
 #include <QCloseEvent>
@@ -23,7 +24,7 @@
 namespace busho {
 namespace {
 
-constexpr int kTwips = 15;  // twips a pixel
+constexpr int kTwips = kTwipsPerPixel;
 constexpr int kFacesPerPage = 15;
 constexpr int kColumnLefts[5] = {240, 1920, 3600, 5280, 6960};
 constexpr int kRowTops[3] = {240, 2280, 4320};

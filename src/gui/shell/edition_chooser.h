@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "core/text/edition_codec.h"
+
 class QPushButton;
 
 namespace busho {
@@ -20,7 +22,7 @@ public:
     QPushButton* Command2;
 
 private:
-    std::uint8_t chosen_ = 99;
+    std::uint8_t chosen_ = kEditionUnchosen;
 };
 
 }  // namespace busho

@@ -1,4 +1,5 @@
 #include "officer_list_window.h"
+#include "platform/twips.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -19,7 +20,6 @@
 namespace busho {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // Column widths in twips; column 0 is never seen.
 constexpr int kColumnTwips[9] = {0, 500, 1000, 800, 800, 800, 800, 800, 800};
 const QColor kAppeared(0, 230, 0), kRetired(255, 0, 0), kTranslated(200, 200, 220), kRaw(200, 200, 0), kNumbers(200, 200, 200);
