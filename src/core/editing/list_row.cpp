@@ -21,22 +21,25 @@ ListRow BuildListRowValues(Session& session, int slot) {
     ListRow row;
     row.appeared = o.Extra.Appearance == 1;
     row.translated = session.ZZZZ;
-    auto part = [&](std::string_view field) {
-        const std::string_view trimmed = TrimSpaces(field);
-        // Untranslated names are shown as their raw bytes; a field ends at its first NUL either way.
-        return session.ZZZZ ? CutAtNul(DecodeFromGame(session, trimmed)) : CutAtNul(trimmed);
-    };
-    row.name = part(Field(o.Record.FamilyName)) + part(Field(o.Record.GivenName));
+    row.name = OfficerName(session, slot, session.ZZZZ);
     row.numbers = {Number(o.Record.Leadership), Number(o.Record.Valour), Number(o.Record.Intellect),
                    Number(o.Record.Politics),   Number(o.Extra.Duty),    Number(o.Record.PortraitNumber)};
     return row;
 }
 
-std::string SearchName(Session& session, int slot) {
+std::string OfficerName(Session& session, int slot, bool decoded) {
     const OfficerRecord& r = session.Officers[slot].Record;
+    auto part = [&](std::string_view field) {
+        const std::string_view trimmed = TrimSpaces(field);
+        return decoded ? CutAtNul(DecodeFromGame(session, trimmed)) : CutAtNul(trimmed);
+    };
+    return part(Field(r.FamilyName)) + part(Field(r.GivenName));
+}
+
+std::string SearchName(Session& session, int slot) {
     // Each part ends at its first NUL: the zero padding of a Big5 family name would otherwise stand
     // between it and the given name, and a search across the two would never match.
-    return CutAtNul(DecodeFromGame(session, Field(r.FamilyName))) + CutAtNul(DecodeFromGame(session, Field(r.GivenName)));
+    return OfficerName(session, slot, true);
 }
 
 bool NameMatches(Session& session, std::string_view name, std::string_view wanted) {

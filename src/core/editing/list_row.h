@@ -1,5 +1,6 @@
 #pragma once
-// What one row of the officer list shows for a slot, as plain values (GBK texts).
+// What one row of the officer list shows for a slot, as plain values (GBK texts), and the officer's
+// name as the lists and the search know it.
 
 #include <array>
 #include <string>
@@ -16,6 +17,11 @@ struct ListRow {
 };
 
 ListRow BuildListRowValues(Session& session, int slot);
+
+// The officer's name as every list shows it (GBK): family and given name, each without the spaces
+// around it and up to its first NUL; decoded for the edition, or the raw bytes when `decoded` is false
+// (中日文译 unticked).
+std::string OfficerName(Session& session, int slot, bool decoded);
 
 // The name the search looks in: family and given name decoded, each up to its first NUL.
 std::string SearchName(Session& session, int slot);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/editing/commit_officer.h"
+#include "core/editing/list_row.h"
 #include "core/editing/officer_view.h"
 #include "core/editing/vocabulary_text.h"
 #include "core/text/text_fields.h"
@@ -86,11 +87,7 @@ struct Names {
         if (number >= 0 && number < kBuiltInOfficerCount && static_cast<std::size_t>(number) < builtIn.size())
             return text.toUtf8(builtIn[static_cast<std::size_t>(number)]);
         const int slot = number - kRegisteredNumberBase + 1;
-        if (slot >= 1 && slot <= kSlotCount) {
-            const OfficerRecord& r = session.Officers[slot].Record;
-            return text.toUtf8(CutAtNul(DecodeFromGame(session, FieldView(r.FamilyName))) +
-                               CutAtNul(DecodeFromGame(session, FieldView(r.GivenName))));
-        }
+        if (slot >= 1 && slot <= kSlotCount) return text.toUtf8(OfficerName(session, slot, true));
         return {};
     }
     std::string Officer(std::int32_t number) const {

@@ -25,6 +25,7 @@
 #include "platform/voice_player.h"
 #include "gui/portrait/face_drawer.h"
 #include "core/text/text_fields.h"
+#include "core/editing/list_row.h"
 #include "editor_widgets.h"
 
 namespace busho {
@@ -95,12 +96,7 @@ void EditorWindow::SelectFixed(QComboBox* list, int item, const EditorValues& v)
 QString EditorWindow::RegisteredName(int item) const {
     const int slot = item - kBuiltInOfficerCount;
     if (slot < 1 || slot > kSlotCount) return UnlistedText(item);
-    const OfficerRecord& r = session_.Officers[slot].Record;
-    auto field = [&](const auto& bytes) {
-        const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        return CutAtNul(session_.ZZZZ ? DecodeFromGame(session_, raw) : std::string(raw));
-    };
-    return platform::FromGbk(field(r.FamilyName) + field(r.GivenName));
+    return platform::FromGbk(OfficerName(session_, slot, session_.ZZZZ));
 }
 
 // Officer-name lists: an officer's item is made to exist when the names were not entered (中日文译
