@@ -109,6 +109,19 @@ std::optional<Table> ReadTable(std::string_view text, std::string& error) {
     std::string cell;
     bool quoted = false, any = false;
     int line = 1, startLine = 1;
+    // Ends the line being read, if it holds anything; false when the spreadsheet holds more lines than
+    // an officer file has officers (and a header).
+    auto endLine = [&] {
+        if (!any && cell.empty()) return true;
+        if (lines.size() > kMaxTableRows) {
+            error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
+            return false;
+        }
+        cells.push_back(std::move(cell));
+        lines.push_back(std::move(cells));
+        lineNumbers.push_back(startLine);
+        return true;
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
@@ -136,15 +149,7 @@ std::optional<Table> ReadTable(std::string_view text, std::string& error) {
             any = true;
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            if (any || !cell.empty()) {
-                if (lines.size() > kMaxTableRows) {
-                    error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
-                    return std::nullopt;
-                }
-                cells.push_back(std::move(cell));
-                lines.push_back(std::move(cells));
-                lineNumbers.push_back(startLine);
-            }
+            if (!endLine()) return std::nullopt;
             cells.clear();
             cell.clear();
             any = false;
@@ -157,15 +162,7 @@ std::optional<Table> ReadTable(std::string_view text, std::string& error) {
         error = "CSV: a quoted cell is not closed";
         return std::nullopt;
     }
-    if (any || !cell.empty()) {
-        if (lines.size() > kMaxTableRows) {
-            error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
-            return std::nullopt;
-        }
-        cells.push_back(std::move(cell));
-        lines.push_back(std::move(cells));
-        lineNumbers.push_back(startLine);
-    }
+    if (!endLine()) return std::nullopt;
     if (lines.empty()) {
         error = "CSV: no header row";
         return std::nullopt;
