@@ -350,8 +350,10 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
             const auto at = row.find(column);
             errors.push_back({rowNumber, column, at == row.end() ? std::string() : at->second, reason});
         };
-        for (const auto& [name, cell] : row)
+        for (const auto& entry : row) {
+            const std::string& name = entry.first;
             if (std::none_of(columns.begin(), columns.end(), [&](const RowColumn& c) { return name == c.name; })) fail(name, "未知的列");
+        }
         const auto slotCell = row.find("slot");
         const auto slotNumber = slotCell == row.end() ? std::nullopt : ParseInteger(slotCell->second);
         if (slotCell != row.end() && !Trim(slotCell->second).empty() && (!slotNumber || *slotNumber < 1)) {
