@@ -39,7 +39,9 @@ std::optional<Table> ReadJsonTable(std::string_view text, std::string& error) {
     Json document;
     try {
         document = Json::parse(text, bounded);
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {
+        // A syntax error, and also a number beyond a double's range (7e774), which nlohmann reports
+        // as out of range rather than as a parse error.
         error = std::string("JSON: ") + e.what();
         return std::nullopt;
     } catch (const Refused& r) {

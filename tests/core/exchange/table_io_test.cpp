@@ -28,6 +28,8 @@ TEST(TableIo, MalformedJsonIsRefusedWithAReason) {
         "[{\"a\":true}]",          // neither a string nor a number
         "[{\"a\":[1]}]",
         "[{\"a\":\"\xff\"}]",       // not UTF-8
+        "[{\"a\":7e774}]",         // a number beyond a double (found by fuzzing: it once ended the program)
+        "[7e774]",
     };
     for (const char* text : texts) {
         std::string error;
