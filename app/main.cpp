@@ -14,6 +14,7 @@
 #include "core/os/file_access.h"
 #include "gui/editor/editor_window.h"
 #include "platform/message_boxes.h"
+#include "platform/guarded_application.h"
 #include "platform/qt_translations.h"
 #include "platform/voice_player.h"
 #include "gui/portrait/face_preview_window.h"
@@ -84,7 +85,8 @@ void WaitForVoiceThenQuit(busho::platform::QtVoicePlayer& voices, busho::platfor
 }
 
 int RunEditor(int argc, char** argv) {
-    QApplication qt(argc, argv);
+    // Its own guard catches what escapes an event handler or a slot once the event loop runs.
+    busho::platform::GuardedApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
     busho::platform::InstallQtTranslations(qt);
 
@@ -113,8 +115,8 @@ int RunEditor(int argc, char** argv) {
     if (parser.isSet(winePrefix)) options.winePrefix = std::filesystem::path(parser.value(winePrefix).toStdU16String());
     if (parser.isSet(edition)) {
         const QString value = parser.value(edition);
-        if (value == QLatin1String("tc")) options.edition = 0;
-        else if (value == QLatin1String("jp")) options.edition = 1;
+        if (value == QLatin1String("tc")) options.edition = busho::kEditionTraditionalChinese;
+        else if (value == QLatin1String("jp")) options.edition = busho::kEditionJapanese;
         else {
             std::fprintf(stderr, "busho-editor: --edition takes tc or jp\n");
             return 2;
@@ -154,7 +156,7 @@ int RunEditor(int argc, char** argv) {
 
 }  // namespace
 
-// The last guard: anything that escapes start-up or the editor ends it with its reason and status 2.
+// The last guard: anything that escapes start-up ends it with its reason and status 2.
 int main(int argc, char** argv) {
     try {
         return RunEditor(argc, argv);
@@ -163,5 +165,5 @@ int main(int argc, char** argv) {
     } catch (...) {
         std::fprintf(stderr, "busho-editor: internal error\n");
     }
-    return 2;
+    return busho::platform::kExitInternalError;
 }
