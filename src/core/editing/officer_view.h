@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/data/session.h"
+#include "core/text/box_numbers.h"
 
 namespace busho {
 
@@ -70,17 +71,6 @@ struct PortraitSource {
     int face;
 };
 PortraitSource LargePortraitSource(int portraitNumber);
-
-// The number at the start of a text as a box reads it: blanks skipped, 0 when there is none.
-double LeadingNumber(std::string_view text);
-
-// A number made whole as the boxes have always made it: halves go to the even neighbour
-// (1550.5 gives 1550, 1551.5 gives 1552).
-double RoundHalfEven(double value);
-
-// A number as the grid and the scenario ages write it: one leading blank unless negative,
-// fractions with a point and no trailing zeros.
-std::string NumberWithSignSpace(double value);
 
 // The four scenario labels for the text of the birth-year box (GBK).
 std::array<std::string, 4> ScenarioAgeTexts(std::string_view birthYearText);

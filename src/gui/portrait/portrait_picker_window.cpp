@@ -18,7 +18,7 @@
 #include "core/os/game_paths.h"
 #include "core/text/messages.h"
 #include "core/data/session.h"
-#include "core/editing/officer_view.h"
+#include "core/text/box_numbers.h"
 #include "platform/gbk_text.h"
 
 namespace busho {
