@@ -49,14 +49,6 @@ std::unique_ptr<OfficerFileContents> ReadBack(const std::filesystem::path& path)
     return contents;
 }
 
-void ChooseInPanel(EditorWindow& form1, QPushButton* pick, int item) {
-    QTest::mouseClick(pick, Qt::LeftButton);
-    QListView* list = form1.Panel()->List1;
-    const QModelIndex index = list->model()->index(item, 0);
-    list->scrollTo(index);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
-}
-
 }  // namespace
 
 class EditingTest : public QObject {

@@ -69,14 +69,6 @@ void PutProblemOfficers(const Fixture& fixture, std::uint8_t edition) {
     WriteBytes(path, BuildFileBytes(contents->Header, officers));
 }
 
-void ChooseInPanel(EditorWindow& form1, QPushButton* pick, int item) {
-    QTest::mouseClick(pick, Qt::LeftButton);
-    QListView* list = form1.Panel()->List1;
-    const QModelIndex index = list->model()->index(item, 0);
-    list->scrollTo(index);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
-}
-
 }  // namespace
 
 class UntouchedTest : public QObject {

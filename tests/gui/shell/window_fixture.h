@@ -3,10 +3,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
-#include <unicode/ucnv.h>
 
 #include "core/data/officer_file.h"
 #include "face_archive_writer.h"
@@ -14,6 +15,8 @@
 #include "officer_fixtures.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
+#include "gui/editor/editor_window.h"
+#include "gui/editor/reference_panel.h"
 #include "gui/shell/application.h"
 #include "gui/shell/officer_list_window.h"
 
@@ -125,6 +128,15 @@ struct Editor {
 };
 
 inline QString Text(const QLineEdit* box) { return box->text(); }
+
+// A 选 button pressed, then item `item` of the reference panel's list clicked.
+inline void ChooseInPanel(EditorWindow& form1, QPushButton* pick, int item) {
+    QTest::mouseClick(pick, Qt::LeftButton);
+    QListView* list = form1.Panel()->List1;
+    const QModelIndex index = list->model()->index(item, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
 
 inline void ClickRow(OfficerListWindow& list, int slot) {
     const QRect cell = list.msFlg->visualItemRect(list.msFlg->item(slot - 1, 2));

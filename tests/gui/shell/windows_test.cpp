@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <unicode/ucnv.h>
 
 #include <fstream>
 #include <memory>
