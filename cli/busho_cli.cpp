@@ -49,7 +49,7 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
 
     std::string file, edition, format = "csv", archive;
     std::optional<std::string> editionOption;
-    std::filesystem::path from, winePrefix, png;
+    std::filesystem::path from, png;
     std::optional<std::filesystem::path> outFile, winePrefixOption;
     std::int32_t index = 0;
     const auto editions = CLI::IsMember({"tc", "jp"});

@@ -7,6 +7,9 @@
 
 #include "voice_player.h"
 
+#include "core/text/messages.h"
+#include "gbk_text.h"
+
 #ifdef BUSHO_HAVE_GSTREAMER
 #include <gst/gst.h>
 #endif
@@ -42,7 +45,7 @@ QString MissingMediaPieces() {
     if (!gst_init_check(nullptr, nullptr, &error)) {
         const QString why = error ? QString::fromUtf8(error->message) : QString();
         g_clear_error(&error);
-        return QStringLiteral("GStreamer 无法初始化（%1）。").arg(why);
+        return FromGbk(text_gbk::kReasonGstreamerCannotStart).arg(why);
     }
     QStringList elements;
     QStringList packages;
@@ -55,7 +58,7 @@ QString MissingMediaPieces() {
         if (!packages.contains(QLatin1String(piece.package))) packages << QString::fromLatin1(piece.package);
     }
     if (elements.isEmpty()) return {};
-    return QStringLiteral("缺少 GStreamer 组件 %1。请安装软件包 %2，然后重新启动编辑器。")
+    return FromGbk(text_gbk::kReasonGstreamerPiecesMissing)
         .arg(elements.join(QStringLiteral(", ")), packages.join(QLatin1Char(' ')));
 }
 

@@ -24,8 +24,7 @@ QString InstallHint() {
 #ifdef Q_OS_WIN
     return {};
 #else
-    return QStringLiteral("如果缺少解码器或声音输出，请安装软件包 gstreamer1.0-plugins-good 和 gstreamer1.0-alsa"
-                          "（或 gstreamer1.0-pulseaudio），然后重新启动编辑器。");
+    return FromGbk(text_gbk::kReasonInstallGstreamerPlugins);
 #endif
 }
 
@@ -62,7 +61,7 @@ void QtVoicePlayer::StartPending() {
     const std::filesystem::path file = *std::exchange(pending_, std::nullopt);
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
-        Finish(false, QStringLiteral("找不到这个语音文件，请确认游戏文件夹正确。"));
+        Finish(false, FromGbk(text_gbk::kReasonVoiceFileMissing));
         return;
     }
     if (!EnsurePlayer()) {
@@ -75,9 +74,9 @@ void QtVoicePlayer::StartPending() {
         // interface, on Linux). Without one the sample still goes to the backend's default sink, which
         // may be a sound card, a null device or nothing at all; the user is told it may not be heard.
         if (QMediaDevices::audioOutputs().isEmpty()) {
-            QString reason = QStringLiteral("请检查声卡和声音服务（PulseAudio 或 PipeWire）。");
+            QString reason = FromGbk(text_gbk::kReasonCheckSoundService);
             if (const QString hint = InstallHint(); !hint.isEmpty()) reason += QLatin1Char('\n') + hint;
-            Tell(QStringLiteral("本机没有找到声音输出设备，语音样本可能听不到："), file, reason);
+            Tell(text_gbk::kTextNoAudioOutput, file, reason);
         }
     }
     player_->setSource(QUrl::fromLocalFile(ToText(file)));
@@ -96,7 +95,7 @@ bool QtVoicePlayer::EnsurePlayer() {
     player_ = new QMediaPlayer(this);
     player_->setAudioOutput(output_);
     connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
-        QString reason = QStringLiteral("媒体后端报告：") + text;
+        QString reason = FromGbk(text_gbk::kReasonMediaBackendSays) + text;
         if (const QString hint = InstallHint(); !hint.isEmpty()) reason += QLatin1Char('\n') + hint;
         Finish(false, reason);
     });
@@ -104,7 +103,7 @@ bool QtVoicePlayer::EnsurePlayer() {
         if (status == QMediaPlayer::EndOfMedia) Finish(true, {});
         // An unreadable sample without an error of its own.
         if (status == QMediaPlayer::InvalidMedia && player_->error() == QMediaPlayer::NoError)
-            Finish(false, QStringLiteral("这个语音文件无法解码。"));
+            Finish(false, FromGbk(text_gbk::kReasonVoiceUndecodable));
     });
     return true;
 }
@@ -113,17 +112,15 @@ void QtVoicePlayer::Finish(bool played, const QString& reason) {
     // Only the sample last asked for has an outcome; one that was stopped or replaced has none.
     if (!awaiting_) return;
     const VoiceReport report{*std::exchange(awaiting_, std::nullopt), played, reason};
-    if (!played) Tell(QStringLiteral("无法播放语音样本："), report.file, reason);
+    if (!played) Tell(text_gbk::kTextVoiceNotPlayed, report.file, reason);
     lastReport_ = report;
     if (onReport) onReport(report);
 }
 
-void QtVoicePlayer::Tell(const QString& heading, const std::filesystem::path& file, const QString& reason) {
+void QtVoicePlayer::Tell(const char* heading, const std::filesystem::path& file, const QString& reason) {
     if (told_) return;
     told_ = true;
-    messages_.Show({ToGbk(heading), file,
-                    ToGbk(reason + QStringLiteral("\n语音选项照常可以选择；本次运行不再提示。")), ToGbk(QStringLiteral("语音")),
-                    text_gbk::kStyleInformation});
+    messages_.Show({heading, file, ToGbk(reason) + text_gbk::kTextVoicesStillSelect, text_gbk::kTitleVoice, text_gbk::kStyleInformation});
 }
 
 }  // namespace busho::platform

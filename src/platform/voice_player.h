@@ -53,7 +53,7 @@ private:
     void StartPending();
     bool EnsurePlayer();
     void Finish(bool played, const QString& reason);
-    void Tell(const QString& heading, const std::filesystem::path& file, const QString& reason);  // once per run
+    void Tell(const char* heading, const std::filesystem::path& file, const QString& reason);  // once per run; heading GBK
 
     MessageBoxes& messages_;
     QMediaPlayer* player_ = nullptr;  // children of this object, made on first use

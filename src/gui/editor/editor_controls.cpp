@@ -69,13 +69,13 @@ void EditorWindow::OpenReadme() {
     const std::filesystem::path readme = session_.ProgramFolder / "readme.txt";
     std::error_code error;
     if (!std::filesystem::is_regular_file(readme, error)) {
-        messages_.Show({platform::ToGbk(QStringLiteral("找不到说明文档：")), readme, {}, {}, text_gbk::kStyleCritical});
+        messages_.Show({text_gbk::kTextReadmeMissing, readme, {}, {}, text_gbk::kStyleCritical});
         return;
     }
     if (openDocument && openDocument(QUrl::fromLocalFile(QString::fromStdU16String(readme.u16string())))) return;
     if (!readmeWindow_) readmeWindow_ = new ReadmeWindow(this);
     if (!readmeWindow_->Load(readme)) {
-        messages_.Show({platform::ToGbk(QStringLiteral("无法读取说明文档：")), readme, {}, {}, text_gbk::kStyleCritical});
+        messages_.Show({text_gbk::kTextReadmeUnreadable, readme, {}, {}, text_gbk::kStyleCritical});
         return;
     }
     readmeWindow_->show();
