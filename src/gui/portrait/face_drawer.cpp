@@ -43,7 +43,9 @@ void FaceDrawer::CloseMedium() {
 
 FaceArchive& FaceDrawer::Medium(FaceSet set) {
     FaceArchive& archive = set == FaceSet::Standard ? standardMedium_ : editMedium_;
-    if (!archive.IsOpen()) OpenMedium(set);
+    // Opened quietly: the picker's load has told of an archive that cannot be opened, and a draw
+    // that finds none draws nothing rather than asking the user again for every face.
+    if (!archive.IsOpen()) archive.Open(GamePath(session_.GameFolder, set == FaceSet::Standard ? kStandardMediumFaces : kEditMediumFaces));
     return archive;
 }
 

@@ -35,7 +35,7 @@ public:
     // Opens the set's medium archive of the game folder; a failure shows "打开CG文件错误!!…".
     bool OpenMedium(FaceSet set);
     void CloseMedium();
-    // The set's medium archive, opened first when it is not open.
+    // The set's medium archive, opened first (without a message) when it is not open.
     FaceArchive& Medium(FaceSet set);
 
     // Face n of the set's medium archive into the view; nothing drawn (false) for a number outside the

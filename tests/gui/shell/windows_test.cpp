@@ -308,6 +308,12 @@ void WindowsTest::missingArchivesAreReported() {
         QCOMPARE(m.style, text_gbk::kStyleCritical);
     }
     QVERIFY(editor.app.State().FileLoaded);  // the officers load all the same
+    // Drawing a medium face afterwards (取消 in the picker) finds no archive and says nothing more.
+    editor.app.State().CurrentSlot = 1;
+    const auto told = editor.messages.shown.size();
+    QTest::mouseClick(editor.app.Form3().Command2, Qt::LeftButton);
+    QTest::mouseClick(editor.app.Form3().Command2, Qt::LeftButton);
+    QCOMPARE(editor.messages.shown.size(), told);
 }
 
 void WindowsTest::missingCodeTableIsReportedByNameForItsEdition_data() {
