@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "core/data/officer_file.h"
 #include "officer_fixtures.h"
@@ -22,9 +23,8 @@ const std::vector<std::uint8_t>& FullFile() {
 void BM_ParseInMemory(benchmark::State& state) {
     const auto& bytes = FullFile();
     for (auto _ : state) {
-        auto contents = std::make_unique<OfficerFileContents>();
-        ReadError error;
-        benchmark::DoNotOptimize(ParseOfficerFile(bytes, *contents, error));
+        auto contents = ParseOfficerFile(bytes);
+        benchmark::DoNotOptimize(contents);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
@@ -32,9 +32,8 @@ BENCHMARK(BM_ParseInMemory)->Unit(benchmark::kMillisecond);
 
 void BM_SerializeInMemory(benchmark::State& state) {
     auto session = std::make_unique<Session>();
-    auto contents = std::make_unique<OfficerFileContents>();
-    ReadError error;
-    ParseOfficerFile(FullFile(), *contents, error);
+    auto contents = ParseOfficerFile(FullFile());
+    if (!contents) throw std::runtime_error("the bench file does not load");
     session->Officers = contents->Officers;
     session->EndSlot = contents->EndSlot;
     for (auto _ : state) benchmark::DoNotOptimize(SerializeOfficerFile(*session));
@@ -60,7 +59,7 @@ void BM_SaveToDisk(benchmark::State& state) {
     FileEvents events;
     FileAccess files;
     auto session = std::make_unique<Session>();
-    LoadOfficerFileAt(*session, path, events, files, false);
+    if (!LoadOfficerFileAt(*session, path, events, files, false)) throw std::runtime_error("the bench file does not load");
     for (auto _ : state) benchmark::DoNotOptimize(SaveAllOfficers(*session, events, files));
 }
 BENCHMARK(BM_SaveToDisk)->Unit(benchmark::kMillisecond);

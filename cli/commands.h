@@ -35,17 +35,18 @@ int Face(const Context& c, const std::filesystem::path& archive, std::int32_t in
 // Interface texts are GBK; the terminal takes UTF-8.
 std::string GbkToUtf8(std::string_view gbk);
 
-// Loading and saving report through this: errors to stderr as one line naming the file and the reason,
-// notices to stdout.
+// Loading and saving tell their notices through this, on stdout.
 class ConsoleEvents final : public FileEvents {
 public:
     explicit ConsoleEvents(const Context& c) : context_(c) {}
-    void ShowMessage(const Message& m) override;
-    bool failed = false;
+    void Notify(const Message& m) override;
 
 private:
     const Context& context_;
 };
+
+// A problem on stderr as one line naming the file and the reason; returns kExitFailed.
+int Report(const Context& c, const Problem& problem);
 
 // Loads the code tables the session's edition needs; false (with a message) when they cannot be read.
 bool LoadTablesFor(const Context& c, Session& session);

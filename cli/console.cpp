@@ -12,14 +12,12 @@ namespace busho::cli {
 
 std::string GbkToUtf8(std::string_view gbk) { return ToUtf8(CodePage::Gbk, gbk); }
 
-void ConsoleEvents::ShowMessage(const Message& m) {
-    if (m.style & text_gbk::kStyleCritical) {
-        context_.err << "busho: " << (m.path.empty() ? std::string() : m.path.string() + ": ")
-                     << GbkToUtf8(m.detail.empty() ? m.text : m.detail) << '\n';
-        failed = true;
-    } else {
-        context_.out << GbkToUtf8(m.text) << m.path.string() << '\n';
-    }
+void ConsoleEvents::Notify(const Message& m) { context_.out << GbkToUtf8(m.Text()) << m.body.file.string() << '\n'; }
+
+int Report(const Context& c, const Problem& problem) {
+    c.err << "busho: " << (problem.file.empty() ? std::string() : problem.file.string() + ": ")
+          << GbkToUtf8(problem.cause ? DescribeGbk(*problem.cause) : FormatGbk(problem.text, problem.args)) << '\n';
+    return kExitFailed;
 }
 
 bool LoadTablesFor(const Context& c, Session& session) {
@@ -35,10 +33,13 @@ std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::pa
     session->ProgramFolder = c.dataFolder;
     if (!LoadTablesFor(c, *session)) return nullptr;
     LoadRoster(c.dataFolder, session->Roster);
-    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok;
+    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok();
     ConsoleEvents events(c);
     FileAccess files;
-    if (!LoadOfficerFileAt(*session, file, events, files, false)) return nullptr;
+    if (const Status loaded = LoadOfficerFileAt(*session, file, events, files, false); !loaded) {
+        Report(c, loaded.problem());
+        return nullptr;
+    }
     return session;
 }
 
@@ -50,10 +51,10 @@ const RowText& Utf8Text() {
 
 bool WriteOutputFile(const Context& c, const std::filesystem::path& file, std::string_view bytes, const char* what) {
     FileAccess files;
-    const IoResult written =
-        files.WriteReplacing(file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    if (!written.ok) c.err << "busho: " << file.string() << ": cannot write " << what << ": " << GbkToUtf8(written.reason) << '\n';
-    return written.ok;
+    const Status written = files.WriteReplacing(file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    if (!written)
+        c.err << "busho: " << file.string() << ": cannot write " << what << ": " << GbkToUtf8(DescribeGbk(written.problem())) << '\n';
+    return written.ok();
 }
 
 }  // namespace busho::cli

@@ -18,7 +18,7 @@ int Dump(const Context& c, const std::filesystem::path& file, std::optional<std:
     }
     ConsoleEvents events(c);
     FileAccess files;
-    if (!LoadOfficerFileAt(*session, file, events, files, false)) return kExitFailed;
+    if (const Status loaded = LoadOfficerFileAt(*session, file, events, files, false); !loaded) return Report(c, loaded.problem());
     WriteOfficersJson(c.out, *session, decodeText);
     return c.out.good() ? kExitOk : kExitFailed;
 }

@@ -8,8 +8,8 @@
 namespace busho::cli {
 namespace {
 
-int FaceFailure(const Context& c, const std::filesystem::path& archive, const FaceArchive& faces) {
-    c.err << "busho: " << archive.string() << ": " << GbkToUtf8(faces.Error()) << '\n';
+int FaceFailure(const Context& c, const std::filesystem::path& archive, const Status& failed) {
+    c.err << "busho: " << archive.string() << ": " << GbkToUtf8(DescribeGbk(failed.problem())) << '\n';
     return kExitFailed;
 }
 
@@ -17,10 +17,10 @@ int FaceFailure(const Context& c, const std::filesystem::path& archive, const Fa
 
 int Faces(const Context& c, const std::filesystem::path& archivePath) {
     FaceArchive archive;
-    if (!archive.Open(archivePath)) return FaceFailure(c, archivePath, archive);
+    if (const Status opened = archive.Open(archivePath); !opened) return FaceFailure(c, archivePath, opened);
     c.out << "FaceCount " << archive.FaceCount() << '\n';
     for (std::int32_t k = 0; k < archive.FaceCount(); ++k) {
-        if (!archive.ReadKaoFace(k)) return FaceFailure(c, archivePath, archive);
+        if (const Status read = archive.ReadKaoFace(k); !read) return FaceFailure(c, archivePath, read);
         const auto& h = archive.FaceHeader();
         c.out << k << ": Width " << h.Width << " Height " << h.Height << " RowPixels " << h.RowPixels << " RowCount "
               << h.RowCount << '\n';
@@ -30,7 +30,8 @@ int Faces(const Context& c, const std::filesystem::path& archivePath) {
 
 int Face(const Context& c, const std::filesystem::path& archivePath, std::int32_t index, const std::filesystem::path& png) {
     FaceArchive archive;
-    if (!archive.Open(archivePath) || !archive.ReadKaoFace(index)) return FaceFailure(c, archivePath, archive);
+    if (const Status opened = archive.Open(archivePath); !opened) return FaceFailure(c, archivePath, opened);
+    if (const Status read = archive.ReadKaoFace(index); !read) return FaceFailure(c, archivePath, read);
     const FaceImage image = archive.DecodedFace();
     const auto bytes = EncodePng(image.Width, image.Height, image.Pixels);
     if (bytes.empty()) {

@@ -8,24 +8,22 @@
 namespace busho::cli {
 
 int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from) {
-    std::string error;
     FileAccess spreadsheetFiles;
-    const auto table = ReadTableFile(from, error, spreadsheetFiles);
+    const auto table = ReadTableFile(from, spreadsheetFiles);
     if (!table) {
-        c.err << "busho: " << from.string() << ": " << error << '\n';
+        c.err << "busho: " << from.string() << ": " << GbkToUtf8(DescribeGbk(table.problem())) << '\n';
         return kExitFailed;
     }
     auto session = LoadForRows(c, file, edition);
     if (!session) return kExitFailed;
     const auto names = LoadBuiltInNames(c.dataFolder);
     const auto errors = ImportRows(*session, table->rows, table->rowNumbers, names, Utf8Text());
-    for (const auto& e : errors)
-        c.err << "busho: " << from.string() << ": row " << e.row << ", column " << e.column << ", value \"" << e.value
-              << "\": " << e.reason << '\n';
+    for (const Problem& e : errors) c.err << "busho: " << from.string() << ": " << GbkToUtf8(DescribeGbk(e)) << '\n';
     if (!errors.empty()) return kExitFailed;
     ConsoleEvents events(c);
     FileAccess files;
-    return SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
+    if (const Status saved = SaveAllOfficers(*session, events, files); !saved) return Report(c, saved.problem());
+    return kExitOk;
 }
 
 }  // namespace busho::cli

@@ -11,9 +11,10 @@ int Resave(const Context& c, const std::filesystem::path& file) {
     ConsoleEvents events(c);
     FileAccess files;
     session->ProgramFolder = c.dataFolder;
-    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok;
-    if (!LoadOfficerFileAt(*session, file, events, files, false)) return kExitFailed;
-    return SaveAllOfficers(*session, events, files) ? kExitOk : kExitFailed;
+    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok();
+    if (const Status loaded = LoadOfficerFileAt(*session, file, events, files, false); !loaded) return Report(c, loaded.problem());
+    if (const Status saved = SaveAllOfficers(*session, events, files); !saved) return Report(c, saved.problem());
+    return kExitOk;
 }
 
 }  // namespace busho::cli

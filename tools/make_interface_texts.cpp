@@ -1,5 +1,5 @@
 // Builds core/text/interface_texts.h from the UTF-8 list of interface texts: each text as its GBK
-// bytes, and a table of all of them by name for the tests.
+// bytes, a table of all of them by name, and an identifier for each.
 // Usage: make_interface_texts LIST OUTPUT. A malformed line, a repeated name or a text that GBK cannot
 // hold stops the build with the line number.
 
@@ -104,7 +104,16 @@ int main(int argc, char** argv) {
                "// Every text above, by its name.\ninline constexpr NamedText kAllInterfaceTexts[] = {\n";
         for (const Entry& e : entries)
             out << "    {\"" << e.name << "\", {" << e.name << ", sizeof " << e.name << " - 1}},\n";
-        out << "};\n\n}  // namespace busho::text_gbk\n";
+        out << "};\n\n}  // namespace busho::text_gbk\n\nnamespace busho {\n\n"
+               "// Each text by identifier, for messages that are made in one place and shown in another.\n"
+               "enum class TextId : unsigned short {\n";
+        for (const Entry& e : entries) out << "    " << e.name << ",\n";
+        out << "};\n\n"
+               "inline constexpr std::string_view GbkText(TextId id) {\n"
+               "    return text_gbk::kAllInterfaceTexts[static_cast<unsigned short>(id)].gbk;\n}\n"
+               "inline constexpr std::string_view TextName(TextId id) {\n"
+               "    return text_gbk::kAllInterfaceTexts[static_cast<unsigned short>(id)].name;\n}\n\n"
+               "}  // namespace busho\n";
         // Written only when it changed, so that a rebuild of the list alone recompiles nothing else.
         std::ifstream old(argv[2], std::ios::binary);
         std::ostringstream oldText;

@@ -7,10 +7,22 @@
 
 namespace busho::platform {
 
+namespace {
+
+// A problem's text, its file in the platform's own form, then its reasons, each right after the last.
+QString ProblemText(const Problem& problem) {
+    QString text = FromGbk(FormatGbk(problem.text, problem.args));
+    if (!problem.file.empty()) text += QString::fromStdU16String(problem.file.u16string());
+    if (problem.cause) text += ProblemText(*problem.cause);
+    return text;
+}
+
+}  // namespace
+
 QString MessageText(const Message& message) {
-    QString text = FromGbk(message.text);
-    if (!message.path.empty()) text += QString::fromStdU16String(message.path.u16string());
-    if (!message.detail.empty()) text += QLatin1Char('\n') + FromGbk(message.detail);
+    QString text = FromGbk(message.Text());
+    if (!message.body.file.empty()) text += QString::fromStdU16String(message.body.file.u16string());
+    if (message.body.cause) text += QLatin1Char('\n') + ProblemText(*message.body.cause);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
@@ -29,7 +41,7 @@ QMessageBox::Icon IconForStyle(int style) {
 void QtMessageBoxes::Show(const Message& message) {
     QMessageBox box(parent_);
     box.setText(MessageText(message));
-    box.setWindowTitle(FromGbk(message.title));
+    box.setWindowTitle(message.title ? FromGbk(GbkText(*message.title)) : QString());
     box.setIcon(IconForStyle(message.style));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -38,7 +50,7 @@ void QtMessageBoxes::Show(const Message& message) {
 bool QtMessageBoxes::AskYesNo(const Message& question) {
     QMessageBox box(parent_);
     box.setText(MessageText(question));
-    box.setWindowTitle(FromGbk(question.title));
+    box.setWindowTitle(question.title ? FromGbk(GbkText(*question.title)) : QString());
     box.setIcon(QMessageBox::Warning);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -76,7 +76,7 @@ void QtVoicePlayer::StartPending() {
         if (QMediaDevices::audioOutputs().isEmpty()) {
             QString reason = FromGbk(text_gbk::kReasonCheckSoundService);
             if (const QString hint = InstallHint(); !hint.isEmpty()) reason += QLatin1Char('\n') + hint;
-            Tell(text_gbk::kTextNoAudioOutput, file, reason);
+            Tell(TextId::kTextNoAudioOutput, file, reason);
         }
     }
     player_->setSource(QUrl::fromLocalFile(ToText(file)));
@@ -112,15 +112,16 @@ void QtVoicePlayer::Finish(bool played, const QString& reason) {
     // Only the sample last asked for has an outcome; one that was stopped or replaced has none.
     if (!awaiting_) return;
     const VoiceReport report{*std::exchange(awaiting_, std::nullopt), played, reason};
-    if (!played) Tell(text_gbk::kTextVoiceNotPlayed, report.file, reason);
+    if (!played) Tell(TextId::kTextVoiceNotPlayed, report.file, reason);
     lastReport_ = report;
     if (onReport) onReport(report);
 }
 
-void QtVoicePlayer::Tell(const char* heading, const std::filesystem::path& file, const QString& reason) {
+void QtVoicePlayer::Tell(TextId heading, const std::filesystem::path& file, const QString& reason) {
     if (told_) return;
     told_ = true;
-    messages_.Show({heading, file, ToGbk(reason) + text_gbk::kTextVoicesStillSelect, text_gbk::kTitleVoice, text_gbk::kStyleInformation});
+    messages_.Show({Problem(heading).InFile(file).Because(Problem(TextId::kTextJoined, {ToGbk(reason), TextId::kTextVoicesStillSelect})),
+                    TextId::kTitleVoice, text_gbk::kStyleInformation});
 }
 
 }  // namespace busho::platform

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "core/text/problem.h"
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -53,7 +55,7 @@ private:
     void StartPending();
     bool EnsurePlayer();
     void Finish(bool played, const QString& reason);
-    void Tell(const char* heading, const std::filesystem::path& file, const QString& reason);  // once per run; heading GBK
+    void Tell(TextId heading, const std::filesystem::path& file, const QString& reason);  // once per run
 
     MessageBoxes& messages_;
     QMediaPlayer* player_ = nullptr;  // children of this object, made on first use

@@ -73,10 +73,9 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 std::unique_ptr<OfficerFileContents> Parse(const std::vector<std::uint8_t>& bytes) {
-    auto contents = std::make_unique<OfficerFileContents>();
-    ReadError error;
-    EXPECT_TRUE(ParseOfficerFile(bytes, *contents, error)) << error.reason;
-    return contents;
+    auto parsed = ParseOfficerFile(bytes);
+    EXPECT_TRUE(parsed) << (parsed ? std::string() : DescribeGbk(parsed.problem()));
+    return std::make_unique<OfficerFileContents>(parsed ? std::move(parsed).value() : OfficerFileContents{});
 }
 
 class RowsTest : public ::testing::Test {

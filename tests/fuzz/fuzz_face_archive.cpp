@@ -32,8 +32,8 @@ void Store(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Store(data, size);
     busho::FaceArchive archive;
-    if (!archive.Open(ArchivePath())) {
-        if (archive.Error().empty()) std::abort();
+    if (const busho::Status opened = archive.Open(ArchivePath()); !opened) {
+        if (busho::DescribeGbk(opened.problem()).empty()) std::abort();
         return 0;
     }
     const std::int32_t faces = std::min<std::int32_t>(archive.FaceCount(), 256);
@@ -42,6 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const busho::FaceImage image = archive.DecodedFace();
         if (image.Pixels.size() != static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height)) std::abort();
     }
-    archive.ReadKaoFace(archive.FaceCount());  // one past the end is refused
+    if (archive.ReadKaoFace(archive.FaceCount())) std::abort();  // one past the end is refused
     return 0;
 }

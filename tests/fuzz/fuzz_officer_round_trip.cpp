@@ -10,10 +10,9 @@
 
 namespace {
 
-// The tables are large: they are made once and the slots an input used are cleared after it, so
+// The sessions are large: they are made once and the slots an input used are cleared after it, so
 // that each input starts from empty tables without allocating them anew.
 struct Tables {
-    busho::OfficerFileContents first, second;
     busho::Session session, again;
     Tables() {
         for (busho::Session* s : {&session, &again}) {
@@ -25,8 +24,6 @@ struct Tables {
     }
     void Clear(int upTo) {
         for (int slot = 1; slot <= upTo && slot <= busho::kSlotCount; ++slot) {
-            first.Officers[slot] = {};
-            second.Officers[slot] = {};
             session.Officers[slot] = {};
             again.Officers[slot] = {};
         }
@@ -46,18 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A parse writes no slot beyond the records the input can hold; the saved image ends where the
     // first parse ended.
     t.Clear(static_cast<int>(size / busho::kRecordSize) + 2);
-    busho::ReadError error;
-    if (!busho::ParseOfficerFile(std::span<const std::uint8_t>(data, size), t.first, error)) return 0;
+    const auto first = busho::ParseOfficerFile(std::span<const std::uint8_t>(data, size));
+    if (!first) return 0;
 
-    Take(t.session, t.first);
+    Take(t.session, first.value());
     const auto saved = busho::SerializeOfficerFile(t.session);
-    if (!busho::ParseOfficerFile(saved, t.second, error)) std::abort();  // what we write must load
-    if (t.second.EndSlot != t.first.EndSlot) std::abort();
+    const auto second = busho::ParseOfficerFile(saved);
+    if (!second) std::abort();  // what we write must load
+    if (second->EndSlot != first->EndSlot) std::abort();
     // Every officer comes back as saved (the session holds the written signature, words and id).
-    for (int slot = 1; slot < t.first.EndSlot; ++slot)
-        if (!(t.second.Officers[slot] == t.session.Officers[slot])) std::abort();
+    for (int slot = 1; slot < first->EndSlot; ++slot)
+        if (!(second->Officers[slot] == t.session.Officers[slot])) std::abort();
 
-    Take(t.again, t.second);
+    Take(t.again, second.value());
     if (busho::SerializeOfficerFile(t.again) != saved) std::abort();
     return 0;
 }

@@ -34,16 +34,15 @@ const std::vector<std::uint8_t>& OfficerImage() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string error;
-    const auto table = busho::ReadTable(std::string_view(reinterpret_cast<const char*>(data), size), error);
+    const auto table = busho::ReadTable(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!table && busho::DescribeGbk(table.problem()).empty()) std::abort();  // a refusal always says why
     if (!table) return 0;
     if (table->rows.size() > busho::kMaxTableRows || table->rows.size() != table->rowNumbers.size()) std::abort();
 
     auto session = std::make_unique<busho::Session>();
     session->Edition = busho::kEditionTraditionalChinese;
-    auto contents = std::make_unique<busho::OfficerFileContents>();
-    busho::ReadError readError;
-    if (!busho::ParseOfficerFile(OfficerImage(), *contents, readError)) std::abort();
+    auto contents = busho::ParseOfficerFile(OfficerImage());
+    if (!contents) std::abort();
     session->Officers = contents->Officers;
     session->EndSlot = contents->EndSlot;
     session->FileLoaded = true;

@@ -69,7 +69,7 @@ void RealPiecesTest::questionButtonsAreInChinese() {
         for (QAbstractButton* button : box->buttons()) texts << button->text();
         box->button(QMessageBox::No)->click();
     });
-    const bool yes = boxes.AskYesNo({platform::ToGbk(QStringLiteral("继续搜索吗？")), {}, {}, {}, 0});
+    const bool yes = boxes.AskYesNo({Problem(TextId::kTextAsIs, {platform::ToGbk(QStringLiteral("继续搜索吗？"))}), std::nullopt, 0});
     QVERIFY(!yes);
     QCOMPARE(texts.size(), 2);
     QVERIFY2(texts.filter(QStringLiteral("是")).size() == 1, qPrintable(texts.join(QLatin1Char('|'))));
@@ -87,9 +87,13 @@ void RealPiecesTest::noticeButtonIsInChinese() {
         text = box->button(QMessageBox::Ok)->text();
         box->button(QMessageBox::Ok)->click();
     });
-    boxes.Show({platform::ToGbk(QStringLiteral("保存完毕")), "/tmp/x", {}, {}, text_gbk::kStyleInformation});
+    // The file follows the text; the reason, with its own reasons, comes on the next line.
+    boxes.Show({Problem(TextId::kTextAsIs, {platform::ToGbk(QStringLiteral("保存完毕"))})
+                    .InFile("/tmp/x")
+                    .Because(Problem(TextId::kReasonCannotCopyBecause).Because(Problem(TextId::kReasonNotRegularFile))),
+                std::nullopt, text_gbk::kStyleInformation});
     QVERIFY2(text.contains(QStringLiteral("确定")), qPrintable(text));
-    QCOMPARE(shown, QStringLiteral("保存完毕/tmp/x"));
+    QCOMPARE(shown, QStringLiteral("保存完毕/tmp/x\n无法复制文件：不是普通文件"));
 }
 
 void RealPiecesTest::iconFollowsTheStyle_data() {
@@ -114,7 +118,7 @@ void RealPiecesTest::iconFollowsTheStyle() {
         shown = box->icon();
         box->button(QMessageBox::Ok)->click();
     });
-    boxes.Show({platform::ToGbk(QStringLiteral("提示")), {}, {}, {}, style});
+    boxes.Show({Problem(TextId::kTitleNotice), std::nullopt, style});
     QCOMPARE(shown, icon);
 }
 
@@ -139,7 +143,7 @@ void RealPiecesTest::missingSampleIsToldOnceAndTheRunGoesOn() {
     QVERIFY(voices.LastReport() && voices.LastReport()->file == reports[1].file);
     // Told once per run, naming the first file.
     QCOMPARE(messages.shown.size(), 1u);
-    QCOMPARE(messages.shown[0].path, folder.Path() / "SE_VOICE_BRAVE_1.wav");
+    QCOMPARE(messages.shown[0].body.file, folder.Path() / "SE_VOICE_BRAVE_1.wav");
     QVERIFY(platform::MessageText(messages.shown[0]).contains(QStringLiteral("无法播放语音样本")));
 }
 

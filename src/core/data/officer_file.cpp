@@ -8,35 +8,15 @@
 namespace busho {
 namespace {
 
-bool ReadOnce(const std::filesystem::path& path, FileAccess& files, bool createIfMissing, OfficerFileContents& contents,
-              std::string& reason) {
-    if (!files.FolderExists(path.parent_path())) {
-        reason = text_gbk::kReasonNoFolder;
-        return false;
-    }
+Result<OfficerFileContents> ReadOnce(const std::filesystem::path& path, FileAccess& files, bool createIfMissing) {
+    if (!files.FolderExists(path.parent_path())) return TextId::kReasonNoFolder;
     if (!files.FileExists(path)) {
-        if (!createIfMissing) {
-            reason = text_gbk::kReasonCannotOpen;
-            return false;
-        }
-        const IoResult created = files.CreateEmptyFile(path);
-        if (!created.ok) {
-            reason = created.reason;
-            return false;
-        }
+        if (!createIfMissing) return TextId::kReasonCannotOpen;
+        if (Status created = files.CreateEmptyFile(path); !created) return created.problem();
     }
-    std::vector<std::uint8_t> bytes;
-    const IoResult read = files.ReadFile(path, kMaxFileSize, bytes);
-    if (!read.ok) {
-        reason = read.reason;
-        return false;
-    }
-    ReadError error;
-    if (!ParseOfficerFile(bytes, contents, error)) {
-        reason = error.reason;
-        return false;
-    }
-    return true;
+    const auto bytes = files.ReadFile(path, kMaxFileSize);
+    if (!bytes) return bytes.problem();
+    return ParseOfficerFile(bytes.value());
 }
 
 }  // namespace
@@ -54,23 +34,20 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& officerFile) {
     return backup;
 }
 
-bool ParseOfficerFile(std::span<const std::uint8_t> bytes, OfficerFileContents& contents, ReadError& error) {
+Result<OfficerFileContents> ParseOfficerFile(std::span<const std::uint8_t> bytes) {
+    OfficerFileContents contents;
     ByteReader in(bytes);
     ReadFileHeader(in, contents.Header);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        switch (ReadOfficerSlot(in, slot, contents.Officers[slot], error)) {
-            case SlotRead::EndOfList:
-                contents.EndSlot = slot;
-                return true;
-            case SlotRead::Failed:
-                return false;
-            case SlotRead::Officer:
-                break;
+        const auto read = ReadOfficerSlot(in, slot, contents.Officers[slot]);
+        if (!read) return read.problem();
+        if (read.value() == SlotRead::EndOfList) {
+            contents.EndSlot = slot;
+            return contents;
         }
     }
     // Every slot holds an officer: the end marker would need a slot beyond the table.
-    error.reason = text_gbk::kReasonNoEndMarker;
-    return false;
+    return TextId::kReasonNoEndMarker;
 }
 
 std::vector<std::uint8_t> SerializeOfficerFile(Session& session) {
@@ -89,25 +66,18 @@ std::vector<std::uint8_t> SerializeOfficerFile(Session& session) {
     return bytes;
 }
 
-bool LoadOfficerFile(Session& session, FileEvents& events, FileAccess& files) {
+Status LoadOfficerFile(Session& session, FileEvents& events, FileAccess& files) {
     const auto path = OfficerFilePathFor(session.Edition, session.DocumentsFolder);
-    if (path.empty()) return false;
+    if (path.empty()) return Problem(TextId::kTextLoadFailed).Because(TextId::kReasonNoFolder);  // no edition chosen
     return LoadOfficerFileAt(session, path, events, files, true);
 }
 
-bool LoadOfficerFileAt(Session& session, const std::filesystem::path& path, FileEvents& events, FileAccess& files,
-                       bool createIfMissing) {
+Status LoadOfficerFileAt(Session& session, const std::filesystem::path& path, FileEvents& events, FileAccess& files,
+                         bool createIfMissing) {
     // Read into a fresh table, so that a failure leaves the session untouched; retry once.
-    auto contents = std::make_unique<OfficerFileContents>();
-    std::string reason;
-    if (!ReadOnce(path, files, createIfMissing, *contents, reason)) {
-        contents = std::make_unique<OfficerFileContents>();
-        reason.clear();
-        if (!ReadOnce(path, files, createIfMissing, *contents, reason)) {
-            events.ShowMessage({text_gbk::kTextLoadFailed, path, reason, text_gbk::kTitleLoadError, text_gbk::kStyleCritical});
-            return false;
-        }
-    }
+    auto contents = ReadOnce(path, files, createIfMissing);
+    if (!contents) contents = ReadOnce(path, files, createIfMissing);
+    if (!contents) return Problem(TextId::kTextLoadFailed).InFile(path).Because(contents.problem());
 
     session.Header = contents->Header;
     session.Officers = std::move(contents->Officers);
@@ -125,41 +95,29 @@ bool LoadOfficerFileAt(Session& session, const std::filesystem::path& path, File
     session.CurrentSlot = 1;
     events.LoadFinished();
     session.FileLoaded = true;
-    return true;
+    return {};
 }
 
-bool SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files) {
-    if (!session.FileLoaded) {
-        events.ShowMessage({text_gbk::kTextOpenFirst, {}, {}, text_gbk::kTitleWrongChoice,
-                            text_gbk::kStyleInformation + text_gbk::kStyleCritical});
-        return false;
-    }
-    if (session.OfficerFilePath.empty()) return false;
+Status SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files) {
+    if (!session.FileLoaded) return TextId::kTextOpenFirst;
+    if (session.OfficerFilePath.empty()) return TextId::kTextOpenFirst;
     // Every slot after the end marker is written from BK.DAT: without it the file would be wrong.
-    if (!session.BlankSlotLoaded) {
-        events.ShowMessage({text_gbk::kTextBlankSlotMissing, session.ProgramFolder / kBlankSlotFileName, {},
-                            text_gbk::kTitleSaveError, text_gbk::kStyleCritical});
-        return false;
-    }
+    if (!session.BlankSlotLoaded) return Problem(TextId::kTextBlankSlotMissing).InFile(session.ProgramFolder / kBlankSlotFileName);
 
     const auto backup = BackupPathFor(session.OfficerFilePath);
-    const IoResult copied = files.CopyReplacing(session.OfficerFilePath, backup);
-    if (!copied.ok) {
-        events.ShowMessage({text_gbk::kTextBackupFailed, session.OfficerFilePath, copied.reason, text_gbk::kTitleSaveError,
-                            text_gbk::kStyleCritical});
-        return false;
-    }
-    events.ShowMessage({text_gbk::kTextBackedUp, backup, {}, text_gbk::kTitleNotice, text_gbk::kStyleInformation});
+    if (Status copied = files.CopyReplacing(session.OfficerFilePath, backup); !copied)
+        return Problem(TextId::kTextBackupFailed).InFile(session.OfficerFilePath).Because(copied.problem());
+    events.Notify({Problem(TextId::kTextBackedUp).InFile(backup), TextId::kTitleNotice, text_gbk::kStyleInformation});
 
     const auto bytes = SerializeOfficerFile(session);
-    const IoResult written = files.WriteReplacing(session.OfficerFilePath, bytes);
-    if (!written.ok) {
-        events.ShowMessage({written.replaced ? text_gbk::kTextReplacedNotFlushed : text_gbk::kTextWriteFailed,
-                            session.OfficerFilePath, written.reason, text_gbk::kTitleSaveError, text_gbk::kStyleCritical});
-        return false;
+    if (Status written = files.WriteReplacing(session.OfficerFilePath, bytes); !written) {
+        const bool replaced = written.problem().Is(TextId::kReasonFolderNotFlushed);
+        return Problem(replaced ? TextId::kTextReplacedNotFlushed : TextId::kTextWriteFailed)
+            .InFile(session.OfficerFilePath)
+            .Because(written.problem());
     }
-    events.ShowMessage({text_gbk::kTextOver, {}, {}, {}, text_gbk::kStyleOk});
-    return true;
+    events.Notify({Problem(TextId::kTextOver), std::nullopt, text_gbk::kStyleOk});
+    return {};
 }
 
 }  // namespace busho

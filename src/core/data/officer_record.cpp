@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/text/messages.h"
 
 namespace busho {
 namespace {
@@ -16,13 +15,14 @@ ByteField<N> PaddedText(const char* text) {
     return field;
 }
 
-std::string SlotReason(int slotNumber, const char* what, long long value, const char* range) {
-    return std::string(text_gbk::kReasonSlot) + std::to_string(slotNumber) + what + std::to_string(value) + range;
+Problem CountOutOfRange(int slotNumber, TextId what, std::int32_t value, std::size_t offset) {
+    return Problem(what, {std::int64_t{slotNumber}, std::int64_t{value}}).AtSlot(slotNumber).AtOffset(offset);
 }
 
-std::string CutOffReason(int slotNumber, std::size_t offset) {
-    return std::string(text_gbk::kReasonSlot) + std::to_string(slotNumber) + text_gbk::kReasonCutOff +
-           std::to_string(offset) + text_gbk::kReasonCutOffEnd;
+Problem CutOff(int slotNumber, std::size_t offset) {
+    return Problem(TextId::kReasonCutOff, {std::int64_t{slotNumber}, static_cast<std::int64_t>(offset)})
+        .AtSlot(slotNumber)
+        .AtOffset(offset);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ void ReadFileHeader(ByteReader& in, FileHeader& header) {
     in.ReadZeroFilled(header);
 }
 
-SlotRead ReadOfficerSlot(ByteReader& in, int slotNumber, OfficerSlot& slot, ReadError& error) {
+Result<SlotRead> ReadOfficerSlot(ByteReader& in, int slotNumber, OfficerSlot& slot) {
     const std::size_t recordStart = in.Offset();
     if (in.Remaining() >= kRecordSize) {
         ForEachField(slot.Record, [&](const char*, auto& field) { in.Read(field); });
@@ -54,41 +54,32 @@ SlotRead ReadOfficerSlot(ByteReader& in, int slotNumber, OfficerSlot& slot, Read
             slot.Record = OfficerRecord{};
             return SlotRead::EndOfList;
         }
-        error.reason = CutOffReason(slotNumber, recordStart + have);
-        return SlotRead::Failed;
+        return CutOff(slotNumber, recordStart + have);
     }
     if (slot.Record.BirthYear < 1) return SlotRead::EndOfList;
 
     const std::int32_t tacticCount = slot.Record.TacticCount;
-    if (tacticCount < 0 || tacticCount > kMaxTactics) {
-        error.reason = SlotReason(slotNumber, text_gbk::kReasonTacticCount, tacticCount, text_gbk::kReasonOutOfRange31);
-        return SlotRead::Failed;
-    }
-    auto cutOff = [&] {
-        error.reason = CutOffReason(slotNumber, in.Offset() + in.Remaining());
-        return SlotRead::Failed;
-    };
+    if (tacticCount < 0 || tacticCount > kMaxTactics)
+        return CountOutOfRange(slotNumber, TextId::kReasonTacticCount, tacticCount, recordStart);
+    auto cutOff = [&] { return CutOff(slotNumber, in.Offset() + in.Remaining()); };
     slot.Tactics = {};
     for (std::int32_t i = 0; i < tacticCount; ++i) {
         if (!in.Read(slot.Tactics[static_cast<std::size_t>(i)])) return cutOff();
     }
     auto readRelations = [&](std::int32_t& count, std::array<std::int32_t, kMaxRelations>& numbers,
-                             const char* what) -> SlotRead {
+                             TextId what) -> Result<SlotRead> {
+        const std::size_t countAt = in.Offset();
         if (!in.Read(count)) return cutOff();
-        if (count < 0 || count > kMaxRelations) {
-            error.reason = SlotReason(slotNumber, what, count, text_gbk::kReasonOutOfRange2);
-            return SlotRead::Failed;
-        }
+        if (count < 0 || count > kMaxRelations) return CountOutOfRange(slotNumber, what, count, countAt);
         numbers = {};
         for (std::int32_t i = 0; i < count; ++i) {
             if (!in.Read(numbers[static_cast<std::size_t>(i)])) return cutOff();
         }
         return SlotRead::Officer;
     };
-    if (readRelations(slot.LikedCount, slot.Liked, text_gbk::kReasonLikedCount) == SlotRead::Failed)
-        return SlotRead::Failed;
-    if (readRelations(slot.DislikedCount, slot.Disliked, text_gbk::kReasonDislikedCount) == SlotRead::Failed)
-        return SlotRead::Failed;
+    if (auto liked = readRelations(slot.LikedCount, slot.Liked, TextId::kReasonLikedCount); !liked) return liked;
+    if (auto disliked = readRelations(slot.DislikedCount, slot.Disliked, TextId::kReasonDislikedCount); !disliked)
+        return disliked;
     if (in.Remaining() < kExtraSize) return cutOff();
     ForEachField(slot.Extra, [&](const char*, auto& field) { in.Read(field); });
     return SlotRead::Officer;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "byte_io.h"
+#include "core/text/problem.h"
 
 namespace busho {
 
@@ -161,21 +162,18 @@ ByteField<20> WrittenSignature();
 // Size on file of a slot whose counts are valid.
 std::size_t SlotSize(const OfficerSlot& slot);
 
-// Reading. A failure names what is wrong and where (offsets are file offsets).
-struct ReadError {
-    std::string reason;  // GBK interface text
-};
-
-enum class SlotRead { Officer, EndOfList, Failed };
+// Reading. A failure names what is wrong and where: the slot, and the file offset of the count that
+// is out of range or of the end of a file that cuts the slot off.
+enum class SlotRead { Officer, EndOfList };
 
 // Reads the 20-byte header at the reader's position; a file shorter than that gives zero bytes.
 void ReadFileHeader(ByteReader& in, FileHeader& header);
 
 // Reads one slot. The record of an end marker (BirthYear below 1) stays in `slot` as read and nothing
 // more is read. A file that ends where a slot would start ends the list there (the record reads as
-// zeros). Counts beyond what a slot holds, or a slot that the file cuts off anywhere inside it, fail
-// with `error` naming the slot and the offset where the file ends.
-SlotRead ReadOfficerSlot(ByteReader& in, int slotNumber, OfficerSlot& slot, ReadError& error);
+// zeros). Counts beyond what a slot holds, or a slot that the file cuts off anywhere inside it, are
+// refused.
+Result<SlotRead> ReadOfficerSlot(ByteReader& in, int slotNumber, OfficerSlot& slot);
 
 // Writing.
 void WriteFileHeader(ByteWriter& out, FileHeader& header);

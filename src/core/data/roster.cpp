@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "core/os/file_access.h"
-#include "core/text/messages.h"
 
 namespace busho {
 namespace {
@@ -11,10 +10,10 @@ namespace {
 // Reads up to `limit` bytes of a file; a missing or unreadable file, or one that is not a regular
 // file, gives none.
 std::vector<std::uint8_t> ReadUpTo(const std::filesystem::path& path, std::size_t limit) {
-    std::vector<std::uint8_t> bytes;
     FileAccess files;
-    if (!files.ReadFile(path, limit, bytes).ok) return {};
-    return bytes;
+    auto bytes = files.ReadFile(path, limit);
+    if (!bytes) return {};
+    return std::move(bytes).value();
 }
 
 // More than the 1630 names of at most 12 bytes need, however their lines end.
@@ -39,15 +38,14 @@ void LoadRoster(const std::filesystem::path& programFolder, RosterTable& roster)
     for (int entry = 1; entry <= kBuiltInOfficerCount; ++entry) ReadRosterEntry(in, roster[entry]);
 }
 
-IoResult LoadBlankSlot(const std::filesystem::path& programFolder, BlankSlotImage& blankSlot) {
-    std::vector<std::uint8_t> bytes;
+Status LoadBlankSlot(const std::filesystem::path& programFolder, BlankSlotImage& blankSlot) {
     FileAccess files;
-    const IoResult read = files.ReadFile(programFolder / kBlankSlotFileName, kBlankSlotSize, bytes);
-    ByteReader in(bytes);
+    const auto read = files.ReadFile(programFolder / kBlankSlotFileName, kBlankSlotSize);
+    const std::vector<std::uint8_t> none;
+    ByteReader in(read ? read.value() : none);
     in.ReadZeroFilled(blankSlot);
-    if (!read.ok) return read;
-    if (bytes.size() < kBlankSlotSize)
-        return IoResult::Failure(text_gbk::kReasonFileTooShort + std::to_string(kBlankSlotSize) + text_gbk::kReasonBytes);
+    if (!read) return read.problem();
+    if (read->size() < kBlankSlotSize) return Problem(TextId::kReasonFileTooShort, {std::int64_t{kBlankSlotSize}});
     return {};
 }
 

@@ -82,9 +82,9 @@ using BlankSlotImage = std::array<std::uint8_t, kBlankSlotSize>;
 // Both read from their first byte; a missing file reads as empty and a short one gives zero bytes
 // for what is missing (the data files are ours and are not created in the program folder).
 // The blank slot is written into every slot after the end marker, so a save needs all of it: a
-// missing, unreadable or short BK.DAT is a failure (GBK reason), which the session keeps.
+// missing, unreadable or short BK.DAT is a failure, which the session keeps.
 void LoadRoster(const std::filesystem::path& programFolder, RosterTable& roster);
-IoResult LoadBlankSlot(const std::filesystem::path& programFolder, BlankSlotImage& blankSlot);
+Status LoadBlankSlot(const std::filesystem::path& programFolder, BlankSlotImage& blankSlot);
 
 // The 1630 built-in officers' names (GBK); a missing file or missing lines give empty names.
 std::vector<std::string> LoadBuiltInNames(const std::filesystem::path& programFolder);

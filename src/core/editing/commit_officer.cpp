@@ -116,9 +116,7 @@ Reading ChooseReading(const EditorValues& v, const char* box, const std::string&
     return Reading::Keep;
 }
 
-CommitResult Refuse(const char* text, int style, CommitFocus focus = CommitFocus::None) {
-    return {false, Message{text, {}, {}, {}, style}, focus, std::nullopt};
-}
+Problem Refuse(TextId text, const char* field = "") { return Problem(text).OfField(field); }
 
 }  // namespace
 
@@ -127,9 +125,8 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
     return ToInt32(LeadingNumber(text));
 }
 
-CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, CommitOptions options) {
-    if (!session.FileLoaded)
-        return {false, Message{text_gbk::kTextOpenFirst, {}, {}, text_gbk::kTitleWrongChoice, text_gbk::kStyleInformation + text_gbk::kStyleCritical}, CommitFocus::None, std::nullopt};
+Status CommitOfficer(Session& session, EditorValues& v, CommitMode mode, CommitOptions options) {
+    if (!session.FileLoaded) return TextId::kTextOpenFirst;
 
     // Texts the user changed, and what would not be stored as typed.
     Losses losses;
@@ -159,26 +156,26 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
         v.txMP = KeepDoubleByteChars(v.txMP);
     }
     if (familyChanged && (AnsiByteLen(v.txX) < 1 || AnsiByteLen(v.txX) > kMaxNameTextBytes))
-        return Refuse(text_gbk::kFamilyNameRefused, text_gbk::kStyleCritical, CommitFocus::FamilyName);
+        return Refuse(TextId::kFamilyNameRefused, "FamilyName");
     if (givenChanged && (AnsiByteLen(v.txM) < 1 || AnsiByteLen(v.txM) > kMaxNameTextBytes))
-        return Refuse(text_gbk::kGivenNameRefused, text_gbk::kStyleCritical, CommitFocus::GivenName);
+        return Refuse(TextId::kGivenNameRefused, "GivenName");
     if (familyReading == Reading::Typed && AnsiByteLen(v.txXP) > kMaxReadingBytes)
-        return Refuse(text_gbk::kFamilyReadingRefused, text_gbk::kStyleCritical, CommitFocus::FamilyNameReading);
+        return Refuse(TextId::kFamilyReadingRefused, "FamilyNameReading");
     if (givenReading == Reading::Typed && AnsiByteLen(v.txMP) > kMaxReadingBytes)
-        return Refuse(text_gbk::kGivenReadingRefused, text_gbk::kStyleCritical, CommitFocus::GivenNameReading);
+        return Refuse(TextId::kGivenReadingRefused, "GivenNameReading");
     const bool biographyChanged = !LeftAlone(v, "txLJ", v.txLJ);
     if (biographyChanged) {
         if (AnsiByteLen(v.txLJ) < 1) v.txLJ = text_gbk::kDefaultBiography;
         // The field holds 153 bytes; the editor has always accepted 146 of them.
         if (AnsiByteLen(v.txLJ) > kMaxBiographyBytes || EncodeForGame(session, v.txLJ).size() > kBiographyFieldBytes) {
-            const std::string text = std::string(text_gbk::kBiographyTooLong) + std::to_string(CharacterCount(v.txLJ)) +
-                                     text_gbk::kCharactersAnd + std::to_string(AnsiByteLen(v.txLJ)) + text_gbk::kBytesEnd;
-            return {false, Message{text, {}, {}, {}, text_gbk::kStyleCritical}, CommitFocus::Biography, std::nullopt};
+            return Problem(TextId::kBiographyTooLong, {static_cast<std::int64_t>(CharacterCount(v.txLJ)),
+                                                       static_cast<std::int64_t>(AnsiByteLen(v.txLJ))})
+                .OfField("Biography");
         }
     }
-    if (mode == CommitMode::Modify && session.CurrentSlot > session.EndSlot - 1) return Refuse(text_gbk::kNoOfficerHere, text_gbk::kStyleWarning);
+    if (mode == CommitMode::Modify && session.CurrentSlot > session.EndSlot - 1) return Refuse(TextId::kNoOfficerHere);
     // Adding may not take slot 1000: every file keeps its end marker within its 1000 slots.
-    if (mode == CommitMode::Add && session.EndSlot >= kSlotCount) return Refuse(text_gbk::kTableFull, text_gbk::kStyleWarning);
+    if (mode == CommitMode::Add && session.EndSlot >= kSlotCount) return Refuse(TextId::kTableFull);
     if (v.cCZ == -1) v.cCZ = 0;
     if (v.cXXWJ == -1) v.cXXWJ = 0;
     // A birth year that is not above 0, or that would become 0 once made whole, would end the
@@ -194,22 +191,22 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
         const char* box;
         const std::string& text;
         bool wholeText;  // the whole text must be a number; years only need one at their start
-        const char* label;
-        CommitFocus focus;
+        TextId label;
+        const char* field;
     };
     const NumberBox boxes[] = {
-        {"txCSN", v.txCSN, false, text_gbk::kLabelBirthYear, CommitFocus::BirthYear},
-        {"txSWN", v.txSWN, false, text_gbk::kLabelDeathYear, CommitFocus::DeathYear},
-        {"txLTY", v.txLTY, true, text_gbk::kLabelLeadership, CommitFocus::Leadership},
-        {"txLWG", v.txLWG, true, text_gbk::kLabelValour, CommitFocus::Valour},
-        {"txLZH", v.txLZH, true, text_gbk::kLabelIntellect, CommitFocus::Intellect},
-        {"txLZZ", v.txLZZ, true, text_gbk::kLabelPolitics, CommitFocus::Politics},
-        {"txLQY", v.txLQY, true, text_gbk::kLabelDuty, CommitFocus::Duty},
+        {"txCSN", v.txCSN, false, TextId::kLabelBirthYear, "BirthYear"},
+        {"txSWN", v.txSWN, false, TextId::kLabelDeathYear, "DeathYear"},
+        {"txLTY", v.txLTY, true, TextId::kLabelLeadership, "Leadership"},
+        {"txLWG", v.txLWG, true, TextId::kLabelValour, "Valour"},
+        {"txLZH", v.txLZH, true, TextId::kLabelIntellect, "Intellect"},
+        {"txLZZ", v.txLZZ, true, TextId::kLabelPolitics, "Politics"},
+        {"txLQY", v.txLQY, true, TextId::kLabelDuty, "Duty"},
     };
     std::array<std::int32_t, 7> numbers{};
     for (std::size_t i = 0; i < std::size(boxes); ++i) {
         const auto number = boxes[i].wholeText ? WholeNumber(boxes[i].text) : ToInt32(LeadingNumber(boxes[i].text));
-        if (!number) return {false, Message{std::string(boxes[i].label) + text_gbk::kNumberRefused, {}, {}, {}, text_gbk::kStyleCritical}, boxes[i].focus, std::nullopt};
+        if (!number) return Problem(TextId::kNumberRefused, {boxes[i].label}).OfField(boxes[i].field);
         numbers[i] = *number;
     }
 
@@ -239,8 +236,7 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
         std::string text;
         if (!losses.fields.empty()) text += text_gbk::kCharactersNotKept + losses.Text();
         if (!outside.empty()) text += (text.empty() ? "" : "\r") + std::string(text_gbk::kOutsideGameRange) + outside;
-        text += std::string("\r") + text_gbk::kGoOnQuestion;
-        return {false, std::nullopt, CommitFocus::None, Message{text, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleWarning}};
+        return Problem(TextId::kCommitQuestion, {text, TextId::kGoOnQuestion});
     }
 
     if (mode == CommitMode::Add) {
@@ -318,7 +314,7 @@ CommitResult CommitOfficer(Session& session, EditorValues& v, CommitMode mode, C
     if (v.SD >= 0 && v.SD < 6) e.VoiceType = v.SD;
 
     CopyToRoster(session.Officers, session.Roster, session.CurrentSlot);
-    return {true, std::nullopt, CommitFocus::None, std::nullopt};
+    return {};
 }
 
 }  // namespace busho

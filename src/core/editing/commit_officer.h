@@ -11,31 +11,23 @@ namespace busho {
 
 enum class CommitMode { Modify, Add };
 
-// The box that takes the focus after a refusal.
-enum class CommitFocus {
-    None, FamilyName, GivenName, Leadership, Valour, Intellect, Politics, Duty, BirthYear, DeathYear,
-    FamilyNameReading, GivenNameReading, Biography
-};
-
-struct CommitResult {
-    bool committed = false;
-    std::optional<Message> message;   // shown to the user when set
-    CommitFocus focus = CommitFocus::None;
-    std::optional<Message> question;  // asked before anything is stored: go on (commit again with goOn) or cancel
-};
-
 // Writes what the user changed and keeps every other byte: a box that still shows what it showed of
 // the stored officer, and a list still on its unlisted item, are stored as they were read. Changed
 // names are normalised (whether or not it commits, as the boxes show them afterwards); readings are
 // kept, taken as typed, or drawn for a changed name. Refusals change nothing in the table. Characters
-// that would not be stored as typed, and numbers outside what the game uses, give a question and
-// nothing is stored until the commit runs again with goOn. On success the slot (CurrentSlot, after Add
-// the new one) and its roster entry hold the values; the caller refreshes its list row and shows it again.
+// that would not be stored as typed, and numbers outside what the game uses, give a question
+// (kCommitQuestion, see IsCommitQuestion) and nothing is stored until the commit runs again with goOn.
+// A refusal names the record field of the box to correct (Problem::field; empty when none is).
+// On success the slot (CurrentSlot, after Add the new one) and its roster entry hold the values; the
+// caller refreshes its list row and shows it again.
 struct CommitOptions {
     bool makeReadings = true;  // the editor draws readings for changed names; an import takes them as given
     bool goOn = false;         // the user has seen the question and goes on
 };
-CommitResult CommitOfficer(Session& session, EditorValues& values, CommitMode mode, CommitOptions options = {});
+Status CommitOfficer(Session& session, EditorValues& values, CommitMode mode, CommitOptions options = {});
+
+// Whether a commit's problem is the question to ask before it goes on.
+inline bool IsCommitQuestion(const Problem& problem) { return problem.Is(TextId::kCommitQuestion); }
 
 // A number typed into a box, made whole with halves to the even neighbour; nothing when the
 // text is not a number or lies beyond 32 bits.

@@ -8,6 +8,7 @@
 #include "core/editing/list_row.h"
 #include "core/editing/officer_view.h"
 #include "core/editing/vocabulary_text.h"
+#include "core/text/code_page.h"
 #include "core/text/text_fields.h"
 
 namespace busho {
@@ -111,28 +112,28 @@ struct RowContext {
 struct RowColumn {
     const char* name;
     std::string (*cell)(const RowContext&, const OfficerSlot&);
-    std::optional<std::string> (*apply)(const RowContext&, const std::string& cell, EditorValues&, int& portrait);
+    std::optional<TextId> (*apply)(const RowContext&, const std::string& cell, EditorValues&, int& portrait);
     void (*keep)(const OfficerSlot& from, OfficerSlot& to);
 };
 
-using Reason = std::optional<std::string>;
+using Reason = std::optional<TextId>;
 
 Reason IntoGbk(const RowContext& c, const std::string& cell, std::string& target) {
     const auto converted = c.text.toGbk(cell);
-    if (!converted) return "含有 GBK 中没有的字";
+    if (!converted) return TextId::kCellNotGbk;
     target = *converted;
     return std::nullopt;
 }
 
 Reason IntoList(const std::vector<std::string>& items, const std::string& cell, int& target) {
     const auto value = ListValue(items, cell);
-    if (!value) return "不是列表中的一项";
+    if (!value) return TextId::kCellNotInList;
     target = *value;
     return std::nullopt;
 }
 
 Reason IntoNumberBox(const std::string& cell, std::string& target) {
-    if (!ParseInteger(cell)) return "不是整数";
+    if (!ParseInteger(cell)) return TextId::kCellNotInteger;
     target = Trim(cell);
     return std::nullopt;
 }
@@ -152,11 +153,11 @@ std::string RelationsCell(const RowContext& c, std::int32_t count, const std::ar
 
 Reason IntoRelations(const std::string& cell, int& first, int& second) {
     const auto entries = Split(cell, ';');
-    if (entries.size() > 2) return "最多两名武将";
+    if (entries.size() > 2) return TextId::kCellTwoOfficersAtMost;
     int items[2] = {0, 0};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto n = OfficerNumberIn(entries[i], false);
-        if (!n) return "不是武将编号（0～1629 或 10000～10999）";
+        if (!n) return TextId::kCellNotOfficer;
         items[i] = NumberToListItem(static_cast<int>(*n));
     }
     first = items[0];
@@ -198,7 +199,7 @@ const std::vector<RowColumn>& RowColumns() {
         {"PortraitNumber", [](const RowContext&, const OfficerSlot& o) { return std::to_string(o.Record.PortraitNumber); },
          [](const RowContext&, const std::string& cell, EditorValues&, int& portrait) -> Reason {
              const auto n = ParseInteger(cell);
-             if (!n || *n < 0 || *n > 32767) return "不是 0～32767 的头像编号";
+             if (!n || *n < 0 || *n > 32767) return TextId::kCellNotPortrait;
              portrait = static_cast<int>(*n);
              return std::nullopt;
          },
@@ -214,7 +215,7 @@ const std::vector<RowColumn>& RowColumns() {
                  return std::nullopt;
              }
              const auto n = OfficerNumberIn(cell, false);
-             if (!n) return "不是武将编号（0～1629 或 10000～10999）或“无”";
+             if (!n) return TextId::kCellNotOfficerOrNone;
              v.cSF = NumberToListItem(static_cast<int>(*n));
              return std::nullopt;
          },
@@ -222,7 +223,7 @@ const std::vector<RowColumn>& RowColumns() {
         {"CompatibilityOfficer", [](const RowContext& c, const OfficerSlot& o) { return c.names.Officer(o.Record.CompatibilityOfficer); },
          [](const RowContext&, const std::string& cell, EditorValues& v, int&) -> Reason {
              const auto n = OfficerNumberIn(cell, true);
-             if (!n) return "不是内置武将编号（0～1629）";
+             if (!n) return TextId::kCellNotBuiltInOfficer;
              v.cXXWJ = static_cast<int>(*n);
              return std::nullopt;
          },
@@ -242,10 +243,10 @@ const std::vector<RowColumn>& RowColumns() {
          },
          [](const RowContext&, const std::string& cell, EditorValues& v, int&) -> Reason {
              const auto ranks = Split(cell, ' ');
-             if (ranks.size() != 9) return "需要九个等级（S A B C D）";
+             if (ranks.size() != 9) return TextId::kCellNeedsNineRanks;
              for (std::size_t k = 0; k < 9; ++k) {
                  const auto at = std::string(kRankLetters).find(ranks[k]);
-                 if (ranks[k].size() != 1 || at == std::string::npos) return "等级只能是 S A B C D";
+                 if (ranks[k].size() != 1 || at == std::string::npos) return TextId::kCellRankLetters;
                  v.SkillList[k] = static_cast<int>(at);
              }
              return std::nullopt;
@@ -262,7 +263,7 @@ const std::vector<RowColumn>& RowColumns() {
              v.SKill1.fill(false);
              for (const auto& entry : Split(cell, ' ')) {
                  const auto t = ParseInteger(entry);
-                 if (!t || *t < 0 || *t >= kTacticBoxes) return "战法编号只能是 0～29";
+                 if (!t || *t < 0 || *t >= kTacticBoxes) return TextId::kCellTacticNumbers;
                  v.SKill1[static_cast<std::size_t>(*t)] = true;
              }
              return std::nullopt;
@@ -296,24 +297,8 @@ const std::vector<RowColumn>& RowColumns() {
 #undef BUSHO_NUMBER_COLUMN
 #undef BUSHO_LIST_COLUMN
 
-std::string ColumnOfFocus(CommitFocus focus) {
-    switch (focus) {
-        case CommitFocus::FamilyName: return "FamilyName";
-        case CommitFocus::GivenName: return "GivenName";
-        case CommitFocus::FamilyNameReading: return "FamilyNameReading";
-        case CommitFocus::GivenNameReading: return "GivenNameReading";
-        case CommitFocus::Biography: return "Biography";
-        case CommitFocus::Leadership: return "Leadership";
-        case CommitFocus::Valour: return "Valour";
-        case CommitFocus::Intellect: return "Intellect";
-        case CommitFocus::Politics: return "Politics";
-        case CommitFocus::Duty: return "Duty";
-        case CommitFocus::BirthYear: return "BirthYear";
-        case CommitFocus::DeathYear: return "DeathYear";
-        case CommitFocus::None: break;
-    }
-    return "slot";
-}
+// A cell or a column name as the argument of a message: characters GBK lacks become '?'.
+std::string AsGbk(const std::string& utf8) { return EncodeWithSubstitutes(CodePage::Gbk, Utf8ToUtf16(utf8)); }
 
 }  // namespace
 
@@ -334,10 +319,10 @@ std::vector<std::string> ExportRow(Session& session, int slot, const std::vector
     return row;
 }
 
-std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<std::string, std::string>>& rows,
+std::vector<Problem> ImportRows(Session& session, const std::vector<std::map<std::string, std::string>>& rows,
                                  const std::vector<int>& rowNumbers, const std::vector<std::string>& builtInNames,
                                  const RowText& text) {
-    std::vector<RowError> errors;
+    std::vector<Problem> errors;
     const auto& columns = RowColumns();
     const RowContext context{session, Names{session, builtInNames, text}, text};
     // Officers are shown as the editor shows them with 中日文译 ticked; the user's setting is kept.
@@ -346,18 +331,21 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const auto& row = rows[r];
         const int rowNumber = r < rowNumbers.size() ? rowNumbers[r] : static_cast<int>(r) + 2;
-        auto fail = [&](const std::string& column, const std::string& reason) {
+        auto fail = [&](const std::string& column, Problem reason) {
             const auto at = row.find(column);
-            errors.push_back({rowNumber, column, at == row.end() ? std::string() : at->second, reason});
+            const std::string value = at == row.end() ? std::string() : at->second;
+            errors.push_back(Problem(TextId::kRowProblem, {std::int64_t{rowNumber}, AsGbk(column), AsGbk(value)})
+                                 .OfField(column)
+                                 .Because(std::move(reason)));
         };
         for (const auto& entry : row) {
             const std::string& name = entry.first;
-            if (std::none_of(columns.begin(), columns.end(), [&](const RowColumn& c) { return name == c.name; })) fail(name, "未知的列");
+            if (std::none_of(columns.begin(), columns.end(), [&](const RowColumn& c) { return name == c.name; })) fail(name, TextId::kColumnUnknown);
         }
         const auto slotCell = row.find("slot");
         const auto slotNumber = slotCell == row.end() ? std::nullopt : ParseInteger(slotCell->second);
         if (slotCell != row.end() && !Trim(slotCell->second).empty() && (!slotNumber || *slotNumber < 1)) {
-            fail("slot", "不是正整数");
+            fail("slot", TextId::kCellNotPositive);
             continue;
         }
         const bool modify = slotNumber && *slotNumber < session.EndSlot;
@@ -394,9 +382,9 @@ std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<st
         }
         if (rowFailed) continue;
         session.CurrentPortrait = portrait;
-        const CommitResult result = CommitOfficer(session, values, modify ? CommitMode::Modify : CommitMode::Add, {false, true});
-        if (!result.committed) {
-            fail(ColumnOfFocus(result.focus), result.message ? text.toUtf8(result.message->text) : "无法写入");
+        const Status result = CommitOfficer(session, values, modify ? CommitMode::Modify : CommitMode::Add, {false, true});
+        if (!result) {
+            fail(result.problem().field.empty() ? "slot" : result.problem().field, result.problem());
             continue;
         }
         // Unchanged cells keep the officer's bytes: text does not always convert back unchanged.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/data/session.h"
+#include "core/text/problem.h"
 
 namespace busho {
 
@@ -25,18 +26,13 @@ struct RowText {
 // The cells of slot `slot`, in ExportColumns order. builtInNames are the 1630 names (GBK).
 std::vector<std::string> ExportRow(Session& session, int slot, const std::vector<std::string>& builtInNames, const RowText& text);
 
-struct RowError {
-    int row = 0;  // as the spreadsheet numbers it: the header is row 1
-    std::string column;
-    std::string value;
-    std::string reason;  // UTF-8
-};
-
 // Applies rows (column -> cell) to the session in order: a row whose slot holds an officer changes
 // it, any other row is added after the last. Cells equal to what export gives for the officer
-// leave its bytes exactly as they were. Returns every error found; when there is one, the session
-// must be thrown away (nothing of it may be saved).
-std::vector<RowError> ImportRows(Session& session, const std::vector<std::map<std::string, std::string>>& rows,
+// leave its bytes exactly as they were. Returns every problem found, each a kRowProblem naming the
+// row (as the spreadsheet numbers it: the header is row 1), the column (also its `field`) and the cell,
+// with the reason as its cause; when there is one, the session must be thrown away (nothing of it
+// may be saved).
+std::vector<Problem> ImportRows(Session& session, const std::vector<std::map<std::string, std::string>>& rows,
                                  const std::vector<int>& rowNumbers, const std::vector<std::string>& builtInNames,
                                  const RowText& text);
 

@@ -19,21 +19,28 @@ std::string CsvCell(const std::string& cell) {
     return quoted + "\"";
 }
 
+// A text from the parser or the file, as an argument of a message: bytes beyond ASCII become '?'.
+std::string AsciiOnly(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+    return text;
+}
+
 // JSON rows: an array of objects whose values are the cells, as strings (numbers are taken as their
 // text). Nothing deeper is taken, and no more objects or values than a spreadsheet of officers can use:
 // the parse stops at the first one beyond.
-std::optional<Table> ReadJsonTable(std::string_view text, std::string& error) {
+Result<Table> ReadJsonTable(std::string_view text) {
     struct Refused {
-        std::string what;
+        TextId what;
     };
     std::size_t objects = 0, values = 0;
     const Json::parser_callback_t bounded = [&](int depth, Json::parse_event_t event, Json&) {
         if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start) && depth > 1)
-            throw Refused{"JSON: a value is neither a string nor a number"};
+            throw Refused{TextId::kTableJsonNested};
         if (event == Json::parse_event_t::object_start && ++objects > kMaxTableRows)
-            throw Refused{"JSON: more objects than an officer file holds"};
+            throw Refused{TextId::kTableJsonTooManyObjects};
         if (event == Json::parse_event_t::object_start) values = 0;
-        if (event == Json::parse_event_t::key && ++values > kMaxTableCells) throw Refused{"JSON: too many values in an object"};
+        if (event == Json::parse_event_t::key && ++values > kMaxTableCells) throw Refused{TextId::kTableJsonTooManyValues};
         return true;
     };
     Json document;
@@ -42,31 +49,20 @@ std::optional<Table> ReadJsonTable(std::string_view text, std::string& error) {
     } catch (const Json::exception& e) {
         // A syntax error, and also a number beyond a double's range (7e774), which nlohmann reports
         // as out of range rather than as a parse error.
-        error = std::string("JSON: ") + e.what();
-        return std::nullopt;
+        return Problem(TextId::kTableJsonSyntax, {AsciiOnly(e.what())});
     } catch (const Refused& r) {
-        error = r.what;
-        return std::nullopt;
+        return r.what;
     }
-    if (!document.is_array()) {
-        error = "JSON: expected an array of objects";
-        return std::nullopt;
-    }
+    if (!document.is_array()) return TextId::kTableJsonNotArray;
     Table table;
     int rowNumber = 2;  // as a spreadsheet's first row after the header
     for (const Json& object : document) {
-        if (!object.is_object()) {
-            error = "JSON: object " + std::to_string(rowNumber - 1) + " is not an object";
-            return std::nullopt;
-        }
+        if (!object.is_object()) return Problem(TextId::kTableJsonNotObject, {std::int64_t{rowNumber - 1}});
         std::map<std::string, std::string> row;
         for (const auto& [key, value] : object.items()) {
             if (value.is_string()) row[key] = value.get<std::string>();
             else if (value.is_number()) row[key] = value.dump();
-            else {
-                error = "JSON: object " + std::to_string(rowNumber - 1) + ", \"" + key + "\": expected a string or a number";
-                return std::nullopt;
-            }
+            else return Problem(TextId::kTableJsonBadValue, {std::int64_t{rowNumber - 1}, AsciiOnly(key)});
         }
         table.rows.push_back(std::move(row));
         table.rowNumbers.push_back(rowNumber++);
@@ -99,10 +95,10 @@ std::string WriteJson(const std::vector<std::string>& header, const std::vector<
     return out + "\n]\n";
 }
 
-std::optional<Table> ReadTable(std::string_view text, std::string& error) {
+Result<Table> ReadTable(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     const auto first = text.find_first_not_of(" \r\n\t");
-    if (first != std::string::npos && text[first] == '[') return ReadJsonTable(text, error);
+    if (first != std::string::npos && text[first] == '[') return ReadJsonTable(text);
 
     // CSV: quoted cells may hold commas, quotes ("") and line breaks.
     std::vector<std::vector<std::string>> lines;
@@ -111,14 +107,12 @@ std::optional<Table> ReadTable(std::string_view text, std::string& error) {
     std::string cell;
     bool quoted = false, any = false;
     int line = 1, startLine = 1;
+    const Problem tooManyRows(TextId::kTableCsvTooManyRows, {static_cast<std::int64_t>(kMaxTableRows)});
     // Ends the line being read, if it holds anything; false when the spreadsheet holds more lines than
     // an officer file has officers (and a header).
     auto endLine = [&] {
         if (!any && cell.empty()) return true;
-        if (lines.size() > kMaxTableRows) {
-            error = "CSV: more than " + std::to_string(kMaxTableRows) + " rows, more than an officer file holds";
-            return false;
-        }
+        if (lines.size() > kMaxTableRows) return false;
         cells.push_back(std::move(cell));
         lines.push_back(std::move(cells));
         lineNumbers.push_back(startLine);
@@ -142,16 +136,14 @@ std::optional<Table> ReadTable(std::string_view text, std::string& error) {
             quoted = true;
             any = true;
         } else if (c == ',') {
-            if (cells.size() + 1 >= kMaxTableCells) {
-                error = "CSV: line " + std::to_string(startLine) + " has more than " + std::to_string(kMaxTableCells) + " cells";
-                return std::nullopt;
-            }
+            if (cells.size() + 1 >= kMaxTableCells)
+                return Problem(TextId::kTableCsvTooManyCells, {std::int64_t{startLine}, static_cast<std::int64_t>(kMaxTableCells)});
             cells.push_back(std::move(cell));
             cell.clear();
             any = true;
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            if (!endLine()) return std::nullopt;
+            if (!endLine()) return tooManyRows;
             cells.clear();
             cell.clear();
             any = false;
@@ -160,38 +152,26 @@ std::optional<Table> ReadTable(std::string_view text, std::string& error) {
             cell += c;
         }
     }
-    if (quoted) {
-        error = "CSV: a quoted cell is not closed";
-        return std::nullopt;
-    }
-    if (!endLine()) return std::nullopt;
-    if (lines.empty()) {
-        error = "CSV: no header row";
-        return std::nullopt;
-    }
+    if (quoted) return TextId::kTableCsvQuoteOpen;
+    if (!endLine()) return tooManyRows;
+    if (lines.empty()) return TextId::kTableCsvNoHeader;
     Table table;
     const auto& header = lines[0];
     for (std::size_t l = 1; l < lines.size(); ++l) {
         std::map<std::string, std::string> row;
         for (std::size_t c = 0; c < header.size() && c < lines[l].size(); ++c) row[header[c]] = lines[l][c];
-        if (lines[l].size() > header.size()) {
-            error = "CSV: line " + std::to_string(lineNumbers[l]) + " has more cells than the header";
-            return std::nullopt;
-        }
+        if (lines[l].size() > header.size())
+            return Problem(TextId::kTableCsvCellsBeyondHeader, {std::int64_t{lineNumbers[l]}});
         table.rows.push_back(std::move(row));
         table.rowNumbers.push_back(lineNumbers[l]);
     }
     return table;
 }
 
-std::optional<Table> ReadTableFile(const std::filesystem::path& path, std::string& error, FileAccess& files) {
-    std::vector<std::uint8_t> bytes;
-    const IoResult read = files.ReadWholeFile(path, kMaxSpreadsheetBytes, bytes);
-    if (!read.ok) {
-        error = "cannot read the spreadsheet: " + ToUtf8(CodePage::Gbk, read.reason);
-        return std::nullopt;
-    }
-    return ReadTable(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
+Result<Table> ReadTableFile(const std::filesystem::path& path, FileAccess& files) {
+    const auto bytes = files.ReadWholeFile(path, kMaxSpreadsheetBytes);
+    if (!bytes) return Problem(TextId::kTableCannotRead).Because(bytes.problem());
+    return ReadTable(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 }  // namespace busho

@@ -30,11 +30,11 @@ inline constexpr std::size_t kMaxTableCells = 1024;
 // Far larger than any export (999 officers of a few KiB each); a larger file is refused unread.
 inline constexpr std::size_t kMaxSpreadsheetBytes = std::size_t{64} << 20;
 
-// Reads either format (JSON when the text starts with '['); nothing with `error` set when malformed.
-std::optional<Table> ReadTable(std::string_view text, std::string& error);
+// Reads either format (JSON when the text starts with '['); what is malformed is refused.
+Result<Table> ReadTable(std::string_view text);
 
 // Reads a spreadsheet file: a regular file of at most kMaxSpreadsheetBytes, read once and parsed in
-// place; nothing with `error` (UTF-8) set otherwise.
-std::optional<Table> ReadTableFile(const std::filesystem::path& path, std::string& error, FileAccess& files);
+// place.
+Result<Table> ReadTableFile(const std::filesystem::path& path, FileAccess& files);
 
 }  // namespace busho

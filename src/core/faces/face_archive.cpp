@@ -1,6 +1,5 @@
 #include "face_archive.h"
 
-#include "core/text/messages.h"
 
 namespace busho {
 namespace {
@@ -14,14 +13,12 @@ bool ReadRecord(ReadableFile& file, std::uint64_t offset, Record& record, std::s
     return true;
 }
 
-std::string FaceReason(std::int32_t k, const char* what) { return text_gbk::kReasonFace + std::to_string(k) + what; }
+Problem BadSize(std::int32_t k, const KaoFaceHeader& h) {
+    return Problem(TextId::kReasonFaceBadSize, {std::int64_t{k}, std::int64_t{h.Width}, std::int64_t{h.Height},
+                                                std::int64_t{h.RowPixels}, std::int64_t{h.RowCount}});
+}
 
 }  // namespace
-
-bool FaceArchive::Fail(std::string reason) {
-    error_ = std::move(reason);
-    return false;
-}
 
 void FaceArchive::Close() {
     file_.reset();
@@ -32,80 +29,69 @@ void FaceArchive::Close() {
     fileSize_ = 0;
 }
 
-bool FaceArchive::Open(const std::filesystem::path& path) {
+Status FaceArchive::Open(const std::filesystem::path& path) {
     Close();
-    error_.clear();
-    std::string reason;
-    auto file = ReadableFile::Open(path, reason);
-    if (!file) return Fail(reason);
+    auto opened = ReadableFile::Open(path);
+    if (!opened) return opened.problem();
+    std::unique_ptr<ReadableFile> file = std::move(opened).value();
     const std::uint64_t fileSize = file->Size();
     if (fileSize < kKaoHeaderSize || !ReadRecord(*file, 0, header_, kKaoHeaderSize)) {
         Close();
-        return Fail(text_gbk::kReasonFaceFileShort);
+        return TextId::kReasonFaceFileShort;
     }
     const std::int64_t count = header_.FaceCount;
     if (count < 1) {
-        const auto text = text_gbk::kReasonFaceCountBelowOne + std::to_string(count);
         Close();
-        return Fail(text);
+        return Problem(TextId::kReasonFaceCountBelowOne, {count});
     }
     // The index must lie within the file, and within what an archive holds, before it is allocated.
     if (count > kMaxFaceCount || kKaoHeaderSize + static_cast<std::uint64_t>(count) * kKaoIndexEntrySize > fileSize) {
-        const auto text = text_gbk::kReasonFaceCountTooLarge + std::to_string(count);
         Close();
-        return Fail(text);
+        return Problem(TextId::kReasonFaceCountTooLarge, {count});
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count) * kKaoIndexEntrySize);
     if (!file->ReadAt(kKaoHeaderSize, bytes)) {
         Close();
-        return Fail(text_gbk::kReasonCannotRead);
+        return TextId::kReasonCannotRead;
     }
     index_.resize(static_cast<std::size_t>(count));
     ByteReader in(bytes);
     for (auto& entry : index_) ForEachField(entry, [&](const char*, auto& field) { in.Read(field); });
     file_ = std::move(file);
     fileSize_ = fileSize;
-    return true;
+    return {};
 }
 
-bool FaceArchive::ReadKaoFace(std::int32_t k) {
-    error_.clear();
-    if (!IsOpen()) return Fail(text_gbk::kReasonCannotRead);
-    if (k < 0 || k >= header_.FaceCount) {
-        return Fail(text_gbk::kReasonFaceIndexOutside + std::to_string(k) + " / " + std::to_string(header_.FaceCount));
-    }
+Status FaceArchive::ReadKaoFace(std::int32_t k) {
+    if (!IsOpen()) return TextId::kReasonCannotRead;
+    if (k < 0 || k >= header_.FaceCount)
+        return Problem(TextId::kReasonFaceIndexOutside, {std::int64_t{k}, std::int64_t{header_.FaceCount}});
     const std::int64_t offset = index_[static_cast<std::size_t>(k)].FaceOffset;
     if (offset < 0 || static_cast<std::uint64_t>(offset) + kKaoFaceHeaderSize > fileSize_)
-        return Fail(FaceReason(k, text_gbk::kReasonFaceOffsetOutside) + std::to_string(offset));
+        return Problem(TextId::kReasonFaceOffsetOutside, {std::int64_t{k}, offset});
     KaoFaceHeader header;
     if (!ReadRecord(*file_, static_cast<std::uint64_t>(offset), header, kKaoFaceHeaderSize))
-        return Fail(text_gbk::kReasonCannotRead);
+        return TextId::kReasonCannotRead;
     auto sane = [](std::int32_t v) { return v >= 1 && v <= kMaxFaceDimension; };
-    if (!sane(header.Width) || !sane(header.Height) || !sane(header.RowPixels) || !sane(header.RowCount)) {
-        return Fail(FaceReason(k, text_gbk::kReasonFaceBadSize) + std::to_string(header.Width) + "x" +
-                    std::to_string(header.Height) + ", " + std::to_string(header.RowPixels) + "x" + std::to_string(header.RowCount));
-    }
+    if (!sane(header.Width) || !sane(header.Height) || !sane(header.RowPixels) || !sane(header.RowCount))
+        return BadSize(k, header);
     // The screen image is Width x Height: it may not be larger than the file either.
-    if (4 * static_cast<std::uint64_t>(header.Width) * static_cast<std::uint64_t>(header.Height) > fileSize_) {
-        return Fail(FaceReason(k, text_gbk::kReasonFaceBadSize) + std::to_string(header.Width) + "x" +
-                    std::to_string(header.Height) + ", " + std::to_string(header.RowPixels) + "x" + std::to_string(header.RowCount));
-    }
-    if (header.Height > header.RowCount) {
-        return Fail(FaceReason(k, text_gbk::kReasonFaceHeightOverRows) + std::to_string(header.Height) + " > " +
-                    std::to_string(header.RowCount));
-    }
+    if (4 * static_cast<std::uint64_t>(header.Width) * static_cast<std::uint64_t>(header.Height) > fileSize_)
+        return BadSize(k, header);
+    if (header.Height > header.RowCount)
+        return Problem(TextId::kReasonFaceHeightOverRows, {std::int64_t{k}, std::int64_t{header.Height}, std::int64_t{header.RowCount}});
     const std::uint64_t pixelCount = static_cast<std::uint64_t>(header.RowPixels) * static_cast<std::uint64_t>(header.RowCount);
     if (static_cast<std::uint64_t>(offset) + kKaoFaceHeaderSize + 4 * pixelCount > fileSize_)
-        return Fail(FaceReason(k, text_gbk::kReasonFacePixelsPastEnd));
+        return Problem(TextId::kReasonFacePixelsPastEnd, {std::int64_t{k}});
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(4 * pixelCount));
-    if (!file_->ReadAt(static_cast<std::uint64_t>(offset) + kKaoFaceHeaderSize, bytes)) return Fail(text_gbk::kReasonCannotRead);
+    if (!file_->ReadAt(static_cast<std::uint64_t>(offset) + kKaoFaceHeaderSize, bytes)) return TextId::kReasonCannotRead;
     pixels_.resize(static_cast<std::size_t>(pixelCount));
     for (std::size_t i = 0; i < pixels_.size(); ++i) {
         pixels_[i] = static_cast<std::uint32_t>(bytes[4 * i]) | (static_cast<std::uint32_t>(bytes[4 * i + 1]) << 8) |
                      (static_cast<std::uint32_t>(bytes[4 * i + 2]) << 16) | (static_cast<std::uint32_t>(bytes[4 * i + 3]) << 24);
     }
     faceHeader_ = header;
-    return true;
+    return {};
 }
 
 FaceImage FaceArchive::DecodedFace() const { return DecodeFace(faceHeader_, pixels_); }

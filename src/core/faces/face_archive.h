@@ -85,8 +85,8 @@ struct FaceImage {
 // header and pixels of the face read last.
 class FaceArchive {
 public:
-    // Opens and checks the header and index; false with `Error()` set when the archive is refused.
-    bool Open(const std::filesystem::path& path);
+    // Opens and checks the header and index; the reason when the archive is refused.
+    Status Open(const std::filesystem::path& path);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
 
@@ -96,25 +96,20 @@ public:
 
     // Reads face k (0-based). Refuses an index outside the archive, an offset outside the file,
     // absurd sizes, pixels past the end of the file and a Height above RowCount.
-    bool ReadKaoFace(std::int32_t k);
+    Status ReadKaoFace(std::int32_t k);
     const KaoFaceHeader& FaceHeader() const { return faceHeader_; }
     const std::vector<std::uint32_t>& FacePixels() const { return pixels_; }
 
     // The face read last, as the screen shows it.
     FaceImage DecodedFace() const;
 
-    const std::string& Error() const { return error_; }  // GBK reason of the last refusal
-
 private:
-    bool Fail(std::string reason);
-
     std::unique_ptr<ReadableFile> file_;
     std::uint64_t fileSize_ = 0;
     KaoHeader header_;
     std::vector<KaoIndexEntry> index_;
     KaoFaceHeader faceHeader_;
     std::vector<std::uint32_t> pixels_;
-    std::string error_;
 };
 
 // The screen image of a face from its header and stored pixels (RowPixels x RowCount values).

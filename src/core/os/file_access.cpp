@@ -113,28 +113,24 @@ void RemoveStalePending(const std::filesystem::path& pending) {
     if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) std::filesystem::remove(pending, ec);
 }
 
-std::string TooLarge(std::size_t limit) {
-    return text_gbk::kReasonFileTooLarge + std::to_string(limit) + text_gbk::kReasonBytes;
-}
+Problem TooLarge(std::size_t limit) { return Problem(TextId::kReasonFileTooLarge, {static_cast<std::int64_t>(limit)}); }
 
 }  // namespace
 
 // ---- Reading ----
 
-std::unique_ptr<ReadableFile> ReadableFile::Open(const std::filesystem::path& path, std::string& reason) {
+Result<std::unique_ptr<ReadableFile>> ReadableFile::Open(const std::filesystem::path& path) {
 #ifdef _WIN32
     HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        reason = text_gbk::kReasonCannotOpen;
-        return nullptr;
+        return TextId::kReasonCannotOpen;
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (::GetFileType(h) != FILE_TYPE_DISK || !::GetFileInformationByHandle(h, &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         ::CloseHandle(h);
-        reason = text_gbk::kReasonNotRegularFile;
-        return nullptr;
+        return TextId::kReasonNotRegularFile;
     }
     const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     return std::unique_ptr<ReadableFile>(new ReadableFile(reinterpret_cast<std::intptr_t>(h), size));
@@ -142,14 +138,12 @@ std::unique_ptr<ReadableFile> ReadableFile::Open(const std::filesystem::path& pa
     // O_NONBLOCK: opening a FIFO or a device returns at once instead of waiting for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        reason = text_gbk::kReasonCannotOpen;
-        return nullptr;
+        return TextId::kReasonCannotOpen;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        reason = text_gbk::kReasonNotRegularFile;
-        return nullptr;
+        return TextId::kReasonNotRegularFile;
     }
     return std::unique_ptr<ReadableFile>(new ReadableFile(fd, static_cast<std::uint64_t>(st.st_size)));
 #endif
@@ -201,30 +195,28 @@ bool FileAccess::FileExists(const std::filesystem::path& file) {
     return std::filesystem::exists(file, ec);
 }
 
-IoResult FileAccess::CreateEmptyFile(const std::filesystem::path& file) {
+Status FileAccess::CreateEmptyFile(const std::filesystem::path& file) {
     // Only a name that nothing holds yet; exclusive, so nothing is opened that could block.
     auto sink = NativeSink::Create(file);
-    if (!sink || !sink->Close()) return IoResult::Failure(text_gbk::kReasonCannotOpen);
+    if (!sink || !sink->Close()) return TextId::kReasonCannotOpen;
     return {};
 }
 
-IoResult FileAccess::ReadFile(const std::filesystem::path& file, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
-    std::string reason;
-    auto in = ReadableFile::Open(file, reason);
-    if (!in) return IoResult::Failure(reason);
-    bytes.assign(static_cast<std::size_t>(std::min<std::uint64_t>(in->Size(), maxBytes)), 0);
-    if (!in->ReadAt(0, bytes)) return IoResult::Failure(text_gbk::kReasonCannotRead);
-    return {};
+Result<std::vector<std::uint8_t>> FileAccess::ReadFile(const std::filesystem::path& file, std::size_t maxBytes) {
+    auto in = ReadableFile::Open(file);
+    if (!in) return in.problem();
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(in.value()->Size(), maxBytes)));
+    if (!in.value()->ReadAt(0, bytes)) return TextId::kReasonCannotRead;
+    return bytes;
 }
 
-IoResult FileAccess::ReadWholeFile(const std::filesystem::path& file, std::size_t limit, std::vector<std::uint8_t>& bytes) {
-    std::string reason;
-    auto in = ReadableFile::Open(file, reason);
-    if (!in) return IoResult::Failure(reason);
-    if (in->Size() > limit) return IoResult::Failure(TooLarge(limit));
-    bytes.assign(static_cast<std::size_t>(in->Size()), 0);
-    if (!in->ReadAt(0, bytes)) return IoResult::Failure(text_gbk::kReasonCannotRead);
-    return {};
+Result<std::vector<std::uint8_t>> FileAccess::ReadWholeFile(const std::filesystem::path& file, std::size_t limit) {
+    auto in = ReadableFile::Open(file);
+    if (!in) return in.problem();
+    if (in.value()->Size() > limit) return TooLarge(limit);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.value()->Size()));
+    if (!in.value()->ReadAt(0, bytes)) return TextId::kReasonCannotRead;
+    return bytes;
 }
 
 std::unique_ptr<ByteSink> FileAccess::OpenSink(const std::filesystem::path& pending) { return NativeSink::Create(pending); }
@@ -256,27 +248,27 @@ bool FileAccess::FlushFolder(const std::filesystem::path& folder) {
 #endif
 }
 
-IoResult FileAccess::CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending) {
-    std::string reason;
-    auto in = ReadableFile::Open(from, reason);
-    if (!in) return IoResult::Failure(text_gbk::kReasonCannotCopy + std::string("\xa3\xba") + reason);  // "："
+Status FileAccess::CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending) {
+    auto opened = ReadableFile::Open(from);
+    if (!opened) return Problem(TextId::kReasonCannotCopyBecause).Because(opened.problem());
+    ReadableFile* in = opened.value().get();
     auto out = NativeSink::Create(pending);
-    if (!out) return IoResult::Failure(text_gbk::kReasonCannotCreateNew);
+    if (!out) return TextId::kReasonCannotCreateNew;
     // Copied in pieces: the backup of any file costs a fixed amount of memory.
     std::vector<std::uint8_t> piece(std::size_t{1} << 16);
     for (std::uint64_t at = 0; at < in->Size();) {
         const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), in->Size() - at));
         const std::span<std::uint8_t> chunk(piece.data(), n);
-        if (!in->ReadAt(at, chunk)) return IoResult::Failure(text_gbk::kReasonCannotCopy);
-        if (!out->Write(chunk)) return IoResult::Failure(text_gbk::kReasonWriteCutShort);
+        if (!in->ReadAt(at, chunk)) return TextId::kReasonCannotCopy;
+        if (!out->Write(chunk)) return TextId::kReasonWriteCutShort;
         at += n;
     }
-    if (!out->Flush()) return IoResult::Failure(text_gbk::kReasonCannotFlush);
-    if (!out->Close()) return IoResult::Failure(text_gbk::kReasonCannotClose);
+    if (!out->Flush()) return TextId::kReasonCannotFlush;
+    if (!out->Close()) return TextId::kReasonCannotClose;
     return {};
 }
 
-IoResult FileAccess::ReplaceWithPending(const std::filesystem::path& pending, const std::filesystem::path& target) {
+Status FileAccess::ReplaceWithPending(const std::filesystem::path& pending, const std::filesystem::path& target) {
     // The new file takes the permissions of the one it replaces.
     std::error_code ec;
     const auto status = std::filesystem::status(target, ec);
@@ -285,47 +277,41 @@ IoResult FileAccess::ReplaceWithPending(const std::filesystem::path& pending, co
     if (ec) {
         const std::string detail = OsDetail(ec);
         RemovePending(pending);
-        return IoResult::Failure(text_gbk::kReasonCannotReplace + detail);
+        return Problem(TextId::kReasonCannotReplace, {detail});
     }
-    if (!FlushFolder(target.parent_path())) {
-        IoResult result = IoResult::Failure(text_gbk::kReasonFolderNotFlushed);
-        result.replaced = true;
-        return result;
-    }
+    if (!FlushFolder(target.parent_path())) return TextId::kReasonFolderNotFlushed;
     return {};
 }
 
-IoResult FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+Status FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
     const auto pending = PendingFileFor(file);
     RemoveStalePending(pending);
     auto sink = OpenSink(pending);
-    if (!sink) return IoResult::Failure(text_gbk::kReasonCannotCreateNew);
-    const char* failed = nullptr;
-    if (!sink->Write(bytes)) failed = text_gbk::kReasonWriteCutShort;
-    else if (!sink->Flush()) failed = text_gbk::kReasonCannotFlush;
+    if (!sink) return TextId::kReasonCannotCreateNew;
+    std::optional<TextId> failed;
+    if (!sink->Write(bytes)) failed = TextId::kReasonWriteCutShort;
+    else if (!sink->Flush()) failed = TextId::kReasonCannotFlush;
     const bool closed = sink->Close();
-    if (!failed && !closed) failed = text_gbk::kReasonCannotClose;
+    if (!failed && !closed) failed = TextId::kReasonCannotClose;
     sink.reset();
     if (failed) {
         RemovePending(pending);
-        return IoResult::Failure(failed);
+        return *failed;
     }
     return ReplaceWithPending(pending, file);
 }
 
-IoResult FileAccess::CopyReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (!FileExists(from)) return IoResult::Failure(text_gbk::kReasonNoOriginal);
+Status FileAccess::CopyReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (!FileExists(from)) return TextId::kReasonNoOriginal;
     const auto pending = PendingFileFor(to);
     RemoveStalePending(pending);
-    const IoResult copied = CopyToPending(from, pending);
-    if (!copied.ok) {
+    Status copied = CopyToPending(from, pending);
+    if (!copied) {
         RemovePending(pending);
         return copied;
     }
-    const IoResult replaced = ReplaceWithPending(pending, to);
-    // A backup that may not be on disk is not one to rely on.
-    if (!replaced.ok) return IoResult::Failure(replaced.reason);
-    return {};
+    // A backup that may not be on disk is not one to rely on: every failure here is one.
+    return ReplaceWithPending(pending, to);
 }
 
 }  // namespace busho

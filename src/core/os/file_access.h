@@ -17,21 +17,16 @@
 #include <system_error>
 #include <vector>
 
-namespace busho {
+#include "core/text/problem.h"
 
-struct IoResult {
-    bool ok = true;
-    std::string reason;     // GBK interface text when !ok
-    bool replaced = false;  // when !ok: the new file is in place all the same, but not known to be on disk
-    static IoResult Failure(std::string reason) { return {false, std::move(reason), false}; }
-};
+namespace busho {
 
 // A regular file open for reading. Opening never blocks, and reads are positioned and exact, so a
 // caller reads only the bytes it asks for.
 class ReadableFile {
 public:
-    // The file at `path` when it is a regular file; nothing, with `reason` (GBK) set, otherwise.
-    static std::unique_ptr<ReadableFile> Open(const std::filesystem::path& path, std::string& reason);
+    // The file at `path` when it is a regular file; the reason otherwise.
+    static Result<std::unique_ptr<ReadableFile>> Open(const std::filesystem::path& path);
     ~ReadableFile();
     ReadableFile(const ReadableFile&) = delete;
     ReadableFile& operator=(const ReadableFile&) = delete;
@@ -60,28 +55,29 @@ public:
     virtual ~FileAccess() = default;
     virtual bool FolderExists(const std::filesystem::path& folder);
     virtual bool FileExists(const std::filesystem::path& file);
-    virtual IoResult CreateEmptyFile(const std::filesystem::path& file);
+    virtual Status CreateEmptyFile(const std::filesystem::path& file);
     // Reads at most maxBytes from the start of a regular file.
-    virtual IoResult ReadFile(const std::filesystem::path& file, std::size_t maxBytes, std::vector<std::uint8_t>& bytes);
+    virtual Result<std::vector<std::uint8_t>> ReadFile(const std::filesystem::path& file, std::size_t maxBytes);
     // Reads a whole regular file; a file larger than `limit` is refused before anything is read.
-    virtual IoResult ReadWholeFile(const std::filesystem::path& file, std::size_t limit, std::vector<std::uint8_t>& bytes);
+    virtual Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& file, std::size_t limit);
     // Copies `from` over `to` durably: an earlier `to` survives any failure.
-    virtual IoResult CopyReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
-    // Writes the bytes durably to a new file beside `file`, then replaces `file` with it.
-    virtual IoResult WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
+    virtual Status CopyReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Writes the bytes durably to a new file beside `file`, then replaces `file` with it. A failure
+    // with kReasonFolderNotFlushed means the new file is in place, but not known to be on disk.
+    virtual Status WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 
 protected:
     // Creates the pending file exclusively, never through a symlink; nothing when that fails.
     virtual std::unique_ptr<ByteSink> OpenSink(const std::filesystem::path& pending);
     // Copies `from` into the pending file `pending` (created as OpenSink does) and flushes it.
-    virtual IoResult CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending);
+    virtual Status CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending);
     // Renames `from` over `to` in one step (MoveFileExW with write-through on Windows).
     virtual std::error_code Rename(const std::filesystem::path& from, const std::filesystem::path& to);
     // Makes a rename inside `folder` durable (fsync of the folder; nothing to do on Windows).
     virtual bool FlushFolder(const std::filesystem::path& folder);
 
 private:
-    IoResult ReplaceWithPending(const std::filesystem::path& pending, const std::filesystem::path& target);
+    Status ReplaceWithPending(const std::filesystem::path& pending, const std::filesystem::path& target);
 };
 
 // The name of the new file written beside `file` before it replaces it.

@@ -106,9 +106,9 @@ std::optional<std::string> ReadUserRegistry(const std::filesystem::path& prefix,
 
 std::optional<std::string> ReadUserRegistry(const std::filesystem::path& prefix, std::string_view key, std::string_view value,
                                             FileAccess& files) {
-    std::vector<std::uint8_t> bytes;
-    if (!files.ReadWholeFile(prefix / "user.reg", kMaxUserRegistryBytes, bytes).ok) return std::nullopt;
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const auto bytes = files.ReadWholeFile(prefix / "user.reg", kMaxUserRegistryBytes);
+    if (!bytes) return std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     const std::string wantedKey = "[" + Lower(EscapedKey(key)) + "]";
     const std::string wantedValue = "\"" + Lower(value) + "\"=";
     bool inKey = false;

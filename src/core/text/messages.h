@@ -1,22 +1,31 @@
 #pragma once
-// The interface texts (GBK bytes, made by the build from assets/interface_texts.txt) and the styles of
-// the message boxes that show them.
+// The interface texts (GBK bytes, made by the build from assets/interface_texts.txt), the messages
+// that show them and the styles of their boxes.
 
-#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/text/interface_texts.h"
+#include "core/text/problem.h"
 
 namespace busho {
 
-// A message for the user: `text`, then `path` (in the platform's own file-name form), then `detail`.
+// A message for the user: the body's text, then its file (in the platform's own file-name form),
+// then, on a line of its own, the reason that caused it.
 struct Message {
-    std::string text;  // GBK
-    std::filesystem::path path;
-    std::string detail;  // GBK
-    std::string title;   // GBK; empty: no title of its own
-    int style = 0;       // message-box style value (text_gbk::kStyle*)
+    Problem body;
+    std::optional<TextId> title;  // nothing: no title of its own
+    int style = 0;                // message-box style value (text_gbk::kStyle*)
+
+    // The body's own text with its arguments (GBK), without the file and the reason.
+    std::string Text() const { return FormatGbk(body.text, body.args); }
+    // The reason as one GBK text (its files left out); empty when there is none.
+    std::string Reason() const { return body.cause ? DescribeGbk(*body.cause) : std::string(); }
 };
+
+// A problem as the user is told of it: the title and the icon follow from what it says (a failed
+// load or save, a choice made too early); anything else is an error without a title of its own.
+Message MessageFor(Problem problem);
 
 }  // namespace busho
 

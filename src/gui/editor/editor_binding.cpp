@@ -187,36 +187,29 @@ void EditorWindow::ShowMediumPortrait(int portraitNumber) {
 
 void EditorWindow::Commit(CommitMode mode) {
     EditorValues values = Values();
-    CommitResult result = CommitOfficer(session_, values, mode);
-    if (result.question) {
+    Status result = CommitOfficer(session_, values, mode);
+    if (!result && IsCommitQuestion(result.problem())) {
         // Characters or numbers the user may not expect: cancel leaves everything as it was.
-        if (!messages_.AskYesNo(*result.question)) return;
+        if (!messages_.AskYesNo(MessageFor(result.problem()))) return;
         values = Values();
         result = CommitOfficer(session_, values, mode, {true, true});
     }
     SetValues(values);  // normalised names, readings, replaced biography and years
-    if (result.message) messages_.Show(*result.message);
-    QLineEdit* focus = nullptr;
-    switch (result.focus) {
-        case CommitFocus::FamilyName: focus = txX; break;
-        case CommitFocus::GivenName: focus = txM; break;
-        case CommitFocus::Leadership: focus = txLTY; break;
-        case CommitFocus::Valour: focus = txLWG; break;
-        case CommitFocus::Intellect: focus = txLZH; break;
-        case CommitFocus::Politics: focus = txLZZ; break;
-        case CommitFocus::Duty: focus = txLQY; break;
-        case CommitFocus::BirthYear: focus = txCSN; break;
-        case CommitFocus::DeathYear: focus = txSWN; break;
-        case CommitFocus::FamilyNameReading: focus = txXP; break;
-        case CommitFocus::GivenNameReading: focus = txMP; break;
-        case CommitFocus::Biography: focus = txLJ; break;
-        case CommitFocus::None: break;
+    if (!result) {
+        messages_.Show(MessageFor(result.problem()));
+        // The box of the field to correct takes the focus.
+        const std::pair<const char*, QLineEdit*> boxes[] = {
+            {"FamilyName", txX},   {"GivenName", txM},    {"Leadership", txLTY},        {"Valour", txLWG},
+            {"Intellect", txLZH},  {"Politics", txLZZ},   {"Duty", txLQY},              {"BirthYear", txCSN},
+            {"DeathYear", txSWN},  {"FamilyNameReading", txXP}, {"GivenNameReading", txMP}, {"Biography", txLJ},
+        };
+        for (const auto& [field, box] : boxes) {
+            if (result.problem().field != field) continue;
+            box->setFocus();
+            box->selectAll();
+        }
+        return;
     }
-    if (focus) {
-        focus->setFocus();
-        focus->selectAll();
-    }
-    if (!result.committed) return;
     if (onCommitted) onCommitted(session_.CurrentSlot);
     ShowOfficer(session_.CurrentSlot);
 }

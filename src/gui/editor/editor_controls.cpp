@@ -34,7 +34,7 @@ void EditorWindow::TickAllTactics(bool ticked) {
 }
 
 void EditorWindow::ShowCompatibilityCount() {
-    messages_.Show({std::to_string(cXXWJ->count()), {}, {}, {}, 0});
+    messages_.Show({Problem(TextId::kTextAsIs, {std::int64_t{cXXWJ->count()}}), std::nullopt, text_gbk::kStyleOk});
 }
 
 // The character whose code is the number in txchr: a byte below 256, else a double-byte code.
@@ -46,7 +46,7 @@ void EditorWindow::ShowCharacterOfCode() {
     std::string bytes;
     if (value > 255) bytes.push_back(static_cast<char>(value >> 8));
     bytes.push_back(static_cast<char>(value & 0xFF));
-    messages_.Show({bytes, {}, {}, {}, 0});
+    messages_.Show({Problem(TextId::kTextAsIs, {bytes}), std::nullopt, text_gbk::kStyleOk});
 }
 
 void EditorWindow::OpenPicker() {
@@ -69,13 +69,13 @@ void EditorWindow::OpenReadme() {
     const std::filesystem::path readme = session_.ProgramFolder / "readme.txt";
     std::error_code error;
     if (!std::filesystem::is_regular_file(readme, error)) {
-        messages_.Show({text_gbk::kTextReadmeMissing, readme, {}, {}, text_gbk::kStyleCritical});
+        messages_.Show({Problem(TextId::kTextReadmeMissing).InFile(readme), std::nullopt, text_gbk::kStyleCritical});
         return;
     }
     if (openDocument && openDocument(QUrl::fromLocalFile(QString::fromStdU16String(readme.u16string())))) return;
     if (!readmeWindow_) readmeWindow_ = new ReadmeWindow(this);
     if (!readmeWindow_->Load(readme)) {
-        messages_.Show({text_gbk::kTextReadmeUnreadable, readme, {}, {}, text_gbk::kStyleCritical});
+        messages_.Show({Problem(TextId::kTextReadmeUnreadable).InFile(readme), std::nullopt, text_gbk::kStyleCritical});
         return;
     }
     readmeWindow_->show();

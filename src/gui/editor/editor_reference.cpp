@@ -109,7 +109,7 @@ void EditorWindow::SearchReference() {
         list->setCurrentIndex(list->model()->index(i, 0));
         list->scrollTo(list->currentIndex());
         ShowReference();
-        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleWarning})) return;
+        if (!messages_.AskYesNo({Problem(TextId::kContinueQuestion), TextId::kTitleNotice, text_gbk::kStyleWarning})) return;
     }
 }
 

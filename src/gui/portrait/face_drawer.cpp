@@ -28,11 +28,17 @@ void PutFace(QLabel* view, const FaceImage& face) {
 
 FaceDrawer::FaceDrawer(const Session& session, platform::MessageBoxes& messages) : session_(session), messages_(messages) {}
 
+void FaceDrawer::ShowFailure(const std::filesystem::path& archive, const Problem& reason) {
+    messages_.Show({Problem(TextId::kTextOpenFaceFailedAt, {TextId::kTextOpenFaceFailed}).InFile(archive).Because(reason),
+                    std::nullopt, text_gbk::kStyleCritical});
+}
+
 bool FaceDrawer::OpenMedium(FaceSet set) {
     FaceArchive& archive = set == FaceSet::Standard ? standardMedium_ : editMedium_;
     const auto path = GamePath(session_.GameFolder, set == FaceSet::Standard ? kStandardMediumFaces : kEditMediumFaces);
-    if (archive.Open(path)) return true;
-    messages_.Show({std::string(text_gbk::kTextOpenFaceFailed) + "\r", path, archive.Error(), {}, text_gbk::kStyleCritical});
+    const Status opened = archive.Open(path);
+    if (opened) return true;
+    ShowFailure(path, opened.problem());
     return false;
 }
 
@@ -45,7 +51,7 @@ FaceArchive& FaceDrawer::Medium(FaceSet set) {
     FaceArchive& archive = set == FaceSet::Standard ? standardMedium_ : editMedium_;
     // Opened quietly: the picker's load has told of an archive that cannot be opened, and a draw
     // that finds none draws nothing rather than asking the user again for every face.
-    if (!archive.IsOpen()) archive.Open(GamePath(session_.GameFolder, set == FaceSet::Standard ? kStandardMediumFaces : kEditMediumFaces));
+    if (!archive.IsOpen()) (void)archive.Open(GamePath(session_.GameFolder, set == FaceSet::Standard ? kStandardMediumFaces : kEditMediumFaces));
     return archive;
 }
 
@@ -61,13 +67,15 @@ bool FaceDrawer::DrawFromFile(QLabel* view, const std::filesystem::path& archive
     const std::u16string text = archive.u16string();
     if (QString::fromStdU16String(text).trimmed().isEmpty()) return false;
     FaceArchive faces;
-    auto fail = [&] {
-        messages_.Show({std::string(text_gbk::kTextOpenFaceFailed) + "\r", archive, faces.Error(), {}, text_gbk::kStyleCritical});
+    if (const Status opened = faces.Open(archive); !opened) {
+        ShowFailure(archive, opened.problem());
         return false;
-    };
-    if (!faces.Open(archive)) return fail();
+    }
     if (index < 0 || index >= faces.FaceCount()) return false;
-    if (!faces.ReadKaoFace(index)) return fail();
+    if (const Status read = faces.ReadKaoFace(index); !read) {
+        ShowFailure(archive, read.problem());
+        return false;
+    }
     PutFace(view, faces.DecodedFace());
     return true;
 }

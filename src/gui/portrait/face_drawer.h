@@ -46,6 +46,8 @@ public:
     bool DrawFromFile(QLabel* view, const std::filesystem::path& archive, int index);
 
 private:
+    // Tells that an archive cannot be opened or a face in it cannot be read, and why.
+    void ShowFailure(const std::filesystem::path& archive, const Problem& reason);
     const Session& session_;
     platform::MessageBoxes& messages_;
     FaceArchive standardMedium_;

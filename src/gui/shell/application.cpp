@@ -75,7 +75,7 @@ std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& opt
 // converts through it; the simplified/traditional forms serve both editions.
 void Application::ReportTable(bool loaded, const char* file, bool used) {
     if (!loaded && used && file)
-        messages_.Show({text_gbk::kTextTablesMissing, session_->ProgramFolder / file, {}, text_gbk::kTitleTables, text_gbk::kStyleCritical});
+        messages_.Show(MessageFor(Problem(TextId::kTextTablesMissing).InFile(session_->ProgramFolder / file)));
 }
 
 void Application::LoadTables() {
@@ -137,15 +137,15 @@ bool Application::Start(const StartupOptions& options) {
     s.FileLoaded = false;
     s.PickTarget = PickTarget::None;
     LoadRoster(s.ProgramFolder, s.Roster);
-    s.BlankSlotLoaded = LoadBlankSlot(s.ProgramFolder, s.BlankSlot).ok;  // a save without it is refused
+    s.BlankSlotLoaded = LoadBlankSlot(s.ProgramFolder, s.BlankSlot).ok();  // a save without it is refused
 
     form2_->onShowOfficer = [this](int slot) {
         form1_->ApplyBlankDefaults();
         session_->CurrentSlot = slot;
         form1_->ShowOfficer(slot);
     };
-    form2_->onSave = [this] { SaveAllOfficers(*session_, *this, files_); };
-    form1_->onOpen = [this] { LoadOfficerFile(*session_, *this, files_); };
+    form2_->onSave = [this] { Tell(SaveAllOfficers(*session_, *this, files_)); };
+    form1_->onOpen = [this] { Tell(LoadOfficerFile(*session_, *this, files_)); };
     form1_->onCommitted = [this](int slot) {
         form2_->BuildListRow(slot);
         form2_->SelectListRow(slot);  // after 添加 the new row is the list's current row, in view
@@ -160,7 +160,7 @@ bool Application::Start(const StartupOptions& options) {
     };
 
     s.DocumentsFolder = FindDocumentsFolder(options);
-    LoadOfficerFile(s, *this, files_);
+    Tell(LoadOfficerFile(s, *this, files_));
     form1_->show();
     return true;
 }
@@ -202,6 +202,10 @@ void Application::LoadFinished() {
     form1_->setWindowTitle(platform::FromGbk(session_->AppTitle));
 }
 
-void Application::ShowMessage(const Message& message) { messages_.Show(message); }
+void Application::Notify(const Message& message) { messages_.Show(message); }
+
+void Application::Tell(const Status& status) {
+    if (!status) messages_.Show(MessageFor(status.problem()));
+}
 
 }  // namespace busho

@@ -54,7 +54,8 @@ public:
     void RowRead(int slot) override;
     void SetCaption(const std::string& gbk) override;
     void LoadFinished() override;
-    void ShowMessage(const Message& message) override;
+    void Notify(const Message& message) override;
+    void Tell(const Status& status);  // a load or save that failed, as a message box
 
 private:
     std::filesystem::path FindGameFolder(const StartupOptions& options);

@@ -155,9 +155,9 @@ void OfficerListWindow::Search() {
         if (!NameMatches(session_, SearchName(session_, slot), wanted)) continue;
         found = true;
         SelectListRow(slot, true);  // the hit is shown in the editor
-        if (!messages_.AskYesNo({text_gbk::kContinueQuestion, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleWarning})) return;
+        if (!messages_.AskYesNo({Problem(TextId::kContinueQuestion), TextId::kTitleNotice, text_gbk::kStyleWarning})) return;
     }
-    if (!found) messages_.Show({text_gbk::kSearchNoMatch, {}, {}, text_gbk::kTitleNotice, text_gbk::kStyleInformation});
+    if (!found) messages_.Show({Problem(TextId::kSearchNoMatch), TextId::kTitleNotice, text_gbk::kStyleInformation});
 }
 
 }  // namespace busho

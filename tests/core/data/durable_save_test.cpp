@@ -8,10 +8,12 @@
 
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "allocation_meter.h"
+#include "core/text/code_page.h"
 #include "core/text/messages.h"
 #include "core/data/officer_file.h"
 #include "officer_fixtures.h"
@@ -59,10 +61,10 @@ protected:
         if (!real) return nullptr;
         return std::make_unique<Sink>(*this, std::move(real));
     }
-    IoResult CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending) override {
+    Status CopyToPending(const std::filesystem::path& from, const std::filesystem::path& pending) override {
         if (Fails(Step::BackupCopy, pending.filename().string())) {
             WriteBytes(pending, {1, 2, 3});
-            return IoResult::Failure(text_gbk::kReasonCannotCopy);
+            return TextId::kReasonCannotCopy;
         }
         return FileAccess::CopyToPending(from, pending);
     }
@@ -181,18 +183,20 @@ TEST_F(DurableSave, EveryStepFailingOnceOrForEverKeepsFileAndBackup) {
         WriteBytes(BackupPathFor(path), earlierBackup);
         FaultyFiles files(fault.step, fault.first, fault.times);
         events = RecordingEvents{};
-        EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+        const Status saved = SaveAllOfficers(*session, events, files);
+        ASSERT_FALSE(saved);
         EXPECT_EQ(ReadBytes(path), original);
         EXPECT_EQ(ReadBytes(BackupPathFor(path)), fault.backupReplaced ? original : earlierBackup);
         EXPECT_TRUE(NothingPending());
-        ASSERT_FALSE(events.messages.empty());
-        const Message& last = events.messages.back();
-        EXPECT_EQ(last.text, fault.inBackup ? text_gbk::kTextBackupFailed : text_gbk::kTextWriteFailed);
-        EXPECT_EQ(last.title, text_gbk::kTitleSaveError);
-        EXPECT_EQ(last.style, text_gbk::kStyleCritical);
-        EXPECT_EQ(last.path, path);
-        EXPECT_FALSE(last.detail.empty());
-        for (const Message& m : events.messages) EXPECT_NE(m.text, text_gbk::kTextOver);
+        const Message shown = MessageFor(saved.problem());
+        EXPECT_TRUE(saved.problem().Is(fault.inBackup ? TextId::kTextBackupFailed : TextId::kTextWriteFailed));
+        EXPECT_EQ(shown.title, TextId::kTitleSaveError);
+        EXPECT_EQ(shown.style, text_gbk::kStyleCritical);
+        EXPECT_EQ(saved.problem().file, path);
+        EXPECT_FALSE(shown.Reason().empty());
+        // The backup is told only once it is made, and "OVer" never.
+        EXPECT_EQ(events.messages.size(), fault.inBackup ? 0u : 1u);
+        for (const Message& m : events.messages) EXPECT_FALSE(m.body.Is(TextId::kTextOver));
     }
     // Nothing a failure left behind stands in the way of the next save.
     FileAccess files;
@@ -206,12 +210,13 @@ TEST_F(DurableSave, EveryStepFailingOnceOrForEverKeepsFileAndBackup) {
 // that it may not be on disk yet rather than "OVer".
 TEST_F(DurableSave, FolderThatCannotBeFlushedAfterTheRenameIsReported) {
     FaultyFiles files(Step::FolderFlush, 2, 1);
-    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    const Status saved = SaveAllOfficers(*session, events, files);
+    ASSERT_FALSE(saved);
     EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
     EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
-    ASSERT_EQ(events.messages.size(), 2u);
-    EXPECT_EQ(events.messages[1].text, text_gbk::kTextReplacedNotFlushed);
-    EXPECT_EQ(events.messages[1].detail, text_gbk::kReasonFolderNotFlushed);
+    ASSERT_EQ(events.messages.size(), 1u);  // the backup made
+    EXPECT_TRUE(saved.problem().Is(TextId::kTextReplacedNotFlushed));
+    EXPECT_EQ(MessageFor(saved.problem()).Reason(), text_gbk::kReasonFolderNotFlushed);
     EXPECT_TRUE(NothingPending());
 }
 
@@ -294,32 +299,33 @@ TEST_F(DurableSave, SaveWithoutTheBlankSlotIsRefusedAndWritesNothing) {
     session->ProgramFolder = folder.Path() / "program";
     session->BlankSlotLoaded = false;
     FaultyFiles files;
-    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    const Status saved = SaveAllOfficers(*session, events, files);
+    ASSERT_FALSE(saved);
     EXPECT_TRUE(files.log.empty());
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
-    ASSERT_EQ(events.messages.size(), 1u);
-    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBlankSlotMissing);
-    EXPECT_EQ(events.messages[0].path, folder.Path() / "program" / kBlankSlotFileName);
-    EXPECT_EQ(events.messages[0].style, text_gbk::kStyleCritical);
+    EXPECT_TRUE(events.messages.empty());
+    EXPECT_TRUE(saved.problem().Is(TextId::kTextBlankSlotMissing));
+    EXPECT_EQ(saved.problem().file, folder.Path() / "program" / kBlankSlotFileName);
+    EXPECT_EQ(MessageFor(saved.problem()).style, text_gbk::kStyleCritical);
 }
 
 TEST(BlankSlotFile, OnlyAWholeBlankSlotCounts) {
     TempFolder folder;
     BlankSlotImage blank;
     const auto missing = LoadBlankSlot(folder.Path(), blank);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.reason, text_gbk::kReasonCannotOpen);
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(missing.problem().Is(TextId::kReasonCannotOpen));
 
     std::vector<std::uint8_t> bytes(kBlankSlotSize);
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
     WriteBytes(folder.Path() / kBlankSlotFileName, std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1));
     const auto shortFile = LoadBlankSlot(folder.Path(), blank);
-    EXPECT_FALSE(shortFile.ok);
-    EXPECT_EQ(shortFile.reason, text_gbk::kReasonFileTooShort + std::to_string(kBlankSlotSize) + text_gbk::kReasonBytes);
+    ASSERT_FALSE(shortFile);
+    EXPECT_EQ(ToUtf8(CodePage::Gbk, DescribeGbk(shortFile.problem())), "文件短于 369 字节");
 
     WriteBytes(folder.Path() / kBlankSlotFileName, bytes);
-    EXPECT_TRUE(LoadBlankSlot(folder.Path(), blank).ok);
+    EXPECT_TRUE(LoadBlankSlot(folder.Path(), blank));
     EXPECT_TRUE(std::equal(blank.begin(), blank.end(), bytes.begin()));
 }
 
@@ -331,29 +337,28 @@ TEST(ReadWholeFile, RefusesWhatIsTooLargeOrNotAFileBeforeReading) {
     WriteBytes(huge, {'s', 'l', 'o', 't'});
     std::filesystem::resize_file(huge, std::uint64_t{2} << 30);
     FileAccess files;
-    std::vector<std::uint8_t> bytes;
-    IoResult read;
+    std::optional<Result<std::vector<std::uint8_t>>> read;
     std::size_t allocated = 0;
     {
         testing::AllocationMeter meter;
-        read = files.ReadWholeFile(huge, std::size_t{64} << 20, bytes);
+        read = files.ReadWholeFile(huge, std::size_t{64} << 20);
         allocated = meter.BytesAllocated();
     }
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.reason, std::string(text_gbk::kReasonFileTooLarge) + "67108864" + text_gbk::kReasonBytes);
-    EXPECT_TRUE(bytes.empty());
+    ASSERT_FALSE(*read);
+    EXPECT_EQ(ToUtf8(CodePage::Gbk, DescribeGbk(read->problem())), "文件超过上限 67108864 字节");
     EXPECT_LT(allocated, std::size_t{1} << 16);
 
     const auto fifo = folder.Path() / "fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    read = files.ReadWholeFile(fifo, 100, bytes);
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.reason, text_gbk::kReasonNotRegularFile);
+    read = files.ReadWholeFile(fifo, 100);
+    ASSERT_FALSE(*read);
+    EXPECT_TRUE(read->problem().Is(TextId::kReasonNotRegularFile));
 
     WriteBytes(huge, {1, 2, 3});
-    EXPECT_TRUE(files.ReadWholeFile(huge, 3, bytes).ok);
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_FALSE(files.ReadWholeFile(huge, 2, bytes).ok);
+    read = files.ReadWholeFile(huge, 3);
+    ASSERT_TRUE(*read);
+    EXPECT_EQ(read->value(), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(files.ReadWholeFile(huge, 2));
 }
 
 }  // namespace

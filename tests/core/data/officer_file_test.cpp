@@ -5,7 +5,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "core/text/code_page.h"
 #include "core/text/messages.h"
 #include "core/data/officer_file.h"
 #include "officer_fixtures.h"
@@ -34,7 +36,7 @@ struct ParseCase {
     std::vector<std::uint8_t> bytes;
     bool accepted;
     int endSlot;
-    const char* reasonPart;  // GBK fragment expected in the reason when refused
+    std::optional<TextId> reason;  // what the refusal says
 };
 
 std::vector<ParseCase> ParseCases() {
@@ -73,35 +75,33 @@ std::vector<ParseCase> ParseCases() {
     };
 
     return {
-        {"zero-length file", {}, true, 1, nullptr},
-        {"header alone", headerAlone, true, 1, nullptr},
-        {"header cut short", shortHeader, true, 1, nullptr},
-        {"header and end marker", BuildFileBytes(OddHeader(), {testing::EndMarker()}), true, 1, nullptr},
-        {"three officers and a marker", three, true, 4, nullptr},
-        {"file ends after the last officer", threeNoMarker, true, 4, nullptr},
-        {"record cut before its birth year", cutBeforeBirthYear, false, 0, text_gbk::kReasonCutOff},
-        {"second record cut before its birth year", secondCutBeforeBirthYear, false, 0, text_gbk::kReasonCutOff},
-        {"999 officers and a marker", BuildFileBytes(OddHeader(), largest), true, kSlotCount, nullptr},
-        {"slot cut in its lists", cutInRecord, false, 0, text_gbk::kReasonCutOff},
-        {"slot cut in its record", cutInHeaderOfSlot, false, 0, text_gbk::kReasonCutOff},
-        {"1000 officers and no marker", BuildFileBytes(OddHeader(), full), false, 0, text_gbk::kReasonNoEndMarker},
-        {"tactic count 32", bad(32, 0), false, 0, text_gbk::kReasonTacticCount},
-        {"tactic count -1", bad(-1, 0), false, 0, text_gbk::kReasonTacticCount},
-        {"liked count 3", bad(2, 3), false, 0, text_gbk::kReasonLikedCount},
+        {"zero-length file", {}, true, 1, std::nullopt},
+        {"header alone", headerAlone, true, 1, std::nullopt},
+        {"header cut short", shortHeader, true, 1, std::nullopt},
+        {"header and end marker", BuildFileBytes(OddHeader(), {testing::EndMarker()}), true, 1, std::nullopt},
+        {"three officers and a marker", three, true, 4, std::nullopt},
+        {"file ends after the last officer", threeNoMarker, true, 4, std::nullopt},
+        {"record cut before its birth year", cutBeforeBirthYear, false, 0, TextId::kReasonCutOff},
+        {"second record cut before its birth year", secondCutBeforeBirthYear, false, 0, TextId::kReasonCutOff},
+        {"999 officers and a marker", BuildFileBytes(OddHeader(), largest), true, kSlotCount, std::nullopt},
+        {"slot cut in its lists", cutInRecord, false, 0, TextId::kReasonCutOff},
+        {"slot cut in its record", cutInHeaderOfSlot, false, 0, TextId::kReasonCutOff},
+        {"1000 officers and no marker", BuildFileBytes(OddHeader(), full), false, 0, TextId::kReasonNoEndMarker},
+        {"tactic count 32", bad(32, 0), false, 0, TextId::kReasonTacticCount},
+        {"tactic count -1", bad(-1, 0), false, 0, TextId::kReasonTacticCount},
+        {"liked count 3", bad(2, 3), false, 0, TextId::kReasonLikedCount},
     };
 }
 
 TEST(ParseOfficerFile, AcceptsWhatTheTableHoldsAndRefusesTheRest) {
     for (const auto& c : ParseCases()) {
         SCOPED_TRACE(c.name);
-        auto contents = std::make_unique<OfficerFileContents>();
-        ReadError error;
-        const bool accepted = ParseOfficerFile(c.bytes, *contents, error);
-        EXPECT_EQ(accepted, c.accepted) << error.reason;
+        const auto contents = ParseOfficerFile(c.bytes);
+        ASSERT_EQ(contents.ok(), c.accepted) << (contents ? std::string() : DescribeGbk(contents.problem()));
         if (c.accepted) {
             EXPECT_EQ(contents->EndSlot, c.endSlot);
         } else {
-            EXPECT_NE(error.reason.find(c.reasonPart), std::string::npos);
+            EXPECT_EQ(TextName(contents.problem().text), TextName(*c.reason));
         }
     }
 }
@@ -113,19 +113,19 @@ TEST(ParseOfficerFile, CutSlotReasonNamesSlotAndOffset) {
     for (const std::size_t size : {whole.size() - 10, secondSlot + 1, secondSlot + 257}) {
         SCOPED_TRACE(size);
         const std::vector<std::uint8_t> bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
-        auto contents = std::make_unique<OfficerFileContents>();
-        ReadError error;
-        ASSERT_FALSE(ParseOfficerFile(bytes, *contents, error));
-        EXPECT_EQ(error.reason, std::string(text_gbk::kReasonSlot) + "2" + text_gbk::kReasonCutOff + std::to_string(size) +
-                                    text_gbk::kReasonCutOffEnd);
+        const auto contents = ParseOfficerFile(bytes);
+        ASSERT_FALSE(contents);
+        EXPECT_EQ(contents.problem().slot, 2);
+        EXPECT_EQ(contents.problem().offset, size);
+        EXPECT_EQ(ToUtf8(CodePage::Gbk, DescribeGbk(contents.problem())),
+                  "第 2 号武将的数据不完整：文件在偏移 " + std::to_string(size) + " 处结束");
     }
 }
 
 TEST(ParseOfficerFile, KeepsEveryOfficerAndTheHeaderAsRead) {
     const auto officers = RandomOfficers(5, 77);
-    auto contents = std::make_unique<OfficerFileContents>();
-    ReadError error;
-    ASSERT_TRUE(ParseOfficerFile(BuildFileBytes(OddHeader(), officers), *contents, error));
+    const auto contents = ParseOfficerFile(BuildFileBytes(OddHeader(), officers));
+    ASSERT_TRUE(contents);
     EXPECT_EQ(contents->Header, OddHeader());
     for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(contents->Officers[slot], officers[static_cast<std::size_t>(slot - 1)]);
 }
@@ -211,20 +211,20 @@ TEST_F(OfficerFileTest, FailedLoadLeavesSessionAndDiskAsTheyWere) {
     struct Case {
         const char* name;
         std::function<void()> breakIt;
-        const char* reason;
+        TextId reason;
     };
     std::vector<OfficerSlot> full = RandomOfficers(kSlotCount, 1);
     full.pop_back();
     const std::vector<Case> cases = {
         {"counts beyond the table", [&] { auto b = BuildFileBytes(OddHeader(), RandomOfficers(2, 5)); b[20 + 333] = 40; WriteBytes(path, b); },
-         text_gbk::kReasonTacticCount},
-        {"1000 officers", [&] { WriteBytes(path, BuildFileBytes(OddHeader(), full)); }, text_gbk::kReasonNoEndMarker},
+         TextId::kReasonTacticCount},
+        {"1000 officers", [&] { WriteBytes(path, BuildFileBytes(OddHeader(), full)); }, TextId::kReasonNoEndMarker},
         {"path is a folder", [&] { std::filesystem::remove_all(path); std::filesystem::create_directory(path); },
-         text_gbk::kReasonNotRegularFile},
+         TextId::kReasonNotRegularFile},
         // A FIFO is refused before it is opened for reading, which would wait for a writer for ever.
         {"path is a FIFO", [&] { std::filesystem::remove_all(path); ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); },
-         text_gbk::kReasonNotRegularFile},
-        {"documents folder missing", [&] { session->DocumentsFolder = folder.Path() / "nowhere"; }, text_gbk::kReasonNoFolder},
+         TextId::kReasonNotRegularFile},
+        {"documents folder missing", [&] { session->DocumentsFolder = folder.Path() / "nowhere"; }, TextId::kReasonNoFolder},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -232,10 +232,12 @@ TEST_F(OfficerFileTest, FailedLoadLeavesSessionAndDiskAsTheyWere) {
         std::vector<std::uint8_t> onDisk;
         if (std::filesystem::is_regular_file(path)) onDisk = ReadBytes(path);
         events = RecordingEvents{};
-        EXPECT_FALSE(LoadOfficerFile(*session, events, files));
-        ASSERT_EQ(events.messages.size(), 1u);
-        EXPECT_EQ(events.messages[0].title, text_gbk::kTitleLoadError);
-        EXPECT_NE(events.messages[0].detail.find(c.reason), std::string::npos);
+        const Status loaded = LoadOfficerFile(*session, events, files);
+        ASSERT_FALSE(loaded);
+        EXPECT_TRUE(events.messages.empty());
+        EXPECT_EQ(MessageFor(loaded.problem()).title, TextId::kTitleLoadError);
+        ASSERT_TRUE(loaded.problem().cause);
+        EXPECT_EQ(TextName(loaded.problem().cause->text), TextName(c.reason));
         EXPECT_TRUE(events.rows.empty());
         EXPECT_TRUE(events.log.empty());
         EXPECT_TRUE(session->FileLoaded);
@@ -251,11 +253,12 @@ TEST_F(OfficerFileTest, FailedLoadLeavesSessionAndDiskAsTheyWere) {
 
 TEST_F(OfficerFileTest, FirstLoadThatFailsLeavesFileNotLoaded) {
     session->DocumentsFolder = folder.Path() / "no-such-documents";
-    EXPECT_FALSE(LoadOfficerFile(*session, events, files));
+    const Status loaded = LoadOfficerFile(*session, events, files);
+    ASSERT_FALSE(loaded);
     EXPECT_FALSE(session->FileLoaded);
-    ASSERT_EQ(events.messages.size(), 1u);
-    EXPECT_EQ(events.messages[0].detail, text_gbk::kReasonNoFolder);
-    EXPECT_EQ(events.messages[0].path, OfficerFilePathFor(kEditionTraditionalChinese, session->DocumentsFolder));
+    EXPECT_TRUE(loaded.problem().Is(TextId::kTextLoadFailed));
+    EXPECT_EQ(MessageFor(loaded.problem()).Reason(), text_gbk::kReasonNoFolder);
+    EXPECT_EQ(loaded.problem().file, OfficerFilePathFor(kEditionTraditionalChinese, session->DocumentsFolder));
     EXPECT_FALSE(std::filesystem::exists(session->DocumentsFolder));
 }
 
@@ -263,10 +266,10 @@ TEST_F(OfficerFileTest, FirstLoadThatFailsLeavesFileNotLoaded) {
 class FlakyReads : public FileAccess {
 public:
     explicit FlakyReads(int failures) : failures_(failures) {}
-    IoResult ReadFile(const std::filesystem::path& file, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) override {
+    Result<std::vector<std::uint8_t>> ReadFile(const std::filesystem::path& file, std::size_t maxBytes) override {
         ++attempts;
-        if (failures_-- > 0) return IoResult::Failure(text_gbk::kReasonCannotRead);
-        return FileAccess::ReadFile(file, maxBytes, bytes);
+        if (failures_-- > 0) return TextId::kReasonCannotRead;
+        return FileAccess::ReadFile(file, maxBytes);
     }
     int attempts = 0;
 
@@ -287,9 +290,10 @@ TEST_F(OfficerFileTest, LoadRetriesOnceThenGivesUp) {
     fresh->DocumentsFolder = session->DocumentsFolder;
     RecordingEvents freshEvents;
     FlakyReads twiceFailing(2);
-    EXPECT_FALSE(LoadOfficerFile(*fresh, freshEvents, twiceFailing));
+    const Status loaded = LoadOfficerFile(*fresh, freshEvents, twiceFailing);
+    ASSERT_FALSE(loaded);
     EXPECT_EQ(twiceFailing.attempts, 2);
-    EXPECT_EQ(freshEvents.messages.size(), 1u);
+    EXPECT_EQ(MessageFor(loaded.problem()).Reason(), text_gbk::kReasonCannotRead);
     EXPECT_FALSE(fresh->FileLoaded);
 }
 
@@ -309,20 +313,23 @@ TEST_F(OfficerFileTest, LaterShorterLoadStartsFromEmptyTableAndRoster) {
 
 TEST_F(OfficerFileTest, LoadNeverCreatesAFileWhenAskedNotTo) {
     const auto missing = folder.Path() / "missing.12Q";
-    EXPECT_FALSE(LoadOfficerFileAt(*session, missing, events, files, false));
+    const Status loaded = LoadOfficerFileAt(*session, missing, events, files, false);
+    ASSERT_FALSE(loaded);
     EXPECT_FALSE(std::filesystem::exists(missing));
-    EXPECT_EQ(events.messages.size(), 1u);
+    EXPECT_EQ(loaded.problem().file, missing);
 }
 
 // ---- Saving ----
 
 TEST_F(OfficerFileTest, SaveBeforeAnyLoadIsRefused) {
     WriteBytes(path, {1, 2, 3});
-    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
-    ASSERT_EQ(events.messages.size(), 1u);
-    EXPECT_EQ(events.messages[0].text, text_gbk::kTextOpenFirst);
-    EXPECT_EQ(events.messages[0].title, text_gbk::kTitleWrongChoice);
-    EXPECT_EQ(events.messages[0].style, 80);
+    const Status saved = SaveAllOfficers(*session, events, files);
+    ASSERT_FALSE(saved);
+    EXPECT_TRUE(events.messages.empty());
+    const Message shown = MessageFor(saved.problem());
+    EXPECT_EQ(shown.Text(), text_gbk::kTextOpenFirst);
+    EXPECT_EQ(shown.title, TextId::kTitleWrongChoice);
+    EXPECT_EQ(shown.style, 80);
     EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
 }
@@ -368,11 +375,11 @@ TEST_F(OfficerFileTest, SaveAfterLoadReproducesTheFileExceptWhatSavingRewrites) 
     }
 
     ASSERT_EQ(events.messages.size(), 2u);
-    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackedUp);
-    EXPECT_EQ(events.messages[0].path, BackupPathFor(path));
-    EXPECT_EQ(events.messages[0].title, text_gbk::kTitleNotice);
-    EXPECT_EQ(events.messages[1].text, text_gbk::kTextOver);
-    EXPECT_TRUE(events.messages[1].title.empty());
+    EXPECT_EQ(events.messages[0].Text(), text_gbk::kTextBackedUp);
+    EXPECT_EQ(events.messages[0].body.file, BackupPathFor(path));
+    EXPECT_EQ(events.messages[0].title, TextId::kTitleNotice);
+    EXPECT_EQ(events.messages[1].Text(), text_gbk::kTextOver);
+    EXPECT_FALSE(events.messages[1].title);
     EXPECT_EQ(session->EndSlot, 6);
     EXPECT_TRUE(session->FileLoaded);
 }
@@ -415,8 +422,9 @@ TEST_F(OfficerFileTest, EmptyFileSavesAsHeaderAndThousandBlankSlots) {
     ReadFileHeader(in, header);
     EXPECT_EQ(header, WrittenFileHeader());
     OfficerSlot first;
-    ReadError error;
-    EXPECT_EQ(ReadOfficerSlot(in, 1, first, error), SlotRead::EndOfList);
+    const auto read = ReadOfficerSlot(in, 1, first);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.value(), SlotRead::EndOfList);
     EXPECT_EQ(first.Record.Signature, WrittenSignature());
 }
 
@@ -473,15 +481,17 @@ TEST_F(OfficerFileTest, WriteFailingPartWayKeepsFileAndBackup) {
         WriteBytes(BackupPathFor(path), oldBackup);
         FailingAfter failing(limit);
         events = RecordingEvents{};
-        EXPECT_FALSE(SaveAllOfficers(*session, events, failing));
+        const Status saved = SaveAllOfficers(*session, events, failing);
+        ASSERT_FALSE(saved);
         EXPECT_EQ(ReadBytes(path), original);
         EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);  // the backup step itself succeeded
         EXPECT_FALSE(std::filesystem::exists(PendingFileFor(path)));
-        ASSERT_EQ(events.messages.size(), 2u);
-        EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackedUp);
-        EXPECT_EQ(events.messages[1].text, text_gbk::kTextWriteFailed);
-        EXPECT_EQ(events.messages[1].detail, text_gbk::kReasonWriteCutShort);
-        EXPECT_EQ(events.messages[1].title, text_gbk::kTitleSaveError);
+        ASSERT_EQ(events.messages.size(), 1u);
+        EXPECT_EQ(events.messages[0].Text(), text_gbk::kTextBackedUp);
+        const Message shown = MessageFor(saved.problem());
+        EXPECT_EQ(shown.Text(), text_gbk::kTextWriteFailed);
+        EXPECT_EQ(shown.Reason(), text_gbk::kReasonWriteCutShort);
+        EXPECT_EQ(shown.title, TextId::kTitleSaveError);
     }
 }
 
@@ -492,11 +502,12 @@ TEST_F(OfficerFileTest, BackupThatCannotBeMadeStopsTheSave) {
     // The backup's name is taken by a folder that cannot be replaced.
     std::filesystem::create_directories(BackupPathFor(path) / "keep");
     events = RecordingEvents{};
-    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    const Status saved = SaveAllOfficers(*session, events, files);
+    ASSERT_FALSE(saved);
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_TRUE(std::filesystem::exists(BackupPathFor(path) / "keep"));
-    ASSERT_EQ(events.messages.size(), 1u);
-    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackupFailed);
+    EXPECT_TRUE(events.messages.empty());
+    EXPECT_TRUE(saved.problem().Is(TextId::kTextBackupFailed));
     EXPECT_FALSE(std::filesystem::exists(PendingFileFor(BackupPathFor(path))));
 }
 
@@ -505,9 +516,10 @@ TEST_F(OfficerFileTest, OriginalRemovedSinceLoadingIsReported) {
     ASSERT_TRUE(LoadOfficerFile(*session, events, files));
     std::filesystem::remove(path);
     events = RecordingEvents{};
-    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
-    ASSERT_EQ(events.messages.size(), 1u);
-    EXPECT_EQ(events.messages[0].detail, text_gbk::kReasonNoOriginal);
+    const Status saved = SaveAllOfficers(*session, events, files);
+    ASSERT_FALSE(saved);
+    EXPECT_TRUE(events.messages.empty());
+    EXPECT_EQ(MessageFor(saved.problem()).Reason(), text_gbk::kReasonNoOriginal);
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -517,10 +529,11 @@ TEST_F(OfficerFileTest, NewFileThatCannotBeCreatedIsReported) {
     ASSERT_TRUE(LoadOfficerFile(*session, events, files));
     std::filesystem::create_directories(PendingFileFor(path) / "keep");
     events = RecordingEvents{};
-    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    const Status saved = SaveAllOfficers(*session, events, files);
+    ASSERT_FALSE(saved);
     EXPECT_EQ(ReadBytes(path), original);
-    ASSERT_EQ(events.messages.size(), 2u);
-    EXPECT_EQ(events.messages[1].detail, text_gbk::kReasonCannotCreateNew);
+    ASSERT_EQ(events.messages.size(), 1u);  // the backup made
+    EXPECT_EQ(MessageFor(saved.problem()).Reason(), text_gbk::kReasonCannotCreateNew);
     EXPECT_TRUE(std::filesystem::exists(PendingFileFor(path) / "keep"));
 }
 
@@ -532,12 +545,13 @@ TEST_F(OfficerFileTest, ReadOnlyFolderIsReportedAndChangesNothing) {
     ASSERT_TRUE(LoadOfficerFile(*session, events, files));
     std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     events = RecordingEvents{};
-    EXPECT_FALSE(SaveAllOfficers(*session, events, files));
+    const Status saved = SaveAllOfficers(*session, events, files);
     std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_all);
+    ASSERT_FALSE(saved);
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
-    ASSERT_EQ(events.messages.size(), 1u);
-    EXPECT_EQ(events.messages[0].text, text_gbk::kTextBackupFailed);
+    EXPECT_TRUE(events.messages.empty());
+    EXPECT_TRUE(saved.problem().Is(TextId::kTextBackupFailed));
 }
 
 }  // namespace

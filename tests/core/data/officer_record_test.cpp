@@ -120,8 +120,9 @@ TEST(OfficerRecordRead, RandomOfficersSurviveWriteThenRead) {
         const auto bytes = Serialized(original);
         ByteReader in(bytes);
         OfficerSlot read;
-        ReadError error;
-        ASSERT_EQ(ReadOfficerSlot(in, 1, read, error), SlotRead::Officer) << error.reason;
+        const auto result = ReadOfficerSlot(in, 1, read);
+        ASSERT_TRUE(result) << DescribeGbk(result.problem());
+        ASSERT_EQ(result.value(), SlotRead::Officer);
         EXPECT_EQ(read, original) << "seed " << seed;
         EXPECT_TRUE(in.AtEnd());
     }
@@ -134,8 +135,9 @@ TEST(OfficerRecordRead, BirthYearBelowOneEndsTheListAndReadsOnlyTheRecord) {
         const auto bytes = Serialized(marker);
         ByteReader in(bytes);
         OfficerSlot read;
-        ReadError error;
-        EXPECT_EQ(ReadOfficerSlot(in, 4, read, error), SlotRead::EndOfList);
+        const auto result = ReadOfficerSlot(in, 4, read);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result.value(), SlotRead::EndOfList);
         EXPECT_EQ(read.Record, marker.Record);
         EXPECT_EQ(in.Offset(), kRecordSize);
         EXPECT_EQ(read.LikedCount, 0);
@@ -147,10 +149,15 @@ TEST(OfficerRecordRead, CountsBeyondTheTableAreRefusedNamingSlotAndValue) {
         const char* what;
         std::int32_t tactics, liked, disliked;
         const char* valueText;
+        std::size_t countOffset;  // of the count that is refused, in the slot
     };
     const Case cases[] = {
-        {"tactics 32", 32, 0, 0, "32"},   {"tactics -1", -1, 0, 0, "-1"}, {"liked 3", 0, 3, 0, "3"},
-        {"liked -1", 0, -1, 0, "-1"},     {"disliked 3", 0, 0, 3, "3"},   {"disliked huge", 0, 0, 0x7fffffff, "2147483647"},
+        {"tactics 32", 32, 0, 0, "32", 0},
+        {"tactics -1", -1, 0, 0, "-1", 0},
+        {"liked 3", 0, 3, 0, "3", kRecordSize},
+        {"liked -1", 0, -1, 0, "-1", kRecordSize},
+        {"disliked 3", 0, 0, 3, "3", kRecordSize + 4},
+        {"disliked huge", 0, 0, 0x7fffffff, "2147483647", kRecordSize + 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -166,11 +173,15 @@ TEST(OfficerRecordRead, CountsBeyondTheTableAreRefusedNamingSlotAndValue) {
         for (int i = 0; i < 40; ++i) out.Write(std::int32_t{0});
         ByteReader in(bytes);
         OfficerSlot read;
-        ReadError error;
-        EXPECT_EQ(ReadOfficerSlot(in, 12, read, error), SlotRead::Failed);
-        // The reason is GBK text holding the slot number and the bad value.
-        EXPECT_NE(error.reason.find(" 12 "), std::string::npos) << error.reason;
-        EXPECT_NE(error.reason.find(std::string(" ") + c.valueText), std::string::npos) << error.reason;
+        const auto result = ReadOfficerSlot(in, 12, read);
+        ASSERT_FALSE(result);
+        // The problem names the slot and where the count lies; its text holds both numbers.
+        const Problem& problem = result.problem();
+        EXPECT_EQ(problem.slot, 12);
+        EXPECT_EQ(problem.offset, c.countOffset);
+        const std::string text = DescribeGbk(problem);
+        EXPECT_NE(text.find(" 12 "), std::string::npos) << text;
+        EXPECT_NE(text.find(std::string(" ") + c.valueText), std::string::npos) << text;
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Records what loading and saving tell the windows, instead of showing it.
+// Records what loading and saving tell the windows while they work (their notices), instead of showing it.
 
 #include <string>
 #include <vector>
@@ -14,7 +14,7 @@ public:
     void RowRead(int slot) override { rows.push_back(slot); }
     void SetCaption(const std::string& gbk) override { captions.push_back(gbk); }
     void LoadFinished() override { log.push_back("finished"); }
-    void ShowMessage(const Message& message) override { messages.push_back(message); }
+    void Notify(const Message& message) override { messages.push_back(message); }
 
     std::vector<std::string> log;
     std::vector<int> rows;

@@ -32,7 +32,7 @@ TEST(RosterFiles, MissingFilesReadAsZeros) {
     EXPECT_EQ((*roster)[5], RosterEntry{});
     BlankSlotImage blank;
     blank.fill(7);
-    LoadBlankSlot(folder.Path(), blank);
+    EXPECT_FALSE(LoadBlankSlot(folder.Path(), blank));
     EXPECT_EQ(blank, BlankSlotImage{});
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / kRosterFileName));
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / kBlankSlotFileName));
@@ -101,8 +101,9 @@ TEST(RosterFiles, BlankSlotOfZerosReadsAsEndMarker) {
     ASSERT_EQ(bytes.size(), kBlankSlotSize);
     ByteReader in(bytes);
     OfficerSlot slot;
-    ReadError error;
-    EXPECT_EQ(ReadOfficerSlot(in, 1, slot, error), SlotRead::EndOfList);
+    const auto read = ReadOfficerSlot(in, 1, slot);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.value(), SlotRead::EndOfList);
 }
 
 TEST(RosterFiles, CopyToRosterTakesFiguresAndKeepsOtherBytes) {

@@ -28,11 +28,12 @@ TEST(ShippedData, FilesHaveTheirSizes) {
 
 TEST(ShippedData, BlankSlotIsAnEmptyOfficerWithWrittenSignature) {
     BlankSlotImage blank;
-    LoadBlankSlot(kBin, blank);
+    ASSERT_TRUE(LoadBlankSlot(kBin, blank));
     ByteReader in(blank);
     OfficerSlot slot;
-    ReadError error;
-    ASSERT_EQ(ReadOfficerSlot(in, 1, slot, error), SlotRead::EndOfList);
+    const auto read = ReadOfficerSlot(in, 1, slot);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read.value(), SlotRead::EndOfList);
     EXPECT_EQ(slot.Record.Signature, WrittenSignature());
     EXPECT_EQ(slot.Record.HeaderWord1, 0);
     EXPECT_EQ(slot.Record.HeaderWord2, 1);

@@ -28,7 +28,7 @@ TEST(EditorTexts, DecodeToTheirTexts) {
         {kFieldFamilyReading, "姓音"}, {kFieldGivenReading, "名音"}, {kFieldBiography, "列传"},
         {kOutsideGameRange, "下列数值超出游戏使用的范围："}, {kGameUses, "，游戏使用 "}, {kRangeDash, "～"},
         {kEarlierThanBirth, " 早于诞生年 "}, {kGoOnQuestion, "仍要保存吗？"},
-        {kBiographyTooLong, "列传太长：最多 146 字节（73 个汉字），现有 "}, {kCharactersAnd, " 个字（"}, {kBytesEnd, " 字节）"},
+        {kBiographyTooLong, "列传太长：最多 146 字节（73 个汉字），现有 %1 个字（%2 字节）"},
         {kFamilyReadingRefused, "姓音 输入不符，最多 9 个假名"}, {kGivenReadingRefused, "名音 输入不符，最多 9 个假名"},
         {kSearchNoMatch, "没有找到这个名字的武将"},
     };

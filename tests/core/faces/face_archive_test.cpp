@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 #include <fstream>
@@ -35,11 +37,11 @@ TEST(FaceArchive, ReadsAndDecodesEveryFaceUprightAndClipped) {
     const auto path = folder.Path() / "KAO_m.n12";
     WriteBytes(path, BuildFaceArchive(ThreeFaces()));
     FaceArchive archive;
-    ASSERT_TRUE(archive.Open(path)) << archive.Error();
+    ASSERT_TRUE(archive.Open(path));
     ASSERT_EQ(archive.FaceCount(), 3);
     for (int k : {2, 0, 1}) {  // each read replaces the last
         SCOPED_TRACE(k);
-        ASSERT_TRUE(archive.ReadKaoFace(k)) << archive.Error();
+        ASSERT_TRUE(archive.ReadKaoFace(k));
         const KaoFaceHeader& h = archive.FaceHeader();
         EXPECT_EQ(archive.FacePixels().size(), static_cast<std::size_t>(h.RowPixels * h.RowCount));
         const FaceImage image = archive.DecodedFace();
@@ -59,7 +61,7 @@ struct Malformed {
     std::function<void(std::vector<std::uint8_t>&)> breakIt;
     bool openFails;     // refused when opened, else when face `face` is read
     std::int32_t face;
-    const char* reason;
+    TextId reason;
 };
 
 void PutInt(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t v) {
@@ -73,7 +75,7 @@ std::size_t FaceAt(const std::vector<std::uint8_t>& bytes, int k) { return stati
 constexpr std::size_t kWidth = 4, kHeight = 8, kRowPixels = 12, kRowCount = 16;
 
 TEST(FaceArchive, RefusesMalformedArchivesWithTheirReason) {
-    using namespace text_gbk;
+    using enum TextId;
     const std::vector<Malformed> cases = {
         {"shorter than the header", [](auto& b) { b.resize(7); }, true, 0, kReasonFaceFileShort},
         {"face count 0", [](auto& b) { PutInt(b, 4, 0); }, true, 0, kReasonFaceCountBelowOne},
@@ -98,15 +100,17 @@ TEST(FaceArchive, RefusesMalformedArchivesWithTheirReason) {
         const auto path = folder.Path() / "bad.n12";
         WriteBytes(path, bytes);
         FaceArchive archive;
-        const bool opened = archive.Open(path);
+        const Status opened = archive.Open(path);
         if (c.openFails) {
-            EXPECT_FALSE(opened);
+            ASSERT_FALSE(opened);
             EXPECT_FALSE(archive.IsOpen());
+            EXPECT_EQ(TextName(opened.problem().text), TextName(c.reason));
         } else {
-            ASSERT_TRUE(opened) << archive.Error();
-            EXPECT_FALSE(archive.ReadKaoFace(c.face));
+            ASSERT_TRUE(opened) << DescribeGbk(opened.problem());
+            const Status read = archive.ReadKaoFace(c.face);
+            ASSERT_FALSE(read);
+            EXPECT_EQ(TextName(read.problem().text), TextName(c.reason));
         }
-        EXPECT_NE(archive.Error().find(c.reason), std::string::npos);
     }
 }
 
@@ -117,8 +121,9 @@ TEST(FaceArchive, IndexOutsideTheArchiveAndMissingFilesAreRefused) {
     FaceArchive archive;
     ASSERT_TRUE(archive.Open(path));
     for (std::int32_t k : {-1, 3, 1700}) {
-        EXPECT_FALSE(archive.ReadKaoFace(k)) << k;
-        EXPECT_NE(archive.Error().find(text_gbk::kReasonFaceIndexOutside), std::string::npos);
+        const Status read = archive.ReadKaoFace(k);
+        ASSERT_FALSE(read) << k;
+        EXPECT_EQ(DescribeGbk(read.problem()), FormatGbk(TextId::kReasonFaceIndexOutside, {std::int64_t{k}, std::int64_t{3}}));
     }
     EXPECT_TRUE(archive.ReadKaoFace(2));  // FaceCount - 1 is the last face
     FaceArchive missing;
@@ -156,14 +161,14 @@ TEST(FaceArchive, HugeFaceCountIsRefusedWithoutReadingItsIndex) {
     std::filesystem::resize_file(path, size);
     FaceArchive archive;
     std::size_t allocated = 0;
-    bool opened = true;
+    std::optional<Status> opened;
     {
         testing::AllocationMeter meter;
         opened = archive.Open(path);
         allocated = meter.BytesAllocated();
     }
-    EXPECT_FALSE(opened);
-    EXPECT_EQ(archive.Error(), text_gbk::kReasonFaceCountTooLarge + std::to_string(count));
+    ASSERT_FALSE(*opened);
+    EXPECT_EQ(DescribeGbk(opened->problem()), FormatGbk(TextId::kReasonFaceCountTooLarge, {std::int64_t{count}}));
     EXPECT_LT(allocated, std::size_t{1} << 20);
 }
 
@@ -178,7 +183,7 @@ TEST(FaceArchive, TheLargestFaceCountIsAccepted) {
     bytes.resize(std::max(bytes.size(), kKaoHeaderSize + static_cast<std::size_t>(count + 1) * kKaoIndexEntrySize), 0);
     WriteBytes(path, bytes);
     FaceArchive archive;
-    ASSERT_TRUE(archive.Open(path)) << archive.Error();
+    ASSERT_TRUE(archive.Open(path));
     EXPECT_EQ(archive.FaceCount(), count);
     bytes[4] = static_cast<std::uint8_t>(count + 1);  // one face more
     WriteBytes(path, bytes);
@@ -191,10 +196,11 @@ TEST(FaceArchive, WhatIsNotARegularFileIsRefused) {
     const auto fifo = folder.Path() / "KAO_m.n12";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     FaceArchive archive;
-    EXPECT_FALSE(archive.Open(fifo));
-    EXPECT_EQ(archive.Error(), text_gbk::kReasonNotRegularFile);
-    EXPECT_FALSE(archive.Open(folder.Path()));
-    EXPECT_EQ(archive.Error(), text_gbk::kReasonNotRegularFile);
+    for (const auto& path : {fifo, folder.Path()}) {
+        const Status opened = archive.Open(path);
+        ASSERT_FALSE(opened);
+        EXPECT_TRUE(opened.problem().Is(TextId::kReasonNotRegularFile));
+    }
 }
 
 }  // namespace

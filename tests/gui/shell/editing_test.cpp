@@ -43,10 +43,9 @@ OfficerSlot AsWritten(OfficerSlot slot, int number) {
 }
 
 std::unique_ptr<OfficerFileContents> ReadBack(const std::filesystem::path& path) {
-    auto contents = std::make_unique<OfficerFileContents>();
-    ReadError error;
-    if (!ParseOfficerFile(ReadBytes(path), *contents, error)) return nullptr;
-    return contents;
+    auto parsed = ParseOfficerFile(ReadBytes(path));
+    if (!parsed) return nullptr;
+    return std::make_unique<OfficerFileContents>(std::move(parsed).value());
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ std::string Bytes(const char* raw) { return raw; }
 // values that no item stands for.
 void PutProblemOfficers(const Fixture& fixture, std::uint8_t edition) {
     const auto path = OfficerFilePathFor(edition, fixture.Documents());
-    auto contents = std::make_unique<OfficerFileContents>();
-    ReadError error;
-    if (!ParseOfficerFile(ReadBytes(path), *contents, error)) QFAIL("fixture file does not load");
+    auto parsed = ParseOfficerFile(ReadBytes(path));
+    if (!parsed) QFAIL("fixture file does not load");
+    auto contents = std::make_unique<OfficerFileContents>(std::move(parsed).value());
     const bool tc = edition == kEditionTraditionalChinese;
     OfficerSlot& a = contents->Officers[1];
     OfficerSlot& b = contents->Officers[2];

@@ -168,8 +168,8 @@ void WindowsTest::searchAsksToGoOnAndStopsOnNo() {
     editor.messages.answers = {true, true};
     QTest::mouseClick(list.Command2, Qt::LeftButton);
     QCOMPARE(editor.messages.asked.size(), std::size_t{2});
-    QCOMPARE(platform::FromGbk(editor.messages.asked[0].text), QStringLiteral("继续吗??"));
-    QCOMPARE(platform::FromGbk(editor.messages.asked[0].title), QStringLiteral("提示"));
+    QCOMPARE(platform::MessageText(editor.messages.asked[0]), QStringLiteral("继续吗??"));
+    QCOMPARE(editor.messages.asked[0].title, std::optional<TextId>(TextId::kTitleNotice));
     QCOMPARE(list.msFlg->currentRow(), 1);
 
     editor.messages.asked.clear();
@@ -304,7 +304,7 @@ void WindowsTest::missingArchivesAreReported() {
     QVERIFY2(texts[1].startsWith(head + game + QStringLiteral("/Grp/EDIT_KAO_m.n12")), qPrintable(texts[1]));
     QVERIFY2(texts[2].startsWith(head + game + QStringLiteral("/Grp/KAO_l.n12")), qPrintable(texts[2]));
     for (const auto& m : editor.messages.shown) {
-        QVERIFY(m.title.empty());
+        QVERIFY(!m.title);
         QCOMPARE(m.style, text_gbk::kStyleCritical);
     }
     QVERIFY(editor.app.State().FileLoaded);  // the officers load all the same
@@ -345,7 +345,7 @@ void WindowsTest::missingCodeTableIsReportedByNameForItsEdition() {
     QVERIFY(editor.app.Start(options));
     QStringList tables;
     for (const auto& m : editor.messages.shown)
-        if (platform::FromGbk(m.title) == QStringLiteral("代码表错误")) tables << platform::MessageText(m);
+        if (m.title == TextId::kTitleTables) tables << platform::MessageText(m);
     QCOMPARE(tables.size(), reported ? 1 : 0);
     if (reported) QVERIFY2(tables[0].endsWith(QLatin1Char('/') + missing), qPrintable(tables[0]));
 }
