@@ -155,7 +155,8 @@ void FillOfficer(OfficerSlot& slot, const demo::DemoOfficer& o, int index, std::
 
 void WriteOfficerFile(const std::filesystem::path& documents, std::uint8_t edition, const std::filesystem::path& programFolder) {
     auto session = std::make_unique<Session>();
-    LoadBlankSlot(programFolder, session->BlankSlot);
+    // Every slot after the end marker is the blank slot: without the whole BK.DAT the file would be wrong.
+    if (!LoadBlankSlot(programFolder, session->BlankSlot)) throw Failure{"cannot read " + (programFolder / kBlankSlotFileName).string()};
     const auto& officers = demo::DemoOfficers();
     for (std::size_t i = 0; i < officers.size(); ++i)
         FillOfficer(session->Officers[static_cast<int>(i) + 1], officers[i], static_cast<int>(i), edition);
