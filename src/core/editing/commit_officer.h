@@ -20,9 +20,9 @@ enum class CommitMode { Modify, Add };
 // that would not be stored as typed, and numbers outside what the game uses, give a question
 // (kCommitQuestion, see IsCommitQuestion) and nothing is stored until the commit runs again with goOn.
 // A refusal names the record field of the box to correct (Problem::field; empty when none is).
-// The commit is one step of the history ("修改 …", "添加 …"): on success the slot (CurrentSlot, after
-// Add the new one) and its roster entry hold the values; the caller refreshes its list row and shows
-// it again.
+// The commit is one step of the history ("修改 …", "添加 …"; none when it changes no byte): on success
+// the slot (CurrentSlot, after Add the new one) and its roster entry hold the values, and the
+// history's listener has been told; the caller shows the officer again.
 struct CommitOptions {
     bool makeReadings = true;  // the editor draws readings for changed names; an import takes them as given
     bool goOn = false;         // the user has seen the question and goes on

@@ -1,11 +1,11 @@
 #include "application.h"
 
 #include <QComboBox>
-
-#include <algorithm>
 #include <QDir>
 #include <QLineEdit>
 #include <QTableWidget>
+
+#include <algorithm>
 
 #include "core/text/messages.h"
 #include "core/data/roster.h"
