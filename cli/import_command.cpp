@@ -17,7 +17,8 @@ int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edi
     auto session = LoadForRows(c, file, edition);
     if (!session) return kExitFailed;
     const auto names = LoadBuiltInNames(c.dataFolder);
-    const auto errors = ImportRows(*session, table->rows, table->rowNumbers, names, Utf8Text());
+    EditHistory history;
+    const auto errors = ImportRows(*session, history, table->rows, table->rowNumbers, names, Utf8Text());
     for (const Problem& e : errors) c.err << "busho: " << from.string() << ": " << GbkToUtf8(DescribeGbk(e)) << '\n';
     if (!errors.empty()) return kExitFailed;
     ConsoleEvents events(c);

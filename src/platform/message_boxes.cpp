@@ -1,6 +1,7 @@
 #include "message_boxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "core/text/messages.h"
 #include "gbk_text.h"
@@ -54,6 +55,22 @@ bool QtMessageBoxes::AskYesNo(const Message& question) {
     box.setIcon(QMessageBox::Warning);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+KeepAnswer QtMessageBoxes::AskKeep(const Message& question, TextId keep, TextId drop) {
+    QMessageBox box(parent_);
+    box.setText(MessageText(question));
+    box.setWindowTitle(question.title ? FromGbk(GbkText(*question.title)) : QString());
+    box.setIcon(QMessageBox::Warning);
+    QPushButton* keepButton = box.addButton(FromGbk(GbkText(keep)), QMessageBox::AcceptRole);
+    QPushButton* dropButton = box.addButton(FromGbk(GbkText(drop)), QMessageBox::DestructiveRole);
+    QPushButton* cancelButton = box.addButton(FromGbk(text_gbk::kButtonCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(keepButton);
+    box.setEscapeButton(cancelButton);
+    box.exec();
+    if (box.clickedButton() == keepButton) return KeepAnswer::Keep;
+    if (box.clickedButton() == dropButton) return KeepAnswer::Drop;
+    return KeepAnswer::Cancel;
 }
 
 }  // namespace busho::platform

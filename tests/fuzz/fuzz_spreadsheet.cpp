@@ -49,7 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::vector<std::string> names(busho::kBuiltInOfficerCount);
     const busho::RowText text{[](std::string_view gbk) { return busho::ToUtf8(busho::CodePage::Gbk, gbk); },
                               [](std::string_view utf8) { return busho::FromUtf8(busho::CodePage::Gbk, utf8); }};
-    busho::ImportRows(*session, table->rows, table->rowNumbers, names, text);
+    busho::EditHistory history;
+    busho::ImportRows(*session, history, table->rows, table->rowNumbers, names, text);
     if (session->EndSlot < 1 || session->EndSlot > busho::kSlotCount) std::abort();
+    // Whatever the rows did, undoing the import gives back the table as read.
+    history.Undo(*session);
+    if (session->EndSlot != contents->EndSlot || !(session->Officers == contents->Officers)) std::abort();
     return 0;
 }

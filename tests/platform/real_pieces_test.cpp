@@ -52,6 +52,8 @@ private slots:
     void initTestCase() { QVERIFY(platform::InstallQtTranslations(*QCoreApplication::instance())); }
     void questionButtonsAreInChinese();
     void noticeButtonIsInChinese();
+    void keepQuestionHasThreeButtons_data();
+    void keepQuestionHasThreeButtons();
     void iconFollowsTheStyle_data();
     void iconFollowsTheStyle();
     void missingSampleIsToldOnceAndTheRunGoesOn();
@@ -94,6 +96,41 @@ void RealPiecesTest::noticeButtonIsInChinese() {
                 std::nullopt, text_gbk::kStyleInformation});
     QVERIFY2(text.contains(QStringLiteral("确定")), qPrintable(text));
     QCOMPARE(shown, QStringLiteral("保存完毕/tmp/x\n无法复制文件：不是普通文件"));
+}
+
+void RealPiecesTest::keepQuestionHasThreeButtons_data() {
+    QTest::addColumn<QString>("press");  // the caption of the button clicked, or "Escape"
+    QTest::addColumn<int>("answer");
+    QTest::newRow("save") << QStringLiteral("保存") << int(platform::KeepAnswer::Keep);
+    QTest::newRow("don't save") << QStringLiteral("不保存") << int(platform::KeepAnswer::Drop);
+    QTest::newRow("cancel") << QStringLiteral("取消") << int(platform::KeepAnswer::Cancel);
+    QTest::newRow("escape") << QStringLiteral("Escape") << int(platform::KeepAnswer::Cancel);
+}
+
+void RealPiecesTest::keepQuestionHasThreeButtons() {
+    QFETCH(QString, press);
+    QFETCH(int, answer);
+    platform::QtMessageBoxes boxes;
+    QStringList texts;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            texts << button->text();
+            if (button->text() == press) button->click();
+        }
+        if (press == QStringLiteral("Escape")) QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const auto got = boxes.AskKeep({Problem(TextId::kUnsavedQuestion), TextId::kTitleNotice, text_gbk::kStyleWarning},
+                                   TextId::kButtonSave, TextId::kButtonDontSave);
+    QCOMPARE(int(got), answer);
+    QCOMPARE(shown, platform::FromGbk(text_gbk::kUnsavedQuestion));
+    texts.sort();
+    QStringList expected{QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消")};
+    expected.sort();
+    QCOMPARE(texts, expected);
 }
 
 void RealPiecesTest::iconFollowsTheStyle_data() {

@@ -1,6 +1,8 @@
 #include "allocation_meter.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -8,18 +10,48 @@ namespace {
 
 std::atomic<bool> counting{false};
 std::atomic<std::size_t> allocated{0};
+std::atomic<std::size_t> live{0};
+std::atomic<std::uint64_t> generation{0};  // of the running meter; blocks of an earlier one are not its own
 
-void* Allocate(std::size_t size) {
-    if (counting.load(std::memory_order_relaxed)) allocated.fetch_add(size, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
+// Every block starts with room for this, just before the bytes handed out: its size and the meter
+// that counted it (0: none), so that freeing it takes it off the live count.
+struct Header {
+    std::size_t size;
+    std::uint64_t meter;
+};
+constexpr std::size_t kOffset = 32;  // a multiple of malloc's alignment, with room for the header
+static_assert(sizeof(Header) <= kOffset);
+
+void* Place(void* block, std::size_t offset, std::size_t size) {
+    if (!block) throw std::bad_alloc();
+    char* user = static_cast<char*>(block) + offset;
+    auto* header = reinterpret_cast<Header*>(user - sizeof(Header));
+    header->size = size;
+    header->meter = 0;
+    if (counting.load(std::memory_order_relaxed)) {
+        header->meter = generation.load(std::memory_order_relaxed);
+        allocated.fetch_add(size, std::memory_order_relaxed);
+        live.fetch_add(size, std::memory_order_relaxed);
+    }
+    return user;
 }
 
+void Release(void* p, std::size_t offset) {
+    if (!p) return;
+    char* user = static_cast<char*>(p);
+    const auto* header = reinterpret_cast<const Header*>(user - sizeof(Header));
+    if (header->meter != 0 && header->meter == generation.load(std::memory_order_relaxed))
+        live.fetch_sub(header->size, std::memory_order_relaxed);
+    std::free(user - offset);
+}
+
+void* Allocate(std::size_t size) { return Place(std::malloc(size + kOffset), kOffset, size); }
+
+std::size_t AlignedOffset(std::align_val_t alignment) { return std::max(static_cast<std::size_t>(alignment), kOffset); }
+
 void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
-    if (counting.load(std::memory_order_relaxed)) allocated.fetch_add(size, std::memory_order_relaxed);
-    const auto align = static_cast<std::size_t>(alignment);
-    if (void* p = std::aligned_alloc(align, (size + align - 1) / align * align)) return p;
-    throw std::bad_alloc();
+    const std::size_t offset = AlignedOffset(alignment);
+    return Place(std::aligned_alloc(offset, (size + 2 * offset - 1) / offset * offset), offset, size);
 }
 
 }  // namespace
@@ -28,24 +60,28 @@ void* operator new(std::size_t size) { return Allocate(size); }
 void* operator new[](std::size_t size) { return Allocate(size); }
 void* operator new(std::size_t size, std::align_val_t alignment) { return AllocateAligned(size, alignment); }
 void* operator new[](std::size_t size, std::align_val_t alignment) { return AllocateAligned(size, alignment); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept { Release(p, kOffset); }
+void operator delete[](void* p) noexcept { Release(p, kOffset); }
+void operator delete(void* p, std::size_t) noexcept { Release(p, kOffset); }
+void operator delete[](void* p, std::size_t) noexcept { Release(p, kOffset); }
+void operator delete(void* p, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
+void operator delete[](void* p, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
+void operator delete(void* p, std::size_t, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
+void operator delete[](void* p, std::size_t, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
 
 namespace busho::testing {
 
 AllocationMeter::AllocationMeter() {
     allocated = 0;
+    live = 0;
+    generation.fetch_add(1);
     counting = true;
 }
 
 AllocationMeter::~AllocationMeter() { counting = false; }
 
 std::size_t AllocationMeter::BytesAllocated() const { return allocated.load(); }
+
+std::size_t AllocationMeter::BytesLive() const { return live.load(); }
 
 }  // namespace busho::testing

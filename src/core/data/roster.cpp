@@ -69,9 +69,7 @@ std::vector<std::string> LoadBuiltInNames(const std::filesystem::path& programFo
     return names;
 }
 
-void CopyToRoster(const OfficerTable& officers, RosterTable& roster, int slot) {
-    const OfficerSlot& officer = officers[slot];
-    RosterEntry& entry = roster[kBuiltInOfficerCount + slot];
+void CopyFigures(const OfficerSlot& officer, RosterEntry& entry) {
     entry.BirthYear = officer.Record.BirthYear;
     entry.DeathYear = officer.Record.DeathYear;
     entry.PortraitNumber = officer.Record.PortraitNumber;
@@ -80,6 +78,10 @@ void CopyToRoster(const OfficerTable& officers, RosterTable& roster, int slot) {
     entry.Intellect = officer.Record.Intellect;
     entry.Politics = officer.Record.Politics;
     entry.Duty = officer.Extra.Duty;
+}
+
+void CopyToRoster(const OfficerTable& officers, RosterTable& roster, int slot) {
+    CopyFigures(officers[slot], roster[kBuiltInOfficerCount + slot]);
 }
 
 }  // namespace busho

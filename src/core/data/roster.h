@@ -91,6 +91,8 @@ std::vector<std::string> LoadBuiltInNames(const std::filesystem::path& programFo
 
 // Copies the registered officer's figures into roster entry 1630 + slot; other bytes stay.
 void CopyToRoster(const OfficerTable& officers, RosterTable& roster, int slot);
+// The same for one officer and one entry.
+void CopyFigures(const OfficerSlot& officer, RosterEntry& entry);
 
 // Lists with "无" at item 0: built-in number n is item n + 1, registered number 10000 + s - 1 is item 1630 + s.
 constexpr int NumberToListItem(int number) {

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/text/messages.h"
+#include "list_row.h"
 #include "game_ranges.h"
 #include "random_officer.h"
 #include "core/text/code_table_file.h"
@@ -125,7 +126,7 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
     return ToInt32(LeadingNumber(text));
 }
 
-Status CommitOfficer(Session& session, EditorValues& v, CommitMode mode, CommitOptions options) {
+Result<CommittedOfficer> PrepareCommit(Session& session, EditorValues& v, CommitMode mode, CommitOptions options) {
     if (!session.FileLoaded) return TextId::kTextOpenFirst;
 
     // Texts the user changed, and what would not be stored as typed.
@@ -239,11 +240,10 @@ Status CommitOfficer(Session& session, EditorValues& v, CommitMode mode, CommitO
         return Problem(TextId::kCommitQuestion, {text, TextId::kGoOnQuestion});
     }
 
-    if (mode == CommitMode::Add) {
-        session.EndSlot += 1;
-        session.CurrentSlot = session.EndSlot - 1;
-    }
-    OfficerSlot& slot = session.Officers[session.CurrentSlot];
+    // Adding writes into the end marker's slot; the end of the list moves one slot on.
+    const int target = mode == CommitMode::Add ? session.EndSlot : session.CurrentSlot;
+    CommittedOfficer committed{target, session.Officers[target]};
+    OfficerSlot& slot = committed.officer;
     OfficerRecord& r = slot.Record;
     r.Signature = WrittenSignature();
     r.HeaderWord1 = 0;
@@ -309,12 +309,37 @@ Status CommitOfficer(Session& session, EditorValues& v, CommitMode mode, CommitO
     e.Duty = numbers[6];
     e.AssignedCastle = listed("cSS", v.cSS);
     e.Status = mode == CommitMode::Modify ? listed("cZT", v.cZT) : 7;
-    if (mode == CommitMode::Add) e.OfficerId = session.EndSlot + 9998;
+    if (mode == CommitMode::Add) e.OfficerId = target + 9999;
     e.Appearance = listed("cCCDC", v.cCCDC);
     if (v.SD >= 0 && v.SD < 6) e.VoiceType = v.SD;
+    return committed;
+}
 
-    CopyToRoster(session.Officers, session.Roster, session.CurrentSlot);
+bool ChangesNothing(const Session& session, CommitMode mode, const CommittedOfficer& committed) {
+    if (mode == CommitMode::Add) return false;
+    RosterEntry entry = session.Roster[kBuiltInOfficerCount + committed.slot];
+    CopyFigures(committed.officer, entry);
+    return committed.officer == session.Officers[committed.slot] && entry == session.Roster[kBuiltInOfficerCount + committed.slot];
+}
+
+std::unique_ptr<EditCommand> CommitStep(Session& session, CommitMode mode, const CommittedOfficer& committed) {
+    const std::string name = OfficerName(session, committed.officer.Record, true);
+    if (mode == CommitMode::Add) return std::make_unique<AddOfficer>(session, committed.officer, FormatGbk(TextId::kEditAdd, {name}));
+    return std::make_unique<ModifyOfficer>(session, committed.slot, committed.officer, FormatGbk(TextId::kEditModify, {name}));
+}
+
+Status CommitOfficer(Session& session, EditHistory& history, EditorValues& values, CommitMode mode, CommitOptions options) {
+    auto committed = PrepareCommit(session, values, mode, options);
+    if (!committed) return committed.problem();
+    if (!ChangesNothing(session, mode, committed.value())) history.Push(session, CommitStep(session, mode, committed.value()));
+    session.CurrentSlot = committed->slot;
     return {};
+}
+
+void ChangeOfficerPortrait(Session& session, EditHistory& history, int slot, int portrait) {
+    if (session.Officers[slot].Record.PortraitNumber == portrait) return;
+    history.Push(session, std::make_unique<ChangePortrait>(session, slot, portrait,
+                                                           FormatGbk(TextId::kEditPortrait, {OfficerName(session, slot, true)})));
 }
 
 }  // namespace busho

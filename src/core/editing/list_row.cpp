@@ -27,8 +27,9 @@ ListRow BuildListRowValues(Session& session, int slot) {
     return row;
 }
 
-std::string OfficerName(Session& session, int slot, bool decoded) {
-    const OfficerRecord& r = session.Officers[slot].Record;
+std::string OfficerName(Session& session, int slot, bool decoded) { return OfficerName(session, session.Officers[slot].Record, decoded); }
+
+std::string OfficerName(Session& session, const OfficerRecord& r, bool decoded) {
     auto part = [&](std::string_view field) {
         const std::string_view trimmed = TrimSpaces(field);
         return decoded ? CutAtNul(DecodeFromGame(session, trimmed)) : CutAtNul(trimmed);

@@ -22,6 +22,7 @@ ListRow BuildListRowValues(Session& session, int slot);
 // around it and up to its first NUL; decoded for the edition, or the raw bytes when `decoded` is false
 // (中日文译 unticked).
 std::string OfficerName(Session& session, int slot, bool decoded);
+std::string OfficerName(Session& session, const OfficerRecord& officer, bool decoded);
 
 // The name the search looks in: family and given name decoded, each up to its first NUL.
 std::string SearchName(Session& session, int slot);

@@ -319,10 +319,12 @@ std::vector<std::string> ExportRow(Session& session, int slot, const std::vector
     return row;
 }
 
-std::vector<Problem> ImportRows(Session& session, const std::vector<std::map<std::string, std::string>>& rows,
+std::vector<Problem> ImportRows(Session& session, EditHistory& history, const std::vector<std::map<std::string, std::string>>& rows,
                                  const std::vector<int>& rowNumbers, const std::vector<std::string>& builtInNames,
                                  const RowText& text) {
     std::vector<Problem> errors;
+    // Each row is applied as it is read, so the next one sees it; the whole import is one step.
+    auto step = std::make_unique<EditGroup>(FormatGbk(TextId::kEditImport, {static_cast<std::int64_t>(rows.size())}));
     const auto& columns = RowColumns();
     const RowContext context{session, Names{session, builtInNames, text}, text};
     // Officers are shown as the editor shows them with 中日文译 ticked; the user's setting is kept.
@@ -382,16 +384,26 @@ std::vector<Problem> ImportRows(Session& session, const std::vector<std::map<std
         }
         if (rowFailed) continue;
         session.CurrentPortrait = portrait;
-        const Status result = CommitOfficer(session, values, modify ? CommitMode::Modify : CommitMode::Add, {false, true});
+        const CommitMode mode = modify ? CommitMode::Modify : CommitMode::Add;
+        auto result = PrepareCommit(session, values, mode, {false, true});
         if (!result) {
             fail(result.problem().field.empty() ? "slot" : result.problem().field, result.problem());
             continue;
         }
         // Unchanged cells keep the officer's bytes: text does not always convert back unchanged.
-        for (const RowColumn* column : unchanged) column->keep(original, session.Officers[session.CurrentSlot]);
-        CopyToRoster(session.Officers, session.Roster, session.CurrentSlot);
+        for (const RowColumn* column : unchanged) column->keep(original, result->officer);
+        if (!ChangesNothing(session, mode, result.value())) {
+            auto rowStep = CommitStep(session, mode, result.value());
+            rowStep->Apply(session);
+            step->Add(std::move(rowStep));
+        }
+        session.CurrentSlot = result->slot;
     }
     session.ZZZZ = translated;
+    if (!step->Empty()) {
+        step->Revert(session);
+        history.Push(session, std::move(step));
+    }
     return errors;
 }
 

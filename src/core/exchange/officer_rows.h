@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/data/session.h"
+#include "core/editing/edit_history.h"
 #include "core/text/problem.h"
 
 namespace busho {
@@ -26,13 +27,13 @@ struct RowText {
 // The cells of slot `slot`, in ExportColumns order. builtInNames are the 1630 names (GBK).
 std::vector<std::string> ExportRow(Session& session, int slot, const std::vector<std::string>& builtInNames, const RowText& text);
 
-// Applies rows (column -> cell) to the session in order: a row whose slot holds an officer changes
+// Applies rows (column -> cell) to the session in order, as one step of the history: a row whose slot holds an officer changes
 // it, any other row is added after the last. Cells equal to what export gives for the officer
 // leave its bytes exactly as they were. Returns every problem found, each a kRowProblem naming the
 // row (as the spreadsheet numbers it: the header is row 1), the column (also its `field`) and the cell,
 // with the reason as its cause; when there is one, the session must be thrown away (nothing of it
 // may be saved).
-std::vector<Problem> ImportRows(Session& session, const std::vector<std::map<std::string, std::string>>& rows,
+std::vector<Problem> ImportRows(Session& session, EditHistory& history, const std::vector<std::map<std::string, std::string>>& rows,
                                  const std::vector<int>& rowNumbers, const std::vector<std::string>& builtInNames,
                                  const RowText& text);
 

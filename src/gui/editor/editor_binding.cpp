@@ -166,6 +166,7 @@ void EditorWindow::ShowOfficer(int slot) {
     EditorValues values = Values();
     busho::ShowOfficer(session_, slot, values);
     SetValues(values);
+    shownValues_ = Values();
     ShowLargePortrait(session_.Officers[slot].Record.PortraitNumber);
     ShowPortraitNumber();
     if (values.SD >= 0 && values.SD < 6) VoicePreview(values.SD);
@@ -185,14 +186,14 @@ void EditorWindow::ShowMediumPortrait(int portraitNumber) {
     lbCG->setText(QString::number(portraitNumber));
 }
 
-void EditorWindow::Commit(CommitMode mode) {
+bool EditorWindow::Commit(CommitMode mode) {
     EditorValues values = Values();
-    Status result = CommitOfficer(session_, values, mode);
+    Status result = CommitOfficer(session_, history_, values, mode);
     if (!result && IsCommitQuestion(result.problem())) {
         // Characters or numbers the user may not expect: cancel leaves everything as it was.
-        if (!messages_.AskYesNo(MessageFor(result.problem()))) return;
+        if (!messages_.AskYesNo(MessageFor(result.problem()))) return false;
         values = Values();
-        result = CommitOfficer(session_, values, mode, {true, true});
+        result = CommitOfficer(session_, history_, values, mode, {true, true});
     }
     SetValues(values);  // normalised names, readings, replaced biography and years
     if (!result) {
@@ -208,10 +209,11 @@ void EditorWindow::Commit(CommitMode mode) {
             box->setFocus();
             box->selectAll();
         }
-        return;
+        return false;
     }
     if (onCommitted) onCommitted(session_.CurrentSlot);
     ShowOfficer(session_.CurrentSlot);
+    return true;
 }
 
 }  // namespace busho

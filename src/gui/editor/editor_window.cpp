@@ -8,6 +8,7 @@
 #include <cmath>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include "core/text/messages.h"
 #include "control_pictures.h"
 #include "core/editing/game_ranges.h"
+#include "core/editing/list_row.h"
 #include "core/editing/random_officer.h"
 #include "core/editing/reference_figures.h"
 #include "reference_panel.h"
@@ -37,18 +39,29 @@ namespace busho {
 
 using namespace editor_widgets;
 
-EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages,
+EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLists& names, platform::MessageBoxes& messages,
                            platform::VoicePlayer& voices, FaceDrawer& faces, QWidget* parent)
-    : QMainWindow(parent), session_(session), names_(names), messages_(messages), voices_(voices), faces_(faces) {
+    : QMainWindow(parent), session_(session), history_(history), names_(names), messages_(messages), voices_(voices), faces_(faces) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
 
     auto* system = menuBar()->addMenu(QStringLiteral("系统"));
     M_EXIT = Named(system->addAction(QStringLiteral("退出")), "M_EXIT");
+    auto* edit = menuBar()->addMenu(platform::FromGbk(text_gbk::kMenuEdit));
+    M_UNDO = Named(edit->addAction(platform::FromGbk(text_gbk::kMenuUndo)), "M_UNDO");
+    M_REDO = Named(edit->addAction(platform::FromGbk(text_gbk::kMenuRedo)), "M_REDO");
+    M_UNDO->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    M_REDO->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(M_UNDO, &QAction::triggered, this, &EditorWindow::Undo);
+    connect(M_REDO, &QAction::triggered, this, &EditorWindow::Redo);
     auto* help = menuBar()->addMenu(QStringLiteral("帮助"));
     M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");
-    // Ends the program at once, without saving and without a question.
-    connect(M_EXIT, &QAction::triggered, this, [] { QApplication::exit(0); });
+    // Ends the program, after the question about unsaved changes.
+    exitProgram = [](int status) { QApplication::exit(status); };
+    connect(M_EXIT, &QAction::triggered, this, [this] {
+        if (mayLeaveTable && !mayLeaveTable()) return;
+        exitProgram(0);
+    });
     openDocument = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     connect(M_RDME, &QAction::triggered, this, &EditorWindow::OpenReadme);
 
@@ -100,6 +113,53 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
         findChild<QLineEdit*>(QString::fromLatin1(range.box))
             ->setToolTip(platform::FromGbk(range.label) + QStringLiteral("：游戏使用 %1～%2").arg(range.low).arg(range.high));
     txSWN->setToolTip(QStringLiteral("死亡年：游戏使用不早于诞生年的年份"));
+    ShowHistoryState();
+}
+
+void EditorWindow::Undo() { TakeStep(false); }
+void EditorWindow::Redo() { TakeStep(true); }
+
+void EditorWindow::TakeStep(bool redo) {
+    if (!(redo ? history_.CanRedo() : history_.CanUndo())) return;
+    // Showing the officer the step changed replaces what the boxes hold.
+    if (HasUncommittedEdits()) {
+        const TextId action = redo ? TextId::kMenuRedo : TextId::kMenuUndo;
+        if (!messages_.AskYesNo({Problem(TextId::kStepDropsEditsQuestion, {action}), TextId::kTitleNotice, text_gbk::kStyleWarning}))
+            return;
+    }
+    const EditCommand* step = redo ? history_.Redo(session_) : history_.Undo(session_);
+    if (step && onStepShown) onStepShown(step->Slots().front());
+}
+
+void EditorWindow::ShowHistoryState() {
+    const auto entry = [](const char* action, const EditCommand* step) {
+        return platform::FromGbk(step ? std::string(action) + " " + step->Name() : std::string(action));
+    };
+    M_UNDO->setText(entry(text_gbk::kMenuUndo, history_.NextUndo()));
+    M_UNDO->setEnabled(history_.CanUndo());
+    M_REDO->setText(entry(text_gbk::kMenuRedo, history_.NextRedo()));
+    M_REDO->setEnabled(history_.CanRedo());
+    // The asterisk after the title: the table differs from the file on disk.
+    if (!session_.AppTitle.empty())
+        setWindowTitle(platform::FromGbk(session_.AppTitle) + (history_.IsModified() ? QStringLiteral("*") : QString()));
+}
+
+bool EditorWindow::HasUncommittedEdits() const {
+    const int slot = session_.CurrentSlot;
+    if (!session_.FileLoaded || slot < 1 || slot >= session_.EndSlot) return false;
+    return Values() != shownValues_ || session_.CurrentPortrait != session_.Officers[slot].Record.PortraitNumber;
+}
+
+bool EditorWindow::SettleUncommitted() {
+    if (!HasUncommittedEdits()) return true;
+    const Message question{Problem(TextId::kUncommittedQuestion, {OfficerName(session_, session_.CurrentSlot, true)}),
+                           TextId::kTitleNotice, text_gbk::kStyleWarning};
+    switch (messages_.AskKeep(question, TextId::kButtonCommit, TextId::kButtonDontCommit)) {
+        case platform::KeepAnswer::Keep: return Commit(CommitMode::Modify);
+        case platform::KeepAnswer::Drop: return true;
+        case platform::KeepAnswer::Cancel: return false;
+    }
+    return false;
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -115,6 +175,10 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
+    if (mayLeaveTable && !mayLeaveTable()) {
+        event->ignore();
+        return;
+    }
     if (onClosed) onClosed();
     QMainWindow::closeEvent(event);
 }

@@ -37,8 +37,8 @@ class ReadmeWindow;
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages, platform::VoicePlayer& voices,
-                 FaceDrawer& faces, QWidget* parent = nullptr);
+    EditorWindow(Session& session, EditHistory& history, OfficerNameLists& names, platform::MessageBoxes& messages,
+                 platform::VoicePlayer& voices, FaceDrawer& faces, QWidget* parent = nullptr);
 
     // The window's controls as plain values, and back. Setting values selects list items that do
     // not exist yet by making them exist, so what is shown is always what is stored.
@@ -58,8 +58,18 @@ public:
     void ShowLargePortrait(int portraitNumber);
     void ShowMediumPortrait(int portraitNumber);
 
-    // "修改" and "添加": commit the controls, then refresh the list row and show the officer again.
-    void Commit(CommitMode mode);
+    // "修改" and "添加": commit the controls as one step of the history, then show the officer again;
+    // false when nothing was committed (a refusal, or the user's No to the question).
+    bool Commit(CommitMode mode);
+    // 编辑 → 撤销 / 重做: one step of the history back or forth, then the officer it changed is shown.
+    void Undo();
+    void Redo();
+    // The edit menu's entries and the title's asterisk, from the history.
+    void ShowHistoryState();
+    // Whether the boxes hold changes to the officer shown that are not in the table yet.
+    bool HasUncommittedEdits() const;
+    // Before another officer is shown: asks whether to commit such changes first. False: stay.
+    bool SettleUncommitted();
     // The random officer button: a made-up officer in the controls, nothing stored.
     void RandomOfficer();
     // The reference panel: a pick button aims it at one of the officer lists; a choice in its
@@ -83,7 +93,12 @@ public:
     std::function<bool(const QUrl&)> openDocument;
     void OpenReadme();  // "说明文档"
     ReadmeWindow* Readme() { return readmeWindow_; }  // once the program has shown the readme itself
-    std::function<void(int slot)> onCommitted;  // a slot was committed: refresh its list row
+    std::function<void(int slot)> onCommitted;  // a slot was committed: its list row becomes current
+    std::function<void(int slot)> onStepShown;  // undo or redo changed this slot: select it and show it
+    // The table is about to be left (closing, 系统 → 退出): asks about unsaved changes; false: stay.
+    std::function<bool()> mayLeaveTable;
+    // Ends the program's event loop with a status (系统 → 退出); tests replace it.
+    std::function<void(int status)> exitProgram;
 
     // Controls.
     QLineEdit *txX, *txXP, *txM, *txMP, *txLJ, *txCSN, *txSWN, *txLTY, *txLWG, *txLZH, *txLZZ, *txLQY;
@@ -101,7 +116,7 @@ public:
     QLineEdit* txchr;
     ReferencePanel* Picture2;
     QLineEdit* txOpen;
-    QAction *M_EXIT, *M_RDME;
+    QAction *M_EXIT, *M_RDME, *M_UNDO, *M_REDO;
 
 private:
     QWidget* BuildIdentity();
@@ -124,7 +139,10 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    void TakeStep(bool redo);
+
     Session& session_;
+    EditHistory& history_;
     OfficerNameLists& names_;
     platform::MessageBoxes& messages_;
     platform::VoicePlayer& voices_;
@@ -133,6 +151,8 @@ private:
     ReadmeWindow* readmeWindow_ = nullptr;  // a child window, made on first need
     // What the boxes and lists showed of the stored officer (the maps of EditorValues).
     EditorValues kept_;
+    // The values as the officer was last shown, to tell changes not yet committed.
+    EditorValues shownValues_;
     // Each officer-name list: the shared names, and a one-item list of its own for an unlisted value.
     struct NameListModels {
         QAbstractItemModel* names;

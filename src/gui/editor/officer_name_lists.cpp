@@ -33,6 +33,11 @@ void OfficerNameLists::ClearRegistered() {
     if (extra > 0) withNone_.removeRows(kBuiltInOfficerCount + 1, extra);
 }
 
+void OfficerNameLists::KeepRegistered(int count) {
+    const int extra = withNone_.rowCount() - (kBuiltInOfficerCount + 1 + count);
+    if (extra > 0) withNone_.removeRows(kBuiltInOfficerCount + 1 + count, extra);
+}
+
 void OfficerNameLists::EnsureItem(int item, const std::function<QString(int)>& nameOf) {
     while (withNone_.rowCount() <= item) {
         const int row = withNone_.rowCount();

@@ -25,6 +25,8 @@ public:
     void SetRegistered(int slot, const QString& name);
     // Drops every registered officer (a new file is being loaded).
     void ClearRegistered();
+    // Drops the items after registered officer `count` (an added officer was taken back).
+    void KeepRegistered(int count);
     // Makes item `item` exist, naming each missing item with nameOf(item).
     void EnsureItem(int item, const std::function<QString(int)>& nameOf);
     int Count() const { return withNone_.rowCount(); }

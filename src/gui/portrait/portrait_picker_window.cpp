@@ -18,6 +18,7 @@
 #include "core/os/game_paths.h"
 #include "core/text/messages.h"
 #include "core/data/session.h"
+#include "core/editing/commit_officer.h"
 #include "core/text/box_numbers.h"
 #include "platform/gbk_text.h"
 
@@ -37,8 +38,8 @@ QRect Twips(int left, int top, int width, int height) {
 
 }  // namespace
 
-PortraitPickerWindow::PortraitPickerWindow(Session& session, FaceDrawer& faces, QWidget* parent)
-    : QWidget(parent, Qt::Window), session_(session), faces_(faces) {
+PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& history, FaceDrawer& faces, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), history_(history), faces_(faces) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("武将ＣＧ一览"));
     setFixedSize(9030 / kTwips, 7665 / kTwips);
@@ -185,10 +186,7 @@ void PortraitPickerWindow::TypedNumber(bool standard) {
 }
 
 void PortraitPickerWindow::Change() {
-    if (session_.CurrentSlot > 0) {
-        session_.Officers[session_.CurrentSlot].Record.PortraitNumber = session_.CurrentPortrait;
-        if (onPortraitChanged) onPortraitChanged(session_.CurrentSlot);
-    }
+    if (session_.CurrentSlot > 0) ChangeOfficerPortrait(session_, history_, session_.CurrentSlot, session_.CurrentPortrait);
     if (showPortraitNumber) showPortraitNumber();
     hide();
 }

@@ -21,12 +21,13 @@ class QTabWidget;
 
 namespace busho {
 struct Session;
+class EditHistory;
 class FacePreviewWindow;
 
 class PortraitPickerWindow : public QWidget {
     Q_OBJECT
 public:
-    PortraitPickerWindow(Session& session, FaceDrawer& faces, QWidget* parent = nullptr);
+    PortraitPickerWindow(Session& session, EditHistory& history, FaceDrawer& faces, QWidget* parent = nullptr);
     ~PortraitPickerWindow() override;
 
     // Window load: opens both medium archives of the game folder and draws page 1 of each set;
@@ -52,7 +53,6 @@ public:
     // the preview appears beside the pointer.
     void PreviewFace(bool standard, int i, QPoint position) { PreviewPressed(standard, i, position); }
 
-    std::function<void(int slot)> onPortraitChanged;  // "更改" wrote a slot's portrait number
     std::function<void()> showPortraitNumber;         // the editor's lbCG follows CurrentPortrait
 
     QTabWidget* SSTab1;
@@ -84,6 +84,7 @@ private:
     void Cancel();
 
     Session& session_;
+    EditHistory& history_;
     FaceDrawer& faces_;
     FacePreviewWindow* form5_ = nullptr;
     bool loaded_ = false;

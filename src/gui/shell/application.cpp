@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTableWidget>
+
+#include <algorithm>
 
 #include "core/text/messages.h"
 #include "core/data/roster.h"
@@ -90,9 +93,11 @@ bool Application::Start(const StartupOptions& options) {
     Session& s = *session_;
     s.ProgramFolder = options.programFolder.empty() ? DataFolder(ExecutableFolder(nullptr)) : options.programFolder;
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
-    form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_, *faces_);
+    form1_ = std::make_unique<EditorWindow>(s, history_, names_, messages_, voices_, *faces_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
-    form3_ = std::make_unique<PortraitPickerWindow>(s, *faces_);
+    form3_ = std::make_unique<PortraitPickerWindow>(s, history_, *faces_);
+    history_.onTableChanged = [this](const EditCommand& step) { TableChanged(step); };
+    history_.onStateChanged = [this] { form1_->ShowHistoryState(); };
     form1_->onOpenPicker = [this] {
         form3_->EnsureLoaded();
         form3_->show();
@@ -119,12 +124,6 @@ bool Application::Start(const StartupOptions& options) {
     QObject::connect(form3_.get(), &PortraitPickerWindow::LargeFaceShown, form1_.get(), &EditorWindow::ShowLargePortrait);
     QObject::connect(form3_.get(), &PortraitPickerWindow::MediumFaceShown, form1_.get(), &EditorWindow::ShowMediumPortrait);
     form3_->showPortraitNumber = [this] { form1_->ShowPortraitNumber(); };
-    form3_->onPortraitChanged = [this](int slot) {
-        // The list's CG column and the roster follow the new portrait number.
-        if (slot >= session_->EndSlot) return;
-        form2_->BuildListRow(slot);
-        CopyToRoster(session_->Officers, session_->Roster, slot);
-    };
     form3_->Load();
     form1_->ApplyBlankDefaults();
     form1_->SetScenarioCaptions();
@@ -140,16 +139,26 @@ bool Application::Start(const StartupOptions& options) {
     s.BlankSlotLoaded = LoadBlankSlot(s.ProgramFolder, s.BlankSlot).ok();  // a save without it is refused
 
     form2_->onShowOfficer = [this](int slot) {
+        // Changes in the boxes are committed first or dropped, as the user says; or the list stays.
+        if (!form1_->SettleUncommitted()) {
+            form2_->SelectListRow(session_->CurrentSlot);
+            return;
+        }
+        // A commit made the committed row current: the row clicked is the one shown.
+        if (form2_->msFlg->currentRow() != slot - 1) form2_->SelectListRow(slot);
         form1_->ApplyBlankDefaults();
         session_->CurrentSlot = slot;
         form1_->ShowOfficer(slot);
     };
-    form2_->onSave = [this] { Tell(SaveAllOfficers(*session_, *this, files_)); };
-    form1_->onOpen = [this] { Tell(LoadOfficerFile(*session_, *this, files_)); };
+    form2_->onSave = [this] { Save(); };
+    form1_->onOpen = [this] {
+        if (AskToSaveChanges()) Reload();
+    };
+    form1_->mayLeaveTable = [this] { return AskToSaveChanges(); };
     form1_->onCommitted = [this](int slot) {
-        form2_->BuildListRow(slot);
         form2_->SelectListRow(slot);  // after 添加 the new row is the list's current row, in view
     };
+    form1_->onStepShown = [this](int slot) { ShowStep(slot); };
     form1_->onOpenMap = [this] { OpenMap(); };
     // Closing the editor closes every other window with it.
     form1_->onClosed = [this] {
@@ -160,9 +169,55 @@ bool Application::Start(const StartupOptions& options) {
     };
 
     s.DocumentsFolder = FindDocumentsFolder(options);
-    Tell(LoadOfficerFile(s, *this, files_));
+    Reload();
     form1_->show();
     return true;
+}
+
+void Application::Reload() {
+    const Status loaded = LoadOfficerFile(*session_, *this, files_);
+    if (loaded) history_.Clear();
+    Tell(loaded);
+}
+
+bool Application::Save() {
+    const Status saved = SaveAllOfficers(*session_, *this, files_);
+    if (saved) history_.MarkSaved();
+    Tell(saved);
+    return saved.ok();
+}
+
+bool Application::AskToSaveChanges() {
+    if (!history_.IsModified()) return true;
+    const Message question{Problem(TextId::kUnsavedQuestion), TextId::kTitleNotice, text_gbk::kStyleWarning};
+    switch (messages_.AskKeep(question, TextId::kButtonSave, TextId::kButtonDontSave)) {
+        case platform::KeepAnswer::Keep: return Save();
+        case platform::KeepAnswer::Drop: return true;
+        case platform::KeepAnswer::Cancel: return false;
+    }
+    return false;
+}
+
+void Application::TableChanged(const EditCommand& step) {
+    bool taken = false;
+    for (int slot : step.Slots()) {
+        if (slot < session_->EndSlot) {
+            form2_->BuildListRow(slot);
+        } else {
+            form2_->ClearListRow(slot);
+            taken = true;
+        }
+    }
+    // An added officer taken back leaves the officer-name lists with the slots that hold officers.
+    if (taken) names_.KeepRegistered(session_->EndSlot - 1);
+}
+
+void Application::ShowStep(int slot) {
+    const int shown = std::clamp(slot, 1, std::max(1, session_->EndSlot - 1));
+    form2_->SelectListRow(shown);
+    form1_->ApplyBlankDefaults();
+    session_->CurrentSlot = shown;
+    form1_->ShowOfficer(shown);
 }
 
 Application::~Application() { delete form6_.data(); }
@@ -199,7 +254,7 @@ void Application::LoadFinished() {
     form2_->move(editor.left() + editor.width(), editor.top());
     form3_->show();
     form3_->move(editor.left() + editor.width(), editor.top() + form2_->frameGeometry().height());
-    form1_->setWindowTitle(platform::FromGbk(session_->AppTitle));
+    form1_->ShowHistoryState();  // the title, with its asterisk while the table is not saved
 }
 
 void Application::Notify(const Message& message) { messages_.Show(message); }

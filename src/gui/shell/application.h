@@ -10,6 +10,7 @@
 
 #include "core/os/file_access.h"
 #include "core/data/officer_file.h"
+#include "core/editing/edit_history.h"
 #include "core/os/wine_prefix.h"
 #include "gui/editor/officer_name_lists.h"
 
@@ -48,6 +49,17 @@ public:
     MapWindow* Form6();  // while the map is loaded
     void OpenMap();
     OfficerNameLists& Names() { return names_; }
+    EditHistory& History() { return history_; }
+
+    // Before the officer table is left or replaced (closing, 系统 → 退出, 打开, a change of folders):
+    // with unsaved changes, asks 保存 / 不保存 / 取消. True when the program may go on: nothing was
+    // unsaved, the user chose 不保存, or the save worked. False (取消, or a save that failed): stay,
+    // with everything as it was.
+    bool AskToSaveChanges();
+    // "保存所有修改": saves the table; the history marks it as the file's state. False when it failed.
+    bool Save();
+    // Loads the edition's officer file again; a fresh table has no history.
+    void Reload();
 
     // File events: rows into the list window, captions and messages.
     void ClearRows() override;
@@ -63,11 +75,14 @@ private:
     const WineLocation& Wine(const StartupOptions& options);  // looked up once, when first needed
     void LoadTables();
     void ReportTable(bool loaded, const char* file, bool used);
+    void TableChanged(const EditCommand& step);  // list rows and name lists follow the table
+    void ShowStep(int slot);                     // after undo or redo: select the slot and show it
 
     platform::MessageBoxes& messages_;
     platform::VoicePlayer& voices_;
     FileAccess& files_;
     std::unique_ptr<Session> session_;
+    EditHistory history_;  // every change of the table since it was loaded
     std::unique_ptr<FaceDrawer> faces_;  // the one face drawer, for every window that shows faces
     OfficerNameLists names_;
     std::unique_ptr<EditorWindow> form1_;

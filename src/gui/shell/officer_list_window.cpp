@@ -124,6 +124,10 @@ void OfficerListWindow::BuildListRow(int slot) {
     for (int c = 0; c < 6; ++c) SetCell(msFlg, 3 + c, r, QString::fromStdString(row.numbers[static_cast<std::size_t>(c)]), kNumbers);
 }
 
+void OfficerListWindow::ClearListRow(int slot) {
+    for (int c = 0; c < msFlg->columnCount(); ++c) delete msFlg->takeItem(slot - 1, c);
+}
+
 void OfficerListWindow::SelectListRow(int row, bool show) {
     if (row < 1 || row > msFlg->rowCount()) return;
     auto* first = msFlg->item(row - 1, 1);

@@ -26,6 +26,7 @@ public:
     void WriteHeaders();          // the eight column headers
     void ClearAll();              // every cell and header, before a file's rows are built
     void BuildListRow(int slot);  // the slot's row, and its name in the officer-name lists
+    void ClearListRow(int slot);  // the row of a slot that no longer holds an officer
     // Selects and scrolls to the row; `show` shows its officer in the editor as a click does.
     void SelectListRow(int row, bool show = false);
     void Search();                // "搜"

@@ -59,7 +59,7 @@ public:
         std::optional<Message> question;
     };
     Outcome Commit(CommitMode mode = CommitMode::Modify, bool goOn = false) {
-        const Status result = CommitOfficer(*session, v, mode, {true, goOn});
+        const Status result = CommitOfficer(*session, history, v, mode, {true, goOn});
         if (result) return {true, std::nullopt, {}, std::nullopt};
         if (IsCommitQuestion(result.problem())) return {false, std::nullopt, {}, MessageFor(result.problem())};
         return {false, MessageFor(result.problem()), result.problem().field, std::nullopt};
@@ -78,6 +78,7 @@ public:
     const OfficerSlot& Slot(int s) const { return session->Officers[s]; }
 
     std::unique_ptr<Session> session;
+    EditHistory history;
     OfficerTable before;
     EditorValues v;
 };

@@ -199,22 +199,28 @@ void WindowsTest::listAndEditorAgree() {
     QCOMPARE(list.msFlg->currentRow(), 1);
     QCOMPARE(editor.app.State().CurrentSlot, 2);
     QCOMPARE(form1.txX->text(), QStringLiteral("武田"));
-    // A click on the current row shows it again, from the blank officer.
+    // A click on the current row shows it again, from the blank officer, once the user has said
+    // not to commit what was typed.
+    const OfficerSlot stored = editor.app.State().Officers[2];
     form1.txX->setText(QStringLiteral("改了"));
+    editor.messages.keepAnswers = {platform::KeepAnswer::Drop};
     ClickRow(list, 2);
+    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QVERIFY(editor.messages.asked[0].body.text == TextId::kUncommittedQuestion);
     QCOMPARE(form1.txX->text(), QStringLiteral("武田"));
+    QVERIFY(editor.app.State().Officers[2] == stored);
 
     // A search hit is shown in the editor.
     list.txSER->setText(QStringLiteral("上杉"));
     editor.messages.answers = {true};
     QTest::mouseClick(list.Command2, Qt::LeftButton);
-    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QCOMPARE(editor.messages.asked.size(), std::size_t{2});
     QCOMPARE(editor.app.State().CurrentSlot, 3);
     QCOMPARE(form1.txX->text(), QStringLiteral("上杉"));
     // A search without a match says so.
     list.txSER->setText(QStringLiteral("北条"));
     QTest::mouseClick(list.Command2, Qt::LeftButton);
-    QCOMPARE(editor.messages.asked.size(), std::size_t{1});
+    QCOMPARE(editor.messages.asked.size(), std::size_t{2});
     QCOMPARE(platform::MessageText(editor.messages.shown.back()), QStringLiteral("没有找到这个名字的武将"));
 
     // After 添加 the new row is the current row, in view; a long name is whole in its tooltip.
