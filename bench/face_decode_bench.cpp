@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 #include "face_archive_writer.h"
 #include "officer_fixtures.h"
 #include "core/faces/face_archive.h"
