@@ -44,6 +44,10 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
 
     auto* system = menuBar()->addMenu(QStringLiteral("系统"));
+    M_RESTORE = Named(system->addAction(platform::FromGbk(text_gbk::kMenuRestoreBackup)), "M_RESTORE");
+    connect(M_RESTORE, &QAction::triggered, this, [this] {
+        if (onRestoreBackup) onRestoreBackup();
+    });
     M_EXIT = Named(system->addAction(QStringLiteral("退出")), "M_EXIT");
     auto* help = menuBar()->addMenu(QStringLiteral("帮助"));
     M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "core/text/messages.h"
+#include "core/data/backups.h"
 #include "core/data/roster.h"
 #include "core/os/wine_prefix.h"
 #include "gui/editor/editor_window.h"
@@ -19,6 +20,7 @@
 #include "edition_chooser.h"
 #include "normalise_folder.h"
 #include "officer_list_window.h"
+#include "restore_backup_dialog.h"
 
 namespace busho {
 namespace {
@@ -151,6 +153,8 @@ bool Application::Start(const StartupOptions& options) {
         form2_->SelectListRow(slot);  // after 添加 the new row is the list's current row, in view
     };
     form1_->onOpenMap = [this] { OpenMap(); };
+    form1_->onRestoreBackup = [this] { OpenRestoreDialog(); };
+    s.DatedBackupsKept = platform::SettingsDatedBackupsKept(kDefaultDatedBackupsKept, kMaxDatedBackupsKept);
     // Closing the editor closes every other window with it.
     form1_->onClosed = [this] {
         form2_->close();
@@ -174,6 +178,18 @@ void Application::OpenMap() {
     if (!form6_) form6_ = new MapWindow(form1_->cSS, session_->ProgramFolder);
     form6_->show();
     form6_->raise();
+}
+
+RestoreBackupDialog* Application::RestoreDialog() { return restoreDialog_.data(); }
+
+void Application::OpenRestoreDialog() {
+    if (!restoreDialog_) {
+        restoreDialog_ = new RestoreBackupDialog(*session_, *this, files_, clock_, messages_, form1_.get());
+        restoreDialog_->onKeepChanged = [](int kept) { platform::SetSettingsDatedBackupsKept(kept); };
+    }
+    restoreDialog_->Refresh();
+    restoreDialog_->open();
+    restoreDialog_->raise();
 }
 
 void Application::ClearRows() {
