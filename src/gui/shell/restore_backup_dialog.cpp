@@ -139,8 +139,14 @@ void RestoreBackupDialog::ShowChanges() {
     const int row = backupList->currentRow();
     const bool chosen = row >= 0 && row < static_cast<int>(summaries_.size()) && !backupList->selectedItems().isEmpty();
     restoreButton->setEnabled(chosen && !summaries_[static_cast<std::size_t>(row)].unreadable);
-    if (!chosen || !summaries_[static_cast<std::size_t>(row)].since) return;
-    const OfficerFileDiff& since = *summaries_[static_cast<std::size_t>(row)].since;
+    if (!chosen) return;
+    const BackupSummary& summary = summaries_[static_cast<std::size_t>(row)];
+    // What the row says in short, said here in full.
+    if (summary.unreadable || !summary.since || summary.since->Equal()) {
+        changeList->addItem(backupList->item(row, 3)->text());
+        return;
+    }
+    const OfficerFileDiff& since = *summary.since;
     // Names and text as the editor shows them (GBK).
     const GameTextDecoder decode = [this](std::string_view bytes) { return CutAtNul(DecodeFromGame(session_, bytes)); };
     if (since.headerChanged) changeList->addItem(Gbk(text_gbk::kBackupHeaderChanged));

@@ -171,6 +171,8 @@ void RestoreTest::restoreAsksThenRestoresAndCanBeUndone() {
     QCOMPARE(dialog->backupList->rowCount(), 4);
     QCOMPARE(Cell(dialog, 0, 3), QStringLiteral("新增 0 名，删除 1 名，修改 3 名"));
     QCOMPARE(Cell(dialog, 3, 3), QStringLiteral("与当前存档相同"));
+    dialog->backupList->selectRow(3);
+    QCOMPARE(Lines(dialog->changeList), QStringList{QStringLiteral("与当前存档相同")});
 
     // Restoring the newest backup undoes the restore.
     dialog->backupList->selectRow(0);
@@ -205,6 +207,7 @@ void RestoreTest::unreadableBackupIsListedButNotRestored() {
     QCOMPARE(Cell(dialog, 0, 0), QStringLiteral("EDATA000.12Q.20250102-030405.BAK"));
     QCOMPARE(Cell(dialog, 0, 1), QStringLiteral("2025-01-02 03:04:05"));
     QVERIFY(Cell(dialog, 0, 3).startsWith(QStringLiteral("无法读取：")));
+    QCOMPARE(Lines(dialog->changeList), QStringList{Cell(dialog, 0, 3)});
     QVERIFY(!dialog->restoreButton->isEnabled());
 }
 
