@@ -140,12 +140,16 @@ std::vector<BackupSummary> SummariseBackups(const std::filesystem::path& officer
 
 Status RestoreBackup(Session& session, const std::filesystem::path& backup, FileEvents& events, FileAccess& files,
                      Clock& clock) {
-    if (!session.FileLoaded || session.OfficerFilePath.empty()) return TextId::kTextOpenFirst;
+    // A file that does not load is what a backup is most wanted for: the edition's file is restored
+    // whether or not it was loaded.
+    const std::filesystem::path file = session.FileLoaded && !session.OfficerFilePath.empty()
+                                           ? session.OfficerFilePath
+                                           : OfficerFilePathFor(session.Edition, session.DocumentsFolder);
+    if (file.empty()) return TextId::kTextOpenFirst;
     const auto bytes = files.ReadWholeFile(backup, kMaxFileSize);
     if (!bytes) return Problem(TextId::kTextRestoreFailed).InFile(backup).Because(bytes.problem());
     if (const auto parsed = ParseOfficerFile(bytes.value()); !parsed)
         return Problem(TextId::kTextRestoreFailed).InFile(backup).Because(parsed.problem());
-    const std::filesystem::path file = session.OfficerFilePath;
     if (Status saved = ReplaceOfficerFile(file, bytes.value(), session.DatedBackupsKept, events, files, clock); !saved)
         return saved;
     return LoadOfficerFileAt(session, file, events, files, false);

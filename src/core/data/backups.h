@@ -56,8 +56,9 @@ std::vector<BackupSummary> SummariseBackups(const std::filesystem::path& officer
 
 // Puts `backup` in the place of the session's officer file through the same save that every change
 // takes (the file it replaces becomes the newest backup, so a restore can itself be undone), then
-// loads the file into the session. A backup that does not read as an officer file is refused
-// (kTextRestoreFailed) before anything is written.
+// loads the file into the session. The file is the session's, or the edition's when none is loaded
+// (one that does not load can be restored too); kTextOpenFirst without an edition. A backup that does
+// not read as an officer file is refused (kTextRestoreFailed) before anything is written.
 Status RestoreBackup(Session& session, const std::filesystem::path& backup, FileEvents& events, FileAccess& files,
                      Clock& clock);
 

@@ -95,7 +95,7 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
 }
 
 std::filesystem::path RestoreBackupDialog::OfficerFile() const {
-    if (!session_.OfficerFilePath.empty()) return session_.OfficerFilePath;
+    if (session_.FileLoaded && !session_.OfficerFilePath.empty()) return session_.OfficerFilePath;
     return OfficerFilePathFor(session_.Edition, session_.DocumentsFolder);
 }
 

@@ -277,6 +277,28 @@ TEST_F(Backups, RestoreRefusesWhatIsNotAnOfficerFile) {
     EXPECT_TRUE(RestoreBackup(fresh, BackupPathFor(path), events, files, clock).problem().Is(TextId::kTextOpenFirst));
 }
 
+// A file that does not load can still be restored: the broken file becomes the newest backup.
+TEST_F(Backups, RestoreMendsAFileThatDoesNotLoad) {
+    clock.now += std::chrono::seconds(1);
+    Save(1);
+    const auto newest = ListBackups(path, files, clock).front().path;
+    auto broken = ReadBytes(path);
+    broken.resize(kFileHeaderSize + 100);  // the first officer cut off
+    WriteBytes(path, broken);
+    Session fresh;
+    fresh.Edition = session->Edition;
+    fresh.DocumentsFolder = session->DocumentsFolder;
+    ASSERT_FALSE(LoadOfficerFile(fresh, events, files));
+    ASSERT_FALSE(fresh.FileLoaded);
+    clock.now += std::chrono::seconds(1);
+    ASSERT_TRUE(RestoreBackup(fresh, newest, events, files, clock));
+    EXPECT_TRUE(fresh.FileLoaded);
+    EXPECT_EQ(fresh.OfficerFilePath, path);
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), broken);
+    EXPECT_EQ(fresh.EndSlot, 4);
+}
+
 // A restore whose save fails leaves the file, the backups and the table as they were.
 TEST_F(Backups, RestoreWhoseSaveFailsChangesNothing) {
     class WriteFails : public FileAccess {

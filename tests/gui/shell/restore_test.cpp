@@ -27,6 +27,7 @@ private slots:
     void listsTheBackupsOfTheEditorsSaves();
     void restoreAsksThenRestoresAndCanBeUndone();
     void unreadableBackupIsListedButNotRestored();
+    void aFileThatDoesNotLoadCanBeRestored();
     void theNumberKeptIsASettingTheSavesUse();
 
 private:
@@ -209,6 +210,35 @@ void RestoreTest::unreadableBackupIsListedButNotRestored() {
     QVERIFY(Cell(dialog, 0, 3).startsWith(QStringLiteral("无法读取：")));
     QCOMPARE(Lines(dialog->changeList), QStringList{Cell(dialog, 0, 3)});
     QVERIFY(!dialog->restoreButton->isEnabled());
+}
+
+void RestoreTest::aFileThatDoesNotLoadCanBeRestored() {
+    Fixture fixture;
+    const auto path = OfficerFilePathFor(kEditionTraditionalChinese, fixture.Documents());
+    const auto good = ReadBytes(path);
+    const auto backup = DatedBackupPath(path, {2026, 1, 2, 3, 4, 5}, 1);
+    WriteBytes(backup, good);
+    auto broken = good;
+    broken.resize(kFileHeaderSize + 100);
+    WriteBytes(path, broken);
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    QVERIFY(!editor.app.State().FileLoaded);
+    QCOMPARE(editor.messages.shown.back().body.text, TextId::kTextLoadFailed);
+
+    RestoreBackupDialog* dialog = OpenFromTheMenu(editor);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->backupList->rowCount(), 1);
+    QCOMPARE(Cell(dialog, 0, 2), QStringLiteral("3"));
+    QCOMPARE(Cell(dialog, 0, 3), QStringLiteral("无法读取当前存档，不能比较"));
+    QVERIFY(dialog->restoreButton->isEnabled());
+    editor.messages.answers = {true};
+    QTest::mouseClick(dialog->restoreButton, Qt::LeftButton);
+    QVERIFY(editor.app.State().FileLoaded);
+    QCOMPARE(ReadBytes(path), good);
+    QCOMPARE(ReadBytes(BackupPathFor(path)), broken);
+    QCOMPARE(editor.app.State().EndSlot, 4);
+    QCOMPARE(editor.app.Form2().msFlg->item(0, 2)->text(), QStringLiteral("织田信长"));
 }
 
 void RestoreTest::theNumberKeptIsASettingTheSavesUse() {
