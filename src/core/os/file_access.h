@@ -66,7 +66,7 @@ public:
     // Writes the bytes durably to a new file beside `file`, then replaces `file` with it. A failure
     // with kReasonFolderNotFlushed means the new file is in place, but not known to be on disk.
     virtual Status WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
-    // The regular files directly inside `folder` (not their folder); empty when it cannot be read.
+    // The regular files directly inside `folder`, not in its sub-folders; empty when it cannot be read.
     virtual std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder);
     // Removes a regular file; anything else at the name stays.
     virtual Status RemoveFile(const std::filesystem::path& file);

@@ -465,5 +465,38 @@ TEST(ReadWholeFile, RefusesWhatIsTooLargeOrNotAFileBeforeReading) {
     EXPECT_FALSE(files.ReadWholeFile(huge, 2));
 }
 
+// What the backups need of the file access: listing a folder's own regular files, removing only a
+// regular file (never a folder, nor through a symlink), and modification times that read back.
+TEST(FileAccessForBackups, ListsRemovesAndDatesOnlyRegularFiles) {
+    TempFolder folder;
+    const auto plain = folder.Path() / "EDATA000.12Q.BAK";
+    const auto sub = folder.Path() / "sub";
+    const auto link = folder.Path() / "link.BAK";
+    WriteBytes(plain, {1});
+    std::filesystem::create_directory(sub);
+    WriteBytes(sub / "inner.BAK", {2});
+    std::filesystem::create_symlink(plain, link);
+    FileAccess files;
+    EXPECT_EQ(files.FilesIn(folder.Path()), std::vector<std::filesystem::path>{plain});
+    EXPECT_TRUE(files.FilesIn(folder.Path() / "missing").empty());
+
+    EXPECT_FALSE(files.RemoveFile(sub));
+    EXPECT_FALSE(files.RemoveFile(link));
+    EXPECT_TRUE(std::filesystem::exists(sub / "inner.BAK"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(plain), std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(files.RemoveFile(folder.Path() / "missing"));
+
+    const TimePoint made = FakeClock::At(2024, 2, 29, 23, 59, 58);
+    ASSERT_TRUE(files.SetModifiedTime(plain, made));
+    const auto read = files.ModifiedTime(plain);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(std::chrono::floor<std::chrono::seconds>(read.value()), made);
+    EXPECT_FALSE(files.ModifiedTime(folder.Path() / "missing"));
+
+    EXPECT_TRUE(files.RemoveFile(plain));
+    EXPECT_FALSE(std::filesystem::exists(plain));
+}
+
 }  // namespace
 }  // namespace busho
