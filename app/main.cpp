@@ -21,6 +21,7 @@
 #include "gui/auxiliary/map_window.h"
 #include "gui/portrait/portrait_picker_window.h"
 #include "gui/shell/application.h"
+#include "gui/shell/restore_backup_dialog.h"
 #include "gui/shell/edition_chooser.h"
 #include "gui/shell/officer_list_window.h"
 
@@ -43,6 +44,12 @@ bool WriteScreenshots(busho::Application& app, const QString& dir) {
     if (auto* map = app.Form6()) {
         ok = map->grab().save(dir + QStringLiteral("/Form6.png")) && ok;
         map->hide();
+    }
+    // 系统 → 恢复备份… on the backups the documents folder holds.
+    app.OpenRestoreDialog();
+    if (auto* restore = app.RestoreDialog()) {
+        ok = restore->grab().save(dir + QStringLiteral("/RestoreBackupDialog.png")) && ok;
+        restore->hide();
     }
     // The preview as a right-button press on the first standard face shows it.
     app.Form3().PreviewFace(true, 0, QPoint(0, 0));

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "commands.h"
+#include "core/data/backups.h"
 #include "core/data/officer_file.h"
 
 namespace busho::cli {
@@ -14,9 +15,11 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: busho dump [--edition tc|jp] FILE\n"
-    "  or:  busho resave FILE\n"
+    "  or:  busho [--keep N] resave FILE\n"
     "  or:  busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
-    "  or:  busho import FILE --edition tc|jp --from OUT\n"
+    "  or:  busho [--keep N] import FILE --edition tc|jp --from OUT\n"
+    "  or:  busho diff A B [--edition tc|jp] [--format text|json]\n"
+    "  or:  busho backups FILE [--edition tc|jp]\n"
     "  or:  busho where --edition tc|jp [--wine-prefix DIR]\n"
     "  or:  busho faces ARCHIVE\n"
     "  or:  busho face ARCHIVE INDEX OUT.png\n"
@@ -24,7 +27,10 @@ constexpr const char* kUsage =
 
 constexpr const char* kFooter =
     "Exit status: 0 on success, 1 when a file is refused or cannot be written (one line on stderr names\n"
-    "the file and the reason; nothing changes on disk), 2 on wrong arguments.";
+    "the file and the reason; nothing changes on disk), 2 on wrong arguments. busho diff: 0 when the\n"
+    "files hold the same officers, 1 when they differ, 2 when one cannot be read.\n"
+    "Saving keeps the file as it was in FILE.BAK and the backups before that as\n"
+    "FILE.YYYYMMDD-HHMMSS.BAK, the last 20 of them (--keep N).";
 
 std::uint8_t EditionNamed(const std::string& name) {
     return name == "tc" ? kEditionTraditionalChinese : kEditionJapanese;
@@ -47,7 +53,8 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     app.require_subcommand(1, 1);
     app.fallthrough(false);
 
-    std::string file, edition, format = "csv", archive;
+    std::string file, edition, format = "csv", archive, otherFile, diffFormat = "text";
+    int keep = kDefaultDatedBackupsKept;
     std::optional<std::string> editionOption;
     std::filesystem::path from, png;
     std::optional<std::filesystem::path> outFile, winePrefixOption;
@@ -59,8 +66,13 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     dump->add_option("FILE", file, "the officer file")->required();
     dump->add_option("--edition", editionOption, editionHelp)->check(editions);
 
-    auto* resave = app.add_subcommand("resave", "load FILE and save it back as the editor does, FILE.BAK first");
+    const auto keepRange = CLI::Range(0, kMaxDatedBackupsKept);
+    const char* keepHelp = "dated backups a save keeps beside the file (default: 20)";
+    app.add_option("--keep", keep, keepHelp)->check(keepRange);
+
+    auto* resave = app.add_subcommand("resave", "load FILE and save it back as the editor does, its backups first");
     resave->add_option("FILE", file, "the officer file")->required();
+    resave->add_option("--keep", keep, keepHelp)->check(keepRange);
 
     auto* exportCommand = app.add_subcommand("export", "write the officers of FILE as CSV or JSON rows to OUT (default: stdout)");
     exportCommand->add_option("FILE", file, "the officer file")->required();
@@ -68,10 +80,22 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     exportCommand->add_option("--format", format, "the row format (default: csv)")->check(CLI::IsMember({"csv", "json"}));
     exportCommand->add_option("-o", outFile, "the file to write");
 
-    auto* importCommand = app.add_subcommand("import", "apply the rows of OUT, an edited export, to FILE, FILE.BAK first");
+    auto* importCommand = app.add_subcommand("import", "apply the rows of OUT, an edited export, to FILE, its backups first");
     importCommand->add_option("FILE", file, "the officer file")->required();
     importCommand->add_option("--edition", edition, editionHelp)->required()->check(editions);
     importCommand->add_option("--from", from, "the spreadsheet to read")->required();
+    importCommand->add_option("--keep", keep, keepHelp)->check(keepRange);
+
+    auto* diff = app.add_subcommand("diff", "tell the officers and fields that differ from officer file A to B");
+    diff->add_option("A", file, "the officer file before")->required();
+    diff->add_option("B", otherFile, "the officer file after")->required();
+    diff->add_option("--edition", editionOption, std::string(editionHelp) + ", to show names as text")->check(editions);
+    diff->add_option("--format", diffFormat, "one line per changed field, or JSON (default: text)")
+        ->check(CLI::IsMember({"text", "json"}));
+
+    auto* backups = app.add_subcommand("backups", "list the backups of FILE: when made, officers, what changed since");
+    backups->add_option("FILE", file, "the officer file")->required();
+    backups->add_option("--edition", editionOption, std::string(editionHelp) + ", to show names as text")->check(editions);
 
     auto* where = app.add_subcommand("where", "tell which game folder and officer file the editor would use, and why");
     where->add_option("--edition", edition, editionHelp)->required()->check(editions);
@@ -96,12 +120,14 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
         return kExitUsage;
     }
 
-    const Context context{dataFolder, out, err};
-    if (dump->parsed())
-        return Dump(context, file, editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt);
+    const Context context{dataFolder, out, err, keep};
+    const auto namedEdition = editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt;
+    if (dump->parsed()) return Dump(context, file, namedEdition);
     if (resave->parsed()) return Resave(context, file);
     if (exportCommand->parsed()) return Export(context, file, EditionNamed(edition), format, outFile);
     if (importCommand->parsed()) return Import(context, file, EditionNamed(edition), from);
+    if (diff->parsed()) return Diff(context, file, otherFile, namedEdition, diffFormat);
+    if (backups->parsed()) return Backups(context, file, namedEdition);
     if (where->parsed()) return Where(context, EditionNamed(edition), winePrefixOption);
     if (faces->parsed()) return Faces(context, archive);
     if (face->parsed()) return Face(context, archive, index, png);

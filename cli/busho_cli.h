@@ -12,6 +12,7 @@ namespace busho::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // a file refused or not written; one line on stderr says why
 inline constexpr int kExitUsage = 2;   // wrong arguments, or an internal error caught by the last guard
+inline constexpr int kExitDifferent = 1;  // busho diff: the files differ (an unreadable file is kExitUsage)
 
 // dataFolder holds the code tables, the roster and BK.DAT (beside the program, or share/busho-editor).
 int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& dataFolder, std::ostream& out,

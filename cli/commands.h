@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "busho_cli.h"
+#include "core/data/officer_diff.h"
 #include "core/data/officer_file.h"
 #include "core/exchange/officer_rows.h"
 
@@ -19,6 +20,7 @@ struct Context {
     std::filesystem::path dataFolder;
     std::ostream& out;
     std::ostream& err;
+    int datedBackupsKept = kDefaultDatedBackupsKept;  // --keep: what a save keeps beside the file
 };
 
 int Dump(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
@@ -26,6 +28,9 @@ int Resave(const Context& c, const std::filesystem::path& file);
 int Export(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::string& format,
            const std::optional<std::filesystem::path>& outFile);
 int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from);
+int Diff(const Context& c, const std::filesystem::path& before, const std::filesystem::path& after,
+         std::optional<std::uint8_t> edition, const std::string& format);
+int Backups(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
 int Where(const Context& c, std::uint8_t edition, const std::optional<std::filesystem::path>& winePrefix);
 int Faces(const Context& c, const std::filesystem::path& archive);
 int Face(const Context& c, const std::filesystem::path& archive, std::int32_t index, const std::filesystem::path& png);
@@ -53,6 +58,13 @@ bool LoadTablesFor(const Context& c, Session& session);
 
 // A session with the officer file loaded for the edition, with the code tables, roster and blank slot.
 std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::path& file, std::uint8_t edition);
+
+// Names decoded for the edition into UTF-8 (the session's tables loaded for it), or hex without an
+// edition; nothing, with a message, when the tables cannot be read.
+std::optional<GameTextDecoder> NameDecoder(const Context& c, Session& session, std::optional<std::uint8_t> edition);
+
+// A diff as text, one line per changed field: "slot 3 NAME: Leadership 80 -> 99", "slot 4 NAME: added".
+void WriteDiffLines(std::ostream& out, const OfficerFileDiff& diff, const GameTextDecoder& decodeText, const char* indent);
 
 // Spreadsheet cells are UTF-8; the rows module works in GBK.
 const RowText& Utf8Text();

@@ -16,6 +16,7 @@ int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edi
     }
     auto session = LoadForRows(c, file, edition);
     if (!session) return kExitFailed;
+    session->DatedBackupsKept = c.datedBackupsKept;
     const auto names = LoadBuiltInNames(c.dataFolder);
     EditHistory history;
     const auto errors = ImportRows(*session, history, table->rows, table->rowNumbers, names, Utf8Text());

@@ -1,4 +1,4 @@
-// busho resave FILE: load the file and save it back as the editor does, the backup first.
+// busho resave FILE: load the file and save it back as the editor does, the backups first.
 
 #include "commands.h"
 #include "core/data/roster.h"
@@ -11,6 +11,7 @@ int Resave(const Context& c, const std::filesystem::path& file) {
     ConsoleEvents events(c);
     FileAccess files;
     session->ProgramFolder = c.dataFolder;
+    session->DatedBackupsKept = c.datedBackupsKept;
     session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok();
     if (const Status loaded = LoadOfficerFileAt(*session, file, events, files, false); !loaded) return Report(c, loaded.problem());
     if (const Status saved = SaveAllOfficers(*session, events, files); !saved) return Report(c, saved.problem());

@@ -31,4 +31,12 @@ QString SettingsGameFolder(std::uint8_t edition) {
 
 QString SettingsDocumentsFolder() { return UserSettings().value(QStringLiteral("DocumentsFolder")).toString(); }
 
+int SettingsDatedBackupsKept(int fallback, int most) {
+    bool isNumber = false;
+    const int kept = UserSettings().value(QStringLiteral("DatedBackupsKept")).toInt(&isNumber);
+    return isNumber && kept >= 0 && kept <= most ? kept : fallback;
+}
+
+void SetSettingsDatedBackupsKept(int kept) { UserSettings().setValue(QStringLiteral("DatedBackupsKept"), kept); }
+
 }  // namespace busho::platform

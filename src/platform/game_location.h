@@ -17,4 +17,9 @@ QString SettingsFilePath();
 QString SettingsGameFolder(std::uint8_t edition);
 QString SettingsDocumentsFolder();
 
+// The editor's own setting in the same file: the dated backups a save keeps (key "DatedBackupsKept");
+// `fallback` when it is not set or not a count from 0 to `most`.
+int SettingsDatedBackupsKept(int fallback, int most);
+void SetSettingsDatedBackupsKept(int kept);
+
 }  // namespace busho::platform

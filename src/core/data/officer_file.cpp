@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "backups.h"
 #include "core/os/game_paths.h"
 #include "core/text/messages.h"
 
@@ -48,6 +49,12 @@ Result<OfficerFileContents> ParseOfficerFile(std::span<const std::uint8_t> bytes
     }
     // Every slot holds an officer: the end marker would need a slot beyond the table.
     return TextId::kReasonNoEndMarker;
+}
+
+Result<OfficerFileContents> ReadOfficerFile(const std::filesystem::path& path, FileAccess& files) {
+    const auto bytes = files.ReadWholeFile(path, kMaxFileSize);
+    if (!bytes) return bytes.problem();
+    return ParseOfficerFile(bytes.value());
 }
 
 std::vector<std::uint8_t> SerializeOfficerFile(Session& session) {
@@ -99,23 +106,30 @@ Status LoadOfficerFileAt(Session& session, const std::filesystem::path& path, Fi
 }
 
 Status SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files) {
+    Clock systemClock;
+    return SaveAllOfficers(session, events, files, systemClock);
+}
+
+Status SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files, Clock& clock) {
     if (!session.FileLoaded) return TextId::kTextOpenFirst;
     if (session.OfficerFilePath.empty()) return TextId::kTextOpenFirst;
     // Every slot after the end marker is written from BK.DAT: without it the file would be wrong.
     if (!session.BlankSlotLoaded) return Problem(TextId::kTextBlankSlotMissing).InFile(session.ProgramFolder / kBlankSlotFileName);
-
-    const auto backup = BackupPathFor(session.OfficerFilePath);
-    if (Status copied = files.CopyReplacing(session.OfficerFilePath, backup); !copied)
-        return Problem(TextId::kTextBackupFailed).InFile(session.OfficerFilePath).Because(copied.problem());
-    events.Notify({Problem(TextId::kTextBackedUp).InFile(backup), TextId::kTitleNotice, text_gbk::kStyleInformation});
-
     const auto bytes = SerializeOfficerFile(session);
-    if (Status written = files.WriteReplacing(session.OfficerFilePath, bytes); !written) {
+    return ReplaceOfficerFile(session.OfficerFilePath, bytes, session.DatedBackupsKept, events, files, clock);
+}
+
+Status ReplaceOfficerFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes, int datedBackupsKept,
+                          FileEvents& events, FileAccess& files, Clock& clock) {
+    if (Status kept = KeepBackups(file, files, clock); !kept)
+        return Problem(TextId::kTextBackupFailed).InFile(file).Because(kept.problem());
+    events.Notify({Problem(TextId::kTextBackedUp).InFile(BackupPathFor(file)), TextId::kTitleNotice, text_gbk::kStyleInformation});
+
+    if (Status written = files.WriteReplacing(file, bytes); !written) {
         const bool replaced = written.problem().Is(TextId::kReasonFolderNotFlushed);
-        return Problem(replaced ? TextId::kTextReplacedNotFlushed : TextId::kTextWriteFailed)
-            .InFile(session.OfficerFilePath)
-            .Because(written.problem());
+        return Problem(replaced ? TextId::kTextReplacedNotFlushed : TextId::kTextWriteFailed).InFile(file).Because(written.problem());
     }
+    RemoveOldBackups(file, datedBackupsKept, files);
     events.Notify({Problem(TextId::kTextOver), std::nullopt, text_gbk::kStyleOk});
     return {};
 }

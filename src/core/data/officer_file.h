@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/os/clock.h"
 #include "core/os/file_access.h"
 #include "core/text/messages.h"
 #include "officer_record.h"
@@ -39,6 +40,10 @@ struct OfficerFileContents {
 // does not end within the 1000 slots.
 Result<OfficerFileContents> ParseOfficerFile(std::span<const std::uint8_t> bytes);
 
+// Reads a whole officer file without taking it into a session; one larger than any officer file is
+// refused before it is read.
+Result<OfficerFileContents> ReadOfficerFile(const std::filesystem::path& path, FileAccess& files);
+
 // The file image written by saving: header, slots 1..EndSlot, then BlankSlot up to 1000 slots.
 // Brings the header, the signatures, header words and officer ids in the session to their written forms.
 std::vector<std::uint8_t> SerializeOfficerFile(Session& session);
@@ -50,13 +55,20 @@ Status LoadOfficerFile(Session& session, FileEvents& events, FileAccess& files);
 Status LoadOfficerFileAt(Session& session, const std::filesystem::path& path, FileEvents& events, FileAccess& files,
                          bool createIfMissing);
 
-// Copies the file to its backup (name + ".BAK"), then replaces it with the session's officers.
-// Any failure leaves the file and an earlier backup as they were and is returned: kTextOpenFirst
-// before a file is loaded, kTextBlankSlotMissing, kTextBackupFailed, kTextWriteFailed, or
-// kTextReplacedNotFlushed (the new file is in place but not known to be on disk).
+// Replaces the officer file with the session's officers through ReplaceOfficerFile, keeping
+// session.DatedBackupsKept dated backups. kTextOpenFirst before a file is loaded, and
+// kTextBlankSlotMissing without the blank slot, write nothing. Without a clock, the system's.
+Status SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files, Clock& clock);
 Status SaveAllOfficers(Session& session, FileEvents& events, FileAccess& files);
 
-// The backup path for an officer file.
+// The one way an officer file is replaced: the backups first (see backups.h), then the new bytes
+// beside the file and swapped in, then the dated backups beyond `datedBackupsKept` removed. Any
+// failure leaves the file and every backup there was and is returned: kTextBackupFailed,
+// kTextWriteFailed, or kTextReplacedNotFlushed (the new file is in place but not known to be on disk).
+Status ReplaceOfficerFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes, int datedBackupsKept,
+                          FileEvents& events, FileAccess& files, Clock& clock);
+
+// The newest backup of an officer file: its name with ".BAK" appended.
 std::filesystem::path BackupPathFor(const std::filesystem::path& officerFile);
 
 }  // namespace busho

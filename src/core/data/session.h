@@ -13,6 +13,8 @@
 namespace busho {
 
 
+inline constexpr int kDefaultDatedBackupsKept = 20;
+
 // The list a choice in the reference panel goes to: the list beside the 选 button pressed last.
 enum class PickTarget { None, Compatibility, Liked1, Liked2, Disliked1, Disliked2, Father };
 
@@ -30,6 +32,7 @@ struct Session {
     int CurrentSlot = 0;  // slot shown in the editor
     bool FileLoaded = false;
     std::filesystem::path OfficerFilePath;
+    int DatedBackupsKept = kDefaultDatedBackupsKept;  // dated backups a save keeps beside the file
 
     BlankSlotImage BlankSlot{};
     bool BlankSlotLoaded = false;  // BK.DAT was read whole: saving may write BlankSlot

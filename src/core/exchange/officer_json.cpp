@@ -71,4 +71,45 @@ void WriteOfficersJson(std::ostream& out, const Session& contents, const TextFie
     out << "\n]}\n";
 }
 
+const char* ChangeName(OfficerChange change) {
+    switch (change) {
+        case OfficerChange::Added: return "added";
+        case OfficerChange::Removed: return "removed";
+        case OfficerChange::Changed: return "changed";
+    }
+    return "";
+}
+
+std::string DiffOfficerName(const OfficerDifference& officer, const TextFieldDecoder& decodeText) {
+    if (decodeText) return decodeText(officer.familyName) + decodeText(officer.givenName);
+    if (officer.familyName.empty() && officer.givenName.empty()) return {};
+    return HexBytes(officer.familyName) + " " + HexBytes(officer.givenName);
+}
+
+void WriteDiffJson(std::ostream& out, const OfficerFileDiff& diff, const TextFieldDecoder& decodeText) {
+    auto value = [&](const FieldChange& change, const FieldValue& v) -> Json {
+        if (const auto* number = std::get_if<std::int32_t>(&v)) return *number;
+        if (const auto* list = std::get_if<std::vector<std::int32_t>>(&v)) return Json(*list);
+        return FieldValueText(change, v, decodeText);
+    };
+    Json all;
+    all["equal"] = diff.Equal();
+    if (diff.headerChanged)
+        all["header"] = {{"before", Hex(diff.headerBefore)}, {"after", Hex(diff.headerAfter)}};
+    all["officers"] = Json::array();
+    for (const OfficerDifference& officer : diff.officers) {
+        Json entry;
+        entry["slot"] = officer.slot;
+        entry["change"] = ChangeName(officer.change);
+        entry["name"] = DiffOfficerName(officer, decodeText);
+        if (officer.change == OfficerChange::Changed) {
+            entry["fields"] = Json::array();
+            for (const FieldChange& field : officer.fields)
+                entry["fields"].push_back({{"field", field.field}, {"before", value(field, field.before)}, {"after", value(field, field.after)}});
+        }
+        all["officers"].push_back(std::move(entry));
+    }
+    out << all.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
 }  // namespace busho

@@ -301,6 +301,38 @@ Status FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<c
     return ReplaceWithPending(pending, file);
 }
 
+std::vector<std::filesystem::path> FileAccess::FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder.empty() ? std::filesystem::path(".") : folder, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code typeError;
+        if (it->symlink_status(typeError).type() == std::filesystem::file_type::regular) files.push_back(it->path());
+    }
+    return files;
+}
+
+Status FileAccess::RemoveFile(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(file, ec))) return TextId::kReasonNotRegularFile;
+    if (!std::filesystem::remove(file, ec) || ec) return Problem(TextId::kReasonCannotRemove, {OsDetail(ec)});
+    return {};
+}
+
+Result<std::chrono::system_clock::time_point> FileAccess::ModifiedTime(const std::filesystem::path& file) {
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(file, ec);
+    if (ec) return TextId::kReasonCannotOpen;
+    return std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(written));
+}
+
+Status FileAccess::SetModifiedTime(const std::filesystem::path& file, std::chrono::system_clock::time_point moment) {
+    std::error_code ec;
+    std::filesystem::last_write_time(file, std::chrono::file_clock::from_sys(moment), ec);
+    if (ec) return TextId::kReasonCannotOpen;
+    return {};
+}
+
 Status FileAccess::CopyReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (!FileExists(from)) return TextId::kReasonNoOriginal;
     const auto pending = PendingFileFor(to);

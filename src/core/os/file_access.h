@@ -9,6 +9,7 @@
 // flushed, so that a crash or a power loss leaves either the old file or the new one. Tests replace
 // the steps (open, write, flush, close, rename, the backup copy) to make each of them fail.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -65,6 +66,13 @@ public:
     // Writes the bytes durably to a new file beside `file`, then replaces `file` with it. A failure
     // with kReasonFolderNotFlushed means the new file is in place, but not known to be on disk.
     virtual Status WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
+    // The regular files directly inside `folder`, not in its sub-folders; empty when it cannot be read.
+    virtual std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder);
+    // Removes a regular file; anything else at the name stays.
+    virtual Status RemoveFile(const std::filesystem::path& file);
+    // When the file was last written, and setting it (a backup records when it was made).
+    virtual Result<std::chrono::system_clock::time_point> ModifiedTime(const std::filesystem::path& file);
+    virtual Status SetModifiedTime(const std::filesystem::path& file, std::chrono::system_clock::time_point moment);
 
 protected:
     // Creates the pending file exclusively, never through a symlink; nothing when that fails.

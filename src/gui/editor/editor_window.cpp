@@ -46,6 +46,10 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
 
     auto* system = menuBar()->addMenu(QStringLiteral("系统"));
+    M_RESTORE = Named(system->addAction(platform::FromGbk(text_gbk::kMenuRestoreBackup)), "M_RESTORE");
+    connect(M_RESTORE, &QAction::triggered, this, [this] {
+        if (onRestoreBackup) onRestoreBackup();
+    });
     M_EXIT = Named(system->addAction(QStringLiteral("退出")), "M_EXIT");
     auto* edit = menuBar()->addMenu(platform::FromGbk(text_gbk::kMenuEdit));
     M_UNDO = Named(edit->addAction(platform::FromGbk(text_gbk::kMenuUndo)), "M_UNDO");

@@ -87,6 +87,7 @@ public:
 
     std::function<void()> onOpen;               // the open button: load the officer file again
     std::function<void()> onOpenMap;            // "B": the map city picker
+    std::function<void()> onRestoreBackup;      // 系统 → 恢复备份…
     std::function<void()> onOpenPicker;         // "选择头像": the portrait picker
     std::function<void()> onClosed;             // the editor closes: the other windows go with it
     // Asks the desktop to open a file with its viewer (the readme); false when it could not; tests replace it.
@@ -117,6 +118,7 @@ public:
     ReferencePanel* Picture2;
     QLineEdit* txOpen;
     QAction *M_EXIT, *M_RDME, *M_UNDO, *M_REDO;
+    QAction* M_RESTORE;  // 系统 → 恢复备份…
 
 private:
     QWidget* BuildIdentity();

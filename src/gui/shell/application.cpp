@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/text/messages.h"
+#include "core/data/backups.h"
 #include "core/data/roster.h"
 #include "core/os/wine_prefix.h"
 #include "gui/editor/editor_window.h"
@@ -22,6 +23,7 @@
 #include "edition_chooser.h"
 #include "normalise_folder.h"
 #include "officer_list_window.h"
+#include "restore_backup_dialog.h"
 
 namespace busho {
 namespace {
@@ -160,6 +162,8 @@ bool Application::Start(const StartupOptions& options) {
     };
     form1_->onStepShown = [this](int slot) { ShowStep(slot); };
     form1_->onOpenMap = [this] { OpenMap(); };
+    form1_->onRestoreBackup = [this] { OpenRestoreDialog(); };
+    s.DatedBackupsKept = platform::SettingsDatedBackupsKept(kDefaultDatedBackupsKept, kMaxDatedBackupsKept);
     // Closing the editor closes every other window with it.
     form1_->onClosed = [this] {
         form2_->close();
@@ -181,7 +185,7 @@ void Application::Reload() {
 }
 
 bool Application::Save() {
-    const Status saved = SaveAllOfficers(*session_, *this, files_);
+    const Status saved = SaveAllOfficers(*session_, *this, files_, clock_);
     if (saved) history_.MarkSaved();
     Tell(saved);
     return saved.ok();
@@ -229,6 +233,22 @@ void Application::OpenMap() {
     if (!form6_) form6_ = new MapWindow(form1_->cSS, session_->ProgramFolder);
     form6_->show();
     form6_->raise();
+}
+
+RestoreBackupDialog* Application::RestoreDialog() { return restoreDialog_.data(); }
+
+void Application::OpenRestoreDialog() {
+    // A restore replaces the table: unsaved changes are saved or given up first, and a save now (which
+    // moves the backups on) comes before the list of backups is read.
+    if (!AskToSaveChanges()) return;
+    if (!restoreDialog_) {
+        restoreDialog_ = new RestoreBackupDialog(*session_, *this, files_, clock_, messages_, form1_.get());
+        restoreDialog_->onKeepChanged = [](int kept) { platform::SetSettingsDatedBackupsKept(kept); };
+        restoreDialog_->onRestored = [this] { history_.Clear(); };
+    }
+    restoreDialog_->Refresh();
+    restoreDialog_->open();
+    restoreDialog_->raise();
 }
 
 void Application::ClearRows() {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/os/clock.h"
 #include "core/os/file_access.h"
 #include "core/data/officer_file.h"
 #include "core/editing/edit_history.h"
@@ -24,6 +25,7 @@ class OfficerListWindow;
 class PortraitPickerWindow;
 class FaceDrawer;
 class MapWindow;
+class RestoreBackupDialog;
 
 struct StartupOptions {
     std::optional<std::uint8_t> edition;  // answers the edition chooser in advance
@@ -48,6 +50,9 @@ public:
     PortraitPickerWindow& Form3() { return *form3_; }
     MapWindow* Form6();  // while the map is loaded
     void OpenMap();
+    // 系统 → 恢复备份…: the backups of the officer file, read afresh each time it opens.
+    void OpenRestoreDialog();
+    RestoreBackupDialog* RestoreDialog();  // once it has been opened
     OfficerNameLists& Names() { return names_; }
     EditHistory& History() { return history_; }
 
@@ -89,6 +94,8 @@ private:
     std::unique_ptr<OfficerListWindow> form2_;
     std::unique_ptr<PortraitPickerWindow> form3_;
     QPointer<MapWindow> form6_;
+    Clock clock_;  // the time of day, for the backups
+    QPointer<RestoreBackupDialog> restoreDialog_;  // a child of the editor, made when first opened
     std::optional<WineLocation> wine_;  // deletes itself when closed with its close box
 };
 

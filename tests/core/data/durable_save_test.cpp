@@ -1,11 +1,13 @@
 // Saving through the file-access seam: the order of the durable steps, every step failing once or
-// for ever, a process killed part-way, symlinks and stale files at the pending names, and a save
-// without the blank slot.
+// for ever (with and without an earlier backup to date), a process killed part-way, symlinks and
+// stale files at the pending names, and a save without the blank slot.
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -15,7 +17,9 @@
 #include "allocation_meter.h"
 #include "core/text/code_page.h"
 #include "core/text/messages.h"
+#include "core/data/backups.h"
 #include "core/data/officer_file.h"
+#include "fake_clock.h"
 #include "officer_fixtures.h"
 #include "recording_events.h"
 
@@ -23,6 +27,7 @@ namespace busho {
 namespace {
 
 using testing::BuildFileBytes;
+using testing::FakeClock;
 using testing::RandomOfficers;
 using testing::ReadBytes;
 using testing::RecordingEvents;
@@ -130,9 +135,23 @@ protected:
         events = RecordingEvents{};
     }
 
+    // No pending file of the officer file, of its backup or of a dated backup is left in the folder.
     bool NothingPending() const {
-        return !std::filesystem::exists(std::filesystem::symlink_status(PendingFileFor(path))) &&
-               !std::filesystem::exists(std::filesystem::symlink_status(PendingFileFor(BackupPathFor(path))));
+        if (std::filesystem::exists(std::filesystem::symlink_status(PendingFileFor(path))) ||
+            std::filesystem::exists(std::filesystem::symlink_status(PendingFileFor(BackupPathFor(path)))))
+            return false;
+        for (const auto& entry : std::filesystem::directory_iterator(path.parent_path()))
+            if (entry.path().extension() == ".new") return false;
+        return true;
+    }
+
+    // The dated backups in the folder, by name.
+    std::vector<std::filesystem::path> DatedBackups() const {
+        std::vector<std::filesystem::path> dated;
+        for (const auto& entry : std::filesystem::directory_iterator(path.parent_path()))
+            if (DatedBackupNamed(path, entry.path())) dated.push_back(entry.path());
+        std::sort(dated.begin(), dated.end());
+        return dated;
     }
 
     TempFolder folder;
@@ -156,6 +175,28 @@ TEST_F(DurableSave, FlushesEachFileBeforeItsRenameAndTheFolderAfter) {
     EXPECT_TRUE(NothingPending());
 }
 
+// With an earlier backup, it is copied to its dated name first, on disk before anything else changes.
+TEST_F(DurableSave, DatesTheEarlierBackupBeforeReplacingIt) {
+    const std::vector<std::uint8_t> earlierBackup = {7, 7, 7, 7};
+    WriteBytes(BackupPathFor(path), earlierBackup);
+    const TimePoint backupMade = FakeClock::At(2026, 3, 4, 5, 6, 7);
+    std::filesystem::last_write_time(BackupPathFor(path), std::chrono::file_clock::from_sys(backupMade));
+    FaultyFiles files;
+    FakeClock clock;
+    ASSERT_TRUE(SaveAllOfficers(*session, events, files, clock));
+    const std::vector<std::string> expected = {
+        "copy EDATA000.12Q.20260304-050607.BAK.new", "rename EDATA000.12Q.20260304-050607.BAK.new", "flush folder",
+        "copy EDATA000.12Q.BAK.new",                 "rename EDATA000.12Q.BAK.new",                 "flush folder",
+        "open EDATA000.12Q.new",                     "write",                                       "flush",
+        "close",                                     "rename EDATA000.12Q.new",                     "flush folder",
+    };
+    EXPECT_EQ(files.log, expected);
+    EXPECT_EQ(ReadBytes(path.parent_path() / "EDATA000.12Q.20260304-050607.BAK"), earlierBackup);
+    EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+    EXPECT_EQ(ReadBytes(path), SerializeOfficerFile(*session));
+    EXPECT_TRUE(NothingPending());
+}
+
 struct Fault {
     Step step;
     int first;           // which occurrence fails first
@@ -163,6 +204,63 @@ struct Fault {
     bool inBackup;       // the backup step is the one that fails
     bool backupReplaced; // the backup was renamed into place before the failing step
 };
+
+// The same with an earlier backup, which is copied to its dated name first: every step of that copy
+// fails too, and the dated copy stays exactly when it is the one place left of the earlier backup.
+struct RotationFault {
+    Step step;
+    int first;
+    int times;
+    bool inBackup;
+    bool backupReplaced;
+    bool datedKept;  // the earlier backup is found under its dated name afterwards
+};
+
+TEST_F(DurableSave, EveryStepFailingWithAnEarlierBackupLosesNoBackup) {
+    const RotationFault faults[] = {
+        // The dated copy: the 1st copy, rename and folder flush.
+        {Step::BackupCopy, 1, 1, true, false, false},  {Step::BackupCopy, 1, 0, true, false, false},
+        {Step::Rename, 1, 1, true, false, false},      {Step::Rename, 1, 0, true, false, false},
+        {Step::FolderFlush, 1, 1, true, false, false}, {Step::FolderFlush, 1, 0, true, false, false},
+        // The newest backup: the 2nd of each; the dated copy is taken back unless the backup was replaced.
+        {Step::BackupCopy, 2, 1, true, false, false},  {Step::BackupCopy, 2, 0, true, false, false},
+        {Step::Rename, 2, 1, true, false, false},      {Step::Rename, 2, 0, true, false, false},
+        {Step::FolderFlush, 2, 1, true, true, true},   {Step::FolderFlush, 2, 0, true, true, true},
+        // The new file.
+        {Step::Open, 1, 1, false, true, true},         {Step::Open, 1, 0, false, true, true},
+        {Step::Write, 1, 1, false, true, true},        {Step::Write, 1, 0, false, true, true},
+        {Step::Flush, 1, 1, false, true, true},        {Step::Flush, 1, 0, false, true, true},
+        {Step::Close, 1, 1, false, true, true},        {Step::Close, 1, 0, false, true, true},
+        {Step::Rename, 3, 1, false, true, true},       {Step::Rename, 3, 0, false, true, true},
+    };
+    const std::vector<std::uint8_t> earlierBackup = {7, 7, 7, 7};
+    const TimePoint backupMade = FakeClock::At(2026, 3, 4, 5, 6, 7);
+    const auto dated = path.parent_path() / "EDATA000.12Q.20260304-050607.BAK";
+    for (const RotationFault& fault : faults) {
+        SCOPED_TRACE(std::string(StepName(fault.step)) + " from occurrence " + std::to_string(fault.first) +
+                     (fault.times ? " once" : " for ever"));
+        for (const auto& old : DatedBackups()) std::filesystem::remove(old);
+        WriteBytes(BackupPathFor(path), earlierBackup);
+        std::filesystem::last_write_time(BackupPathFor(path), std::chrono::file_clock::from_sys(backupMade));
+        FaultyFiles files(fault.step, fault.first, fault.times);
+        FakeClock clock;
+        events = RecordingEvents{};
+        const Status saved = SaveAllOfficers(*session, events, files, clock);
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(ReadBytes(path), original);
+        EXPECT_EQ(ReadBytes(BackupPathFor(path)), fault.backupReplaced ? original : earlierBackup);
+        if (fault.datedKept) {
+            EXPECT_EQ(DatedBackups(), std::vector<std::filesystem::path>{dated});
+            EXPECT_EQ(ReadBytes(dated), earlierBackup);
+        } else {
+            EXPECT_TRUE(DatedBackups().empty());
+        }
+        EXPECT_TRUE(NothingPending());
+        EXPECT_TRUE(saved.problem().Is(fault.inBackup ? TextId::kTextBackupFailed : TextId::kTextWriteFailed));
+        EXPECT_EQ(saved.problem().file, path);
+        EXPECT_EQ(events.messages.size(), fault.inBackup ? 0u : 1u);
+    }
+}
 
 TEST_F(DurableSave, EveryStepFailingOnceOrForEverKeepsFileAndBackup) {
     const Fault faults[] = {
@@ -176,17 +274,23 @@ TEST_F(DurableSave, EveryStepFailingOnceOrForEverKeepsFileAndBackup) {
         // The backup is a whole copy in place but not known to be on disk: the save does not rely on it.
         {Step::FolderFlush, 1, 1, true, true},   {Step::FolderFlush, 1, 0, true, true},
     };
-    const std::vector<std::uint8_t> earlierBackup = {7, 7, 7, 7};
+    // The first save, without a backup yet; EveryStepFailingWithAnEarlierBackupLosesNoBackup takes
+    // the saves after it.
     for (const Fault& fault : faults) {
         SCOPED_TRACE(std::string(StepName(fault.step)) + " from occurrence " + std::to_string(fault.first) +
                      (fault.times ? " once" : " for ever"));
-        WriteBytes(BackupPathFor(path), earlierBackup);
+        std::filesystem::remove(BackupPathFor(path));
         FaultyFiles files(fault.step, fault.first, fault.times);
         events = RecordingEvents{};
         const Status saved = SaveAllOfficers(*session, events, files);
         ASSERT_FALSE(saved);
         EXPECT_EQ(ReadBytes(path), original);
-        EXPECT_EQ(ReadBytes(BackupPathFor(path)), fault.backupReplaced ? original : earlierBackup);
+        if (fault.backupReplaced) {
+            EXPECT_EQ(ReadBytes(BackupPathFor(path)), original);
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(BackupPathFor(path)));
+        }
+        EXPECT_TRUE(DatedBackups().empty());
         EXPECT_TRUE(NothingPending());
         const Message shown = MessageFor(saved.problem());
         EXPECT_TRUE(saved.problem().Is(fault.inBackup ? TextId::kTextBackupFailed : TextId::kTextWriteFailed));
@@ -359,6 +463,39 @@ TEST(ReadWholeFile, RefusesWhatIsTooLargeOrNotAFileBeforeReading) {
     ASSERT_TRUE(*read);
     EXPECT_EQ(read->value(), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_FALSE(files.ReadWholeFile(huge, 2));
+}
+
+// What the backups need of the file access: listing a folder's own regular files, removing only a
+// regular file (never a folder, nor through a symlink), and modification times that read back.
+TEST(FileAccessForBackups, ListsRemovesAndDatesOnlyRegularFiles) {
+    TempFolder folder;
+    const auto plain = folder.Path() / "EDATA000.12Q.BAK";
+    const auto sub = folder.Path() / "sub";
+    const auto link = folder.Path() / "link.BAK";
+    WriteBytes(plain, {1});
+    std::filesystem::create_directory(sub);
+    WriteBytes(sub / "inner.BAK", {2});
+    std::filesystem::create_symlink(plain, link);
+    FileAccess files;
+    EXPECT_EQ(files.FilesIn(folder.Path()), std::vector<std::filesystem::path>{plain});
+    EXPECT_TRUE(files.FilesIn(folder.Path() / "missing").empty());
+
+    EXPECT_FALSE(files.RemoveFile(sub));
+    EXPECT_FALSE(files.RemoveFile(link));
+    EXPECT_TRUE(std::filesystem::exists(sub / "inner.BAK"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(plain), std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(files.RemoveFile(folder.Path() / "missing"));
+
+    const TimePoint made = FakeClock::At(2024, 2, 29, 23, 59, 58);
+    ASSERT_TRUE(files.SetModifiedTime(plain, made));
+    const auto read = files.ModifiedTime(plain);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(std::chrono::floor<std::chrono::seconds>(read.value()), made);
+    EXPECT_FALSE(files.ModifiedTime(folder.Path() / "missing"));
+
+    EXPECT_TRUE(files.RemoveFile(plain));
+    EXPECT_FALSE(std::filesystem::exists(plain));
 }
 
 }  // namespace
