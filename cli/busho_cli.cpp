@@ -15,6 +15,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: busho dump [--edition tc|jp] FILE\n"
     "  or:  busho resave FILE\n"
+    "  or:  busho delete FILE SLOT...\n"
+    "  or:  busho move FILE FROM TO\n"
+    "  or:  busho check FILE [--edition tc|jp]\n"
     "  or:  busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
     "  or:  busho import FILE --edition tc|jp --from OUT\n"
     "  or:  busho where --edition tc|jp [--wine-prefix DIR]\n"
@@ -24,7 +27,8 @@ constexpr const char* kUsage =
 
 constexpr const char* kFooter =
     "Exit status: 0 on success, 1 when a file is refused or cannot be written (one line on stderr names\n"
-    "the file and the reason; nothing changes on disk), 2 on wrong arguments.";
+    "the file and the reason; nothing changes on disk), 2 on wrong arguments. check: 0 when the file is\n"
+    "clean, 1 when it found something, 2 when the file cannot be read.";
 
 std::uint8_t EditionNamed(const std::string& name) {
     return name == "tc" ? kEditionTraditionalChinese : kEditionJapanese;
@@ -61,6 +65,21 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
 
     auto* resave = app.add_subcommand("resave", "load FILE and save it back as the editor does, FILE.BAK first");
     resave->add_option("FILE", file, "the officer file")->required();
+
+    std::vector<int> slots;
+    int fromSlot = 0, toSlot = 0;
+    auto* deleteCommand = app.add_subcommand("delete", "delete the officers of the SLOTs from FILE, FILE.BAK first; later officers move up");
+    deleteCommand->add_option("FILE", file, "the officer file")->required();
+    deleteCommand->add_option("SLOT", slots, "the slot of an officer, from 1")->required();
+
+    auto* move = app.add_subcommand("move", "move the officer of slot FROM to slot TO in FILE, FILE.BAK first");
+    move->add_option("FILE", file, "the officer file")->required();
+    move->add_option("FROM", fromSlot, "the officer's slot")->required();
+    move->add_option("TO", toSlot, "the slot it moves to")->required();
+
+    auto* check = app.add_subcommand("check", "list every value of FILE the game does not expect; exit 1 when there is one");
+    check->add_option("FILE", file, "the officer file")->required();
+    check->add_option("--edition", editionOption, editionHelp)->check(editions);
 
     auto* exportCommand = app.add_subcommand("export", "write the officers of FILE as CSV or JSON rows to OUT (default: stdout)");
     exportCommand->add_option("FILE", file, "the officer file")->required();
@@ -100,6 +119,10 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     if (dump->parsed())
         return Dump(context, file, editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt);
     if (resave->parsed()) return Resave(context, file);
+    if (deleteCommand->parsed()) return Delete(context, file, slots);
+    if (move->parsed()) return Move(context, file, fromSlot, toSlot);
+    if (check->parsed())
+        return Check(context, file, editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt);
     if (exportCommand->parsed()) return Export(context, file, EditionNamed(edition), format, outFile);
     if (importCommand->parsed()) return Import(context, file, EditionNamed(edition), from);
     if (where->parsed()) return Where(context, EditionNamed(edition), winePrefixOption);
