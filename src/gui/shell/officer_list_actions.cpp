@@ -115,9 +115,15 @@ void OfficerListWindow::ShiftSelected(int by) {
     });
     if (!shifted) return;
     // The moved officers stay selected, in their new rows, for the next 上移 or 下移.
+    std::vector<int> moved;
+    for (int slot : chosen) moved.push_back(slot + by);
+    SelectSlots(moved);
+}
+
+void OfficerListWindow::SelectSlots(const std::vector<int>& chosen) {
     ++selecting_;
     msFlg->clearSelection();
-    for (int slot : chosen) msFlg->selectionModel()->select(msFlg->model()->index(slot + by - 1, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    for (int slot : chosen) msFlg->selectionModel()->select(msFlg->model()->index(slot - 1, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     --selecting_;
 }
 
@@ -127,6 +133,7 @@ void OfficerListWindow::BatchEditSelected() {
     const auto change = askBatchChange(static_cast<int>(chosen.size()));
     if (!change) return;
     Change([&](Session& s) { return BatchEdit(s, chosen, *change); });
+    SelectSlots(chosen);  // still chosen for the next field
 }
 
 void OfficerListWindow::ShowFindings(const std::vector<Finding>& findings) {

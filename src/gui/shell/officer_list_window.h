@@ -86,7 +86,8 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void BuildTools();  // the filter, the buttons and the check panel, with their connections
     void Change(const std::function<Result<std::unique_ptr<EditCommand>>(Session&)>& make);
-    std::string NameList(const std::vector<int>& slots) const;  // GBK, for the questions
+    std::string NameList(const std::vector<int>& chosen) const;  // GBK, for the questions
+    void SelectSlots(const std::vector<int>& chosen);            // selects these rows, nothing else
 
     int sortColumn_ = 0;  // 0: file order
     bool sortDescending_ = false;
