@@ -64,19 +64,12 @@ public:
             const std::int32_t v = range.value(o_);
             if (!InGameRange(range, v)) Add(range.field, v, Problem(TextId::kCheckOutsideRange, {std::int64_t{range.low}, std::int64_t{range.high}}));
         }
-
-        if (options_.edition) {
-            Text("FamilyName", Field(r.FamilyName));
-            Text("FamilyNameReading", Field(r.FamilyNameReading));
-            Text("GivenName", Field(r.GivenName));
-            Text("GivenNameReading", Field(r.GivenNameReading));
-            Text("Biography", Field(r.Biography));
-        }
     }
 
-private:
     void Add(std::string field, std::string value, Problem why) { out_.push_back({slot_, std::move(field), std::move(value), std::move(why)}); }
     void Add(std::string field, std::int64_t value, Problem why) { Add(std::move(field), std::to_string(value), std::move(why)); }
+
+private:
 
     void List(const std::string& field, std::int32_t value, const std::vector<std::string>& items) {
         const std::int64_t last = static_cast<std::int64_t>(items.size()) - 1;
@@ -91,20 +84,6 @@ private:
             Add(field, number, Problem(TextId::kCheckNoSuchOfficer));
     }
 
-    void Text(const char* field, std::string_view bytes) {
-        const std::string text = CutAtNul(bytes);
-        const CodePage page = session_.Edition == kEditionTraditionalChinese ? CodePage::Big5 : CodePage::ShiftJis;
-        if (DecodeExactly(page, text)) return;
-        // The longest beginning that decodes tells where the first byte that does not is.
-        std::size_t good = 0;
-        for (std::size_t n = text.size(); n > 0; --n)
-            if (DecodeExactly(page, std::string_view(text).substr(0, n - 1))) {
-                good = n - 1;
-                break;
-            }
-        Add(field, Hex(text), Problem(TextId::kCheckNotDecoded, {static_cast<std::int64_t>(good + 1)}));
-    }
-
     const Session& session_;
     CheckOptions options_;
     int slot_;
@@ -112,14 +91,49 @@ private:
     std::vector<Finding>& out_;
 };
 
+// The text fields of every officer, each up to its first NUL, in slot order.
+struct TextField {
+    int slot;
+    const char* field;
+    std::string text;
+};
+std::vector<TextField> TextFields(const Session& session, int end) {
+    std::vector<TextField> fields;
+    for (int slot = 1; slot < end; ++slot) {
+        const OfficerRecord& r = session.Officers[slot].Record;
+        fields.push_back({slot, "FamilyName", CutAtNul(Field(r.FamilyName))});
+        fields.push_back({slot, "FamilyNameReading", CutAtNul(Field(r.FamilyNameReading))});
+        fields.push_back({slot, "GivenName", CutAtNul(Field(r.GivenName))});
+        fields.push_back({slot, "GivenNameReading", CutAtNul(Field(r.GivenNameReading))});
+        fields.push_back({slot, "Biography", CutAtNul(Field(r.Biography))});
+    }
+    return fields;
+}
+
 }  // namespace
 
 std::vector<Finding> CheckOfficers(const Session& session, CheckOptions options) {
     std::vector<Finding> findings;
     std::map<std::string, int> firstWithName;
     const int end = std::min(session.EndSlot, kSlotCount + 1);
+
+    // Texts that do not decode in the edition, all read by one converter.
+    std::vector<TextField> texts;
+    std::vector<std::optional<std::size_t>> undecodable;
+    if (options.edition) {
+        texts = TextFields(session, end);
+        std::vector<std::string_view> views;
+        for (const TextField& t : texts) views.push_back(t.text);
+        undecodable = FirstUndecodable(session.Edition == kEditionTraditionalChinese ? CodePage::Big5 : CodePage::ShiftJis, views);
+    }
+    std::size_t nextText = 0;
+
     for (int slot = 1; slot < end; ++slot) {
-        Checker(session, options, slot, findings).Run();
+        Checker checker(session, options, slot, findings);
+        checker.Run();
+        for (; nextText < texts.size() && texts[nextText].slot == slot; ++nextText)
+            if (const auto at = undecodable[nextText])
+                checker.Add(texts[nextText].field, Hex(texts[nextText].text), Problem(TextId::kCheckNotDecoded, {static_cast<std::int64_t>(*at + 1)}));
         // The same name is the same bytes: both parts without their spaces, up to their first NUL.
         const OfficerRecord& r = session.Officers[slot].Record;
         const std::string family = CutAtNul(TrimSpaces(Field(r.FamilyName))), given = CutAtNul(TrimSpaces(Field(r.GivenName)));
