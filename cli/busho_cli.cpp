@@ -16,6 +16,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: busho dump [--edition tc|jp] FILE\n"
     "  or:  busho [--keep N] resave FILE\n"
+    "  or:  busho [--keep N] delete FILE SLOT...\n"
+    "  or:  busho [--keep N] move FILE FROM TO\n"
+    "  or:  busho check FILE [--edition tc|jp]\n"
     "  or:  busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
     "  or:  busho [--keep N] import FILE --edition tc|jp --from OUT\n"
     "  or:  busho diff A B [--edition tc|jp] [--format text|json]\n"
@@ -28,7 +31,8 @@ constexpr const char* kUsage =
 constexpr const char* kFooter =
     "Exit status: 0 on success, 1 when a file is refused or cannot be written (one line on stderr names\n"
     "the file and the reason; nothing changes on disk), 2 on wrong arguments. busho diff: 0 when the\n"
-    "files hold the same officers, 1 when they differ, 2 when one cannot be read.\n"
+    "files hold the same officers, 1 when they differ, 2 when one cannot be read. busho check: 0 when the\n"
+    "file is clean, 1 when it found something, 2 when the file cannot be read.\n"
     "Saving keeps the file as it was in FILE.BAK and the backups before that as\n"
     "FILE.YYYYMMDD-HHMMSS.BAK, the last 20 of them (--keep N).";
 
@@ -73,6 +77,23 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     auto* resave = app.add_subcommand("resave", "load FILE and save it back as the editor does, its backups first");
     resave->add_option("FILE", file, "the officer file")->required();
     resave->add_option("--keep", keep, keepHelp)->check(keepRange);
+
+    std::vector<int> slots;
+    int fromSlot = 0, toSlot = 0;
+    auto* deleteCommand = app.add_subcommand("delete", "delete the officers of the SLOTs from FILE, its backups first; later officers move up");
+    deleteCommand->add_option("FILE", file, "the officer file")->required();
+    deleteCommand->add_option("SLOT", slots, "the slot of an officer, from 1")->required();
+    deleteCommand->add_option("--keep", keep, keepHelp)->check(keepRange);
+
+    auto* move = app.add_subcommand("move", "move the officer of slot FROM to slot TO in FILE, its backups first");
+    move->add_option("FILE", file, "the officer file")->required();
+    move->add_option("FROM", fromSlot, "the officer's slot")->required();
+    move->add_option("TO", toSlot, "the slot it moves to")->required();
+    move->add_option("--keep", keep, keepHelp)->check(keepRange);
+
+    auto* check = app.add_subcommand("check", "list every value of FILE the game does not expect; exit 1 when there is one");
+    check->add_option("FILE", file, "the officer file")->required();
+    check->add_option("--edition", editionOption, editionHelp)->check(editions);
 
     auto* exportCommand = app.add_subcommand("export", "write the officers of FILE as CSV or JSON rows to OUT (default: stdout)");
     exportCommand->add_option("FILE", file, "the officer file")->required();
@@ -124,6 +145,10 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     const auto namedEdition = editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt;
     if (dump->parsed()) return Dump(context, file, namedEdition);
     if (resave->parsed()) return Resave(context, file);
+    if (deleteCommand->parsed()) return Delete(context, file, slots);
+    if (move->parsed()) return Move(context, file, fromSlot, toSlot);
+    if (check->parsed())
+        return Check(context, file, editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt);
     if (exportCommand->parsed()) return Export(context, file, EditionNamed(edition), format, outFile);
     if (importCommand->parsed()) return Import(context, file, EditionNamed(edition), from);
     if (diff->parsed()) return Diff(context, file, otherFile, namedEdition, diffFormat);

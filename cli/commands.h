@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "busho_cli.h"
 #include "core/data/officer_diff.h"
@@ -33,6 +34,10 @@ int Diff(const Context& c, const std::filesystem::path& before, const std::files
 int Backups(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
 int Where(const Context& c, std::uint8_t edition, const std::optional<std::filesystem::path>& winePrefix);
 int Faces(const Context& c, const std::filesystem::path& archive);
+int Delete(const Context& c, const std::filesystem::path& file, const std::vector<int>& slots);
+int Move(const Context& c, const std::filesystem::path& file, int from, int to);
+// Exit 0 when the file is clean, 1 when something was found, 2 when it could not be checked.
+int Check(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
 int Face(const Context& c, const std::filesystem::path& archive, std::int32_t index, const std::filesystem::path& png);
 
 // What the commands share.

@@ -178,7 +178,7 @@ TEST(BushoCommand, HelpGoesToStdoutWithStatusZero) {
         const CommandRun run = BushoProgram(args, folder);
         EXPECT_EQ(run.status, 0) << args;
         EXPECT_TRUE(run.err.empty()) << run.err;
-        for (const char* command : {"dump", "resave", "export", "import", "diff", "backups", "where", "faces", "face"})
+        for (const char* command : {"dump", "resave", "delete", "move", "check", "export", "import", "diff", "backups", "where", "faces", "face"})
             EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), std::string::npos) << args << ": " << command;
     }
     // Each command has help of its own, naming its arguments.

@@ -188,6 +188,9 @@ TEST(BushoKeep, ASaveKeepsAsManyDatedBackupsAsAsked) {
         {"resave %s --keep 1", 1},
         {"resave %s --keep 0", 0},
         {"resave %s", 4},  // 20 by default: all four from five saves
+        // Moving officers saves through the same path.
+        {"--keep 2 move %s 1 2", 2},
+        {"move %s 2 1 --keep 1", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);

@@ -69,6 +69,38 @@ std::string ToUtf8(CodePage page, std::string_view bytes) { return Utf16ToUtf8(D
 
 std::optional<std::u16string> DecodeExactly(CodePage page, std::string_view bytes) { return DecodeWith(page, bytes, true); }
 
+std::vector<std::optional<std::size_t>> FirstUndecodable(CodePage page, std::span<const std::string_view> texts) {
+    std::vector<std::optional<std::size_t>> found(texts.size());
+    const Converter converter = Open(page, true);
+    std::u16string out(64, u'\0');
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string_view text = texts[i];
+        if (text.empty()) continue;
+        if (!converter) {
+            found[i] = 0;
+            continue;
+        }
+        ucnv_resetToUnicode(converter.get());
+        const char* source = text.data();
+        const char* const end = text.data() + text.size();
+        UErrorCode status = U_BUFFER_OVERFLOW_ERROR;
+        while (status == U_BUFFER_OVERFLOW_ERROR) {
+            status = U_ZERO_ERROR;
+            UChar* target = out.data();
+            ucnv_toUnicode(converter.get(), &target, out.data() + out.size(), &source, end, nullptr, true, &status);
+        }
+        if (U_SUCCESS(status)) continue;
+        // The converter has read past the bytes it could not convert; they end where it stopped.
+        char invalid[8];
+        int8_t invalidLength = sizeof invalid;
+        UErrorCode ignored = U_ZERO_ERROR;
+        ucnv_getInvalidChars(converter.get(), invalid, &invalidLength, &ignored);
+        const std::size_t read = static_cast<std::size_t>(source - text.data());
+        found[i] = read >= static_cast<std::size_t>(invalidLength) ? read - static_cast<std::size_t>(invalidLength) : 0;
+    }
+    return found;
+}
+
 std::optional<std::string> Encode(CodePage page, std::u16string_view text) { return EncodeWith(page, text, true); }
 
 std::optional<std::string> FromUtf8(CodePage page, std::string_view utf8) {

@@ -3,8 +3,10 @@
 // the one place that converts, for the windows, busho, the build tools and the tests.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace busho {
 
@@ -16,6 +18,9 @@ std::u16string Decode(CodePage page, std::string_view bytes);
 std::string ToUtf8(CodePage page, std::string_view bytes);
 // The same, or nothing when a byte sequence is not defined.
 std::optional<std::u16string> DecodeExactly(CodePage page, std::string_view bytes);
+// For each text, the offset of its first byte sequence that the code page does not define (a pair cut
+// off at the end included), or nothing when all of it decodes. One converter serves every text.
+std::vector<std::optional<std::size_t>> FirstUndecodable(CodePage page, std::span<const std::string_view> texts);
 
 // Unicode as bytes of the code page, or nothing when a character is missing from it (or the UTF-8 is
 // not valid).

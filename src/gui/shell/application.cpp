@@ -10,6 +10,7 @@
 #include "core/text/messages.h"
 #include "core/data/backups.h"
 #include "core/data/roster.h"
+#include "core/editing/officer_check.h"
 #include "core/os/wine_prefix.h"
 #include "gui/editor/editor_window.h"
 #include "core/os/folders.h"
@@ -153,6 +154,14 @@ bool Application::Start(const StartupOptions& options) {
         form1_->ShowOfficer(slot);
     };
     form2_->onSave = [this] { Save(); };
+    // 删除, 复制为新武将, 上移/下移 and 批量修改: edits in the boxes are settled first, then the step is
+    // taken and the officer it names first is shown.
+    form2_->mayChangeTable = [this] { return form1_->SettleUncommitted(); };
+    form2_->onStep = [this](std::unique_ptr<EditCommand> step) {
+        const int shown = step->Slots().front();
+        history_.Push(*session_, std::move(step));
+        ShowStep(shown);
+    };
     form1_->onOpen = [this] {
         if (AskToSaveChanges()) Reload();
     };
@@ -214,7 +223,11 @@ void Application::TableChanged(const EditCommand& step) {
     }
     // An added officer taken back leaves the officer-name lists with the slots that hold officers.
     if (taken) names_.KeepRegistered(session_->EndSlot - 1);
+    form2_->RefreshView();
+    Check();
 }
+
+void Application::Check() { form2_->ShowFindings(CheckOfficers(*session_)); }
 
 void Application::ShowStep(int slot) {
     const int shown = std::clamp(slot, 1, std::max(1, session_->EndSlot - 1));
@@ -275,6 +288,8 @@ void Application::LoadFinished() {
     form3_->show();
     form3_->move(editor.left() + editor.width(), editor.top() + form2_->frameGeometry().height());
     form1_->ShowHistoryState();  // the title, with its asterisk while the table is not saved
+    form2_->RefreshView();
+    Check();
 }
 
 void Application::Notify(const Message& message) { messages_.Show(message); }

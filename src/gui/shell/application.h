@@ -82,6 +82,7 @@ private:
     void ReportTable(bool loaded, const char* file, bool used);
     void TableChanged(const EditCommand& step);  // list rows and name lists follow the table
     void ShowStep(int slot);                     // after undo or redo: select the slot and show it
+    void Check();                                // the file's check, into the list's panel
 
     platform::MessageBoxes& messages_;
     platform::VoicePlayer& voices_;

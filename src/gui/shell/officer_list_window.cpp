@@ -2,10 +2,12 @@
 #include "platform/twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -54,7 +56,7 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     msFlg->verticalHeader()->hide();
     msFlg->verticalHeader()->setDefaultSectionSize(20);
     msFlg->setSelectionBehavior(QAbstractItemView::SelectRows);
-    msFlg->setSelectionMode(QAbstractItemView::SingleSelection);
+    msFlg->setSelectionMode(QAbstractItemView::ExtendedSelection);
     msFlg->setEditTriggers(QAbstractItemView::NoEditTriggers);
     msFlg->horizontalHeader()->setHighlightSections(false);
     msFlg->horizontalHeader()->setMinimumSectionSize(0);
@@ -80,11 +82,22 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     search->addWidget(Label1);
     search->addWidget(txSER, 1);
     search->addWidget(Command2);
+    BuildTools();
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(new QLabel(QStringLiteral("筛选")));
+    filter->addWidget(txFilter, 1);
+    filter->addWidget(lbCount);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {CommandDelete, CommandDuplicate, CommandUp, CommandDown, CommandBatch}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(filter);
     layout->addWidget(msFlg, 1);
+    layout->addLayout(buttons);
     layout->addLayout(search);
     layout->addWidget(Command1);
+    layout->addWidget(lbCheck);
+    layout->addWidget(lstCheck);
     resize(width + 40, 420);
 
     // A row the keyboard or a click moves to shows its officer; a click on the row that was already
@@ -98,6 +111,7 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
         if (row == rowBeforePress_ || rowBeforePress_ < 0) RowClicked(row + 1);
     });
     msFlg->viewport()->installEventFilter(this);
+    msFlg->installEventFilter(this);
     connect(Command2, &QPushButton::clicked, this, &OfficerListWindow::Search);
     connect(txSER, &QLineEdit::returnPressed, this, &OfficerListWindow::Search);
     connect(Command1, &QPushButton::clicked, this, [this] {
@@ -141,6 +155,10 @@ void OfficerListWindow::SelectListRow(int row, bool show) {
 
 bool OfficerListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == msFlg->viewport() && event->type() == QEvent::MouseButtonPress) rowBeforePress_ = msFlg->currentRow();
+    if (watched == msFlg && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        DeleteSelected();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

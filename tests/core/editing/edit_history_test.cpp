@@ -8,7 +8,9 @@
 
 #include "code_page_text.h"
 #include "core/data/officer_file.h"
+#include "core/editing/batch_edit.h"
 #include "core/editing/commit_officer.h"
+#include "core/editing/officer_order.h"
 #include "core/editing/list_row.h"
 #include "core/exchange/officer_rows.h"
 #include "core/text/code_page.h"
@@ -49,11 +51,22 @@ const RowText kRowText{[](std::string_view gbk) { return ToUtf8(CodePage::Gbk, g
 // A file of `count` officers, saved by the program itself, then loaded as the editor loads it.
 class EditHistoryTest : public ::testing::Test {
 public:
-    void Load(int count, std::uint32_t seed) {
+    // `related`: the officers' father, liked and disliked officers are officers of the same file.
+    void Load(int count, std::uint32_t seed, bool related = false) {
         auto source = std::make_unique<Session>();
         ASSERT_TRUE(LoadBlankSlot(BUSHO_BIN_DIR, source->BlankSlot).ok());
         source->Header = WrittenFileHeader();
-        const auto officers = testing::RandomOfficers(count, seed);
+        auto officers = testing::RandomOfficers(count, seed);
+        if (related) {
+            std::mt19937 random(seed);
+            const auto other = [&] { return kRegisteredNumberBase + std::uniform_int_distribution<int>(0, count - 1)(random); };
+            for (int i = 0; i < count; ++i) {
+                OfficerSlot& o = officers[static_cast<std::size_t>(i)];
+                o.Record.Father = other();
+                for (int k = 0; k < o.LikedCount; ++k) o.Liked[static_cast<std::size_t>(k)] = other();
+                for (int k = 0; k < o.DislikedCount; ++k) o.Disliked[static_cast<std::size_t>(k)] = other();
+            }
+        }
         for (int slot = 1; slot <= count + 1; ++slot) source->Officers[slot] = officers[static_cast<std::size_t>(slot - 1)];
         source->EndSlot = count + 1;
         loadedFile = SerializeOfficerFile(*source);
@@ -87,7 +100,9 @@ public:
     EditHistory history;
 };
 
-enum class Kind { Modify, Add, Portrait, Import };
+enum class Kind { Modify, Add, Portrait, Import, Delete, Duplicate, Move, Shift, Batch };
+constexpr Kind kKinds[] = {Kind::Modify, Kind::Add,  Kind::Portrait, Kind::Import, Kind::Delete,
+                           Kind::Duplicate, Kind::Move, Kind::Shift, Kind::Batch};
 
 TEST_F(EditHistoryTest, RandomEditsUndoneGiveTheLoadedFileAndRedoneTheEditedOne) {
     const char* families[] = {"天城", "前田", "毛利", "北条", "长宗"};
@@ -95,13 +110,14 @@ TEST_F(EditHistoryTest, RandomEditsUndoneGiveTheLoadedFileAndRedoneTheEditedOne)
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         SCOPED_TRACE(seed);
         history.Clear();
-        Load(6, seed);
+        Load(6, seed, seed % 2 == 0);
         const TableState loaded = StateOf(*session);
         std::mt19937 random(seed);
         const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
         std::map<Kind, int> made;
-        for (int edit = 0; edit < 40; ++edit) {
-            const Kind kind = static_cast<Kind>(pick(0, 3));
+        for (int edit = 0; edit < 60; ++edit) {
+            Kind kind = static_cast<Kind>(pick(0, 8));
+            if (kind == Kind::Delete && session->EndSlot <= 3) kind = Kind::Add;  // keep a few officers to work on
             const int slot = pick(1, session->EndSlot - 1);
             const std::size_t before = history.StepCount();
             if (kind == Kind::Modify || kind == Kind::Add) {
@@ -118,7 +134,7 @@ TEST_F(EditHistoryTest, RandomEditsUndoneGiveTheLoadedFileAndRedoneTheEditedOne)
                 ASSERT_TRUE(CommitOfficer(*session, history, v, mode, {true, true}).ok());
             } else if (kind == Kind::Portrait) {
                 ChangeOfficerPortrait(*session, history, slot, pick(0, 1) ? pick(0, 1600) : kEditFaceBase + pick(0, 30));
-            } else {
+            } else if (kind == Kind::Import) {
                 // One row changes an officer, another adds one.
                 const std::vector<std::string> names(kBuiltInOfficerCount);
                 const std::map<std::string, std::string> changed = {
@@ -127,10 +143,26 @@ TEST_F(EditHistoryTest, RandomEditsUndoneGiveTheLoadedFileAndRedoneTheEditedOne)
                     {"slot", ""}, {"FamilyName", "\xE5\x89\x8D\xE7\x94\xB0"}, {"GivenName", "\xE5\x85\xAB\xE9\x83\x8E"},  // 前田 八郎
                     {"Leadership", std::to_string(pick(1, 120))}};
                 ASSERT_TRUE(ImportRows(*session, history, {changed, added}, {2, 3}, names, kRowText).empty());
+            } else {
+                const int other = pick(1, session->EndSlot - 1);
+                Result<std::unique_ptr<EditCommand>> step = std::unique_ptr<EditCommand>();
+                if (kind == Kind::Delete) step = DeleteOfficers(*session, {slot, other});
+                if (kind == Kind::Duplicate) step = DuplicateOfficers(*session, {slot, other});
+                if (kind == Kind::Move) step = MoveOfficer(*session, slot, other);
+                if (kind == Kind::Shift) step = ShiftOfficers(*session, {slot, other}, pick(0, 1) ? 1 : -1);
+                if (kind == Kind::Batch) {
+                    const BatchChange changes[] = {{BatchField::Status, 0, pick(0, 8)}, {BatchField::Aptitude, pick(0, 8), pick(0, 4)},
+                                                   {BatchField::Tactic, pick(0, 29), pick(0, 1)}, {BatchField::Appearance, 0, pick(0, 1)}};
+                    step = BatchEdit(*session, {slot, other}, changes[pick(0, 3)]);
+                }
+                // A 32nd tactic is refused, and nothing changes.
+                if (!step.ok() && step.problem().Is(TextId::kReasonTacticCount)) continue;
+                ASSERT_TRUE(step.ok()) << static_cast<int>(kind);
+                if (step.value()) history.Push(*session, std::move(step.value()));
             }
             made[kind] += history.StepCount() > before;
         }
-        for (Kind kind : {Kind::Modify, Kind::Add, Kind::Portrait, Kind::Import}) EXPECT_GT(made[kind], 0) << static_cast<int>(kind);
+        for (Kind kind : kKinds) EXPECT_GT(made[kind], 0) << static_cast<int>(kind);
         const TableState edited = StateOf(*session);
         const auto editedFile = FileOf(*session);
         ASSERT_NE(editedFile, loadedFile);

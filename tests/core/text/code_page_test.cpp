@@ -4,6 +4,10 @@
 
 #include "core/text/code_page.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace busho {
 namespace {
 
@@ -43,6 +47,35 @@ TEST(CodePage, UndefinedBytesDecodeToSubstitutesOrNothing) {
     EXPECT_EQ(Decode(CodePage::ShiftJis, "A\x80"), u"A\u001A");
     EXPECT_EQ(DecodeExactly(CodePage::ShiftJis, "A\x85\x40"), std::nullopt);
     EXPECT_EQ(DecodeExactly(CodePage::ShiftJis, "A\x80"), std::nullopt);
+}
+
+TEST(CodePage, FirstUndecodableFindsWhereEachTextStopsDecoding) {
+    struct Case {
+        CodePage page;
+        std::string bytes;
+        std::optional<std::size_t> at;
+    };
+    const std::vector<Case> cases = {
+        {CodePage::Big5, "\xc2\xb4\xa5\xd0", std::nullopt},  // 織田
+        {CodePage::Big5, "", std::nullopt},
+        {CodePage::Big5, "AB\xa4\x20" "CD", 2},                   // a lead byte with no trail byte after it
+        {CodePage::Big5, "\xc2\xb4\xa5", 2},                   // a pair cut off at the end
+        {CodePage::ShiftJis, "\x82\xa8\xbb", std::nullopt},    // お and a half-width ｻ
+        {CodePage::ShiftJis, "A\x85\x40" "B", 1},                  // an unassigned pair
+        {CodePage::ShiftJis, "\x82\xa8\x80", 2},               // a byte that is no character
+    };
+    // Each text alone, and all of one code page at once through the one converter.
+    for (CodePage page : {CodePage::Big5, CodePage::ShiftJis}) {
+        std::vector<std::string_view> texts;
+        std::vector<std::optional<std::size_t>> expected;
+        for (const Case& c : cases) {
+            if (c.page != page) continue;
+            EXPECT_EQ(FirstUndecodable(page, std::vector<std::string_view>{c.bytes}), std::vector<std::optional<std::size_t>>{c.at}) << c.bytes;
+            texts.push_back(c.bytes);
+            expected.push_back(c.at);
+        }
+        EXPECT_EQ(FirstUndecodable(page, texts), expected);
+    }
 }
 
 TEST(CodePage, Utf8AndUtf16) {

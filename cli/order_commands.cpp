@@ -1,0 +1,45 @@
+// busho delete FILE SLOT… and busho move FILE FROM TO: the editor's 删除 and 移动 on the officer file,
+// every relation to a moved officer renumbered and one to a deleted officer cleared; backups first.
+
+#include "commands.h"
+#include "core/data/roster.h"
+#include "core/editing/officer_order.h"
+#include "core/os/file_access.h"
+
+namespace busho::cli {
+namespace {
+
+// Loads the file (relations need no code tables), applies the step, saves.
+template <class MakeStep>
+int ChangeAndSave(const Context& c, const std::filesystem::path& file, MakeStep makeStep) {
+    auto session = std::make_unique<Session>();
+    ConsoleEvents events(c);
+    FileAccess files;
+    session->ProgramFolder = c.dataFolder;
+    session->DatedBackupsKept = c.datedBackupsKept;
+    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok();
+    session->ZZZZ = false;  // step names from the raw bytes: no edition is needed
+    if (const Status loaded = LoadOfficerFileAt(*session, file, events, files, false); !loaded) return Report(c, loaded.problem());
+    auto step = makeStep(*session);
+    if (!step) return Report(c, Problem(step.problem()).InFile(file));
+    EditHistory history;
+    if (step.value()) history.Push(*session, std::move(step.value()));
+    if (const Status saved = SaveAllOfficers(*session, events, files); !saved) return Report(c, saved.problem());
+    return kExitOk;
+}
+
+}  // namespace
+
+int Delete(const Context& c, const std::filesystem::path& file, const std::vector<int>& slots) {
+    return ChangeAndSave(c, file, [&](Session& session) {
+        for (int slot : RelationsLostBy(session, slots))
+            c.out << "slot " << slot << ": a relation to a deleted officer is cleared\n";
+        return DeleteOfficers(session, slots);
+    });
+}
+
+int Move(const Context& c, const std::filesystem::path& file, int from, int to) {
+    return ChangeAndSave(c, file, [&](Session& session) { return MoveOfficer(session, from, to); });
+}
+
+}  // namespace busho::cli

@@ -1,0 +1,157 @@
+// The officer list's buttons and the check panel: deleting, duplicating, moving and batch-editing the
+// selected officers, each one step of the edit history, and the findings of the file's check.
+
+#include "officer_list_window.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "batch_edit_dialog.h"
+#include "core/editing/list_row.h"
+#include "core/editing/officer_order.h"
+#include "core/text/messages.h"
+#include "platform/gbk_text.h"
+#include "platform/message_boxes.h"
+
+namespace busho {
+namespace {
+
+// A question names at most this many officers, then says how many more there are.
+constexpr std::size_t kNamesInQuestion = 20;
+
+QPushButton* Button(const QString& text, const char* name, const QString& tip) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    return button;
+}
+
+}  // namespace
+
+void OfficerListWindow::BuildTools() {
+    txFilter = new QLineEdit;
+    txFilter->setObjectName(QStringLiteral("txFilter"));
+    txFilter->setPlaceholderText(QStringLiteral("名字 或 武力>100 CG>=1700 退场"));
+    txFilter->setClearButtonEnabled(true);
+    lbCount = new QLabel(QStringLiteral("0 / 0"));
+    lbCount->setObjectName(QStringLiteral("lbCount"));
+    CommandDelete = Button(QStringLiteral("删除"), "CommandDelete", QStringLiteral("删除选中的武将（Delete 键）"));
+    CommandDuplicate = Button(QStringLiteral("复制为新武将"), "CommandDuplicate", QStringLiteral("把选中的武将复制到最后"));
+    CommandUp = Button(QStringLiteral("上移"), "CommandUp", QStringLiteral("选中的武将在存档中前移一位"));
+    CommandDown = Button(QStringLiteral("下移"), "CommandDown", QStringLiteral("选中的武将在存档中后移一位"));
+    CommandBatch = Button(QStringLiteral("批量修改"), "CommandBatch", QStringLiteral("为选中的所有武将设定同一项"));
+    lbCheck = new QLabel;
+    lbCheck->setObjectName(QStringLiteral("lbCheck"));
+    lbCheck->setWordWrap(true);
+    lstCheck = new QListWidget;
+    lstCheck->setObjectName(QStringLiteral("lstCheck"));
+    lstCheck->setMaximumHeight(120);
+    lbCheck->hide();
+    lstCheck->hide();
+
+    msFlg->horizontalHeader()->setSectionsClickable(true);
+    connect(msFlg->horizontalHeader(), &QHeaderView::sectionClicked, this, &OfficerListWindow::SortByColumn);
+    connect(txFilter, &QLineEdit::textChanged, this, &OfficerListWindow::RefreshView);
+    connect(CommandDelete, &QPushButton::clicked, this, &OfficerListWindow::DeleteSelected);
+    connect(CommandDuplicate, &QPushButton::clicked, this, &OfficerListWindow::DuplicateSelected);
+    connect(CommandUp, &QPushButton::clicked, this, [this] { ShiftSelected(-1); });
+    connect(CommandDown, &QPushButton::clicked, this, [this] { ShiftSelected(1); });
+    connect(CommandBatch, &QPushButton::clicked, this, &OfficerListWindow::BatchEditSelected);
+    connect(lstCheck, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        SelectListRow(item->data(Qt::UserRole).toInt(), true);
+    });
+    askBatchChange = [this](int count) { return AskBatchChange(count, this); };
+}
+
+std::string OfficerListWindow::NameList(const std::vector<int>& chosen) const {
+    std::string names;
+    for (std::size_t i = 0; i < chosen.size() && i < kNamesInQuestion; ++i) {
+        if (i) names += platform::ToGbk(QStringLiteral("、"));
+        names += OfficerName(session_, chosen[i], session_.ZZZZ);
+    }
+    if (chosen.size() > kNamesInQuestion) names += platform::ToGbk(QStringLiteral(" 等 %1 名").arg(chosen.size()));
+    return names;
+}
+
+void OfficerListWindow::Change(const std::function<Result<std::unique_ptr<EditCommand>>(Session&)>& make) {
+    if (mayChangeTable && !mayChangeTable()) return;
+    auto step = make(session_);
+    if (!step) {
+        messages_.Show({step.problem(), TextId::kTitleNotice, text_gbk::kStyleWarning});
+        return;
+    }
+    if (step.value() && onStep) onStep(std::move(step.value()));
+}
+
+void OfficerListWindow::DeleteSelected() {
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    std::string question = FormatGbk(TextId::kDeleteQuestion, {NameList(chosen)});
+    const std::vector<int> losing = RelationsLostBy(session_, chosen);
+    if (!losing.empty()) question += FormatGbk(TextId::kDeleteRelationsCleared, {NameList(losing)});
+    if (!messages_.AskYesNo({Problem(TextId::kTextAsIs, {question}), TextId::kTitleNotice, text_gbk::kStyleWarning})) return;
+    Change([&](Session& s) { return DeleteOfficers(s, chosen); });
+}
+
+void OfficerListWindow::DuplicateSelected() {
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    Change([&](Session& s) { return DuplicateOfficers(s, chosen); });
+}
+
+void OfficerListWindow::ShiftSelected(int by) {
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    bool shifted = false;
+    Change([&](Session& s) {
+        auto step = ShiftOfficers(s, chosen, by);
+        shifted = step.ok() && step.value();
+        return step;
+    });
+    if (!shifted) return;
+    // The moved officers stay selected, in their new rows, for the next 上移 or 下移.
+    std::vector<int> moved;
+    for (int slot : chosen) moved.push_back(slot + by);
+    SelectSlots(moved);
+}
+
+void OfficerListWindow::SelectSlots(const std::vector<int>& chosen) {
+    ++selecting_;
+    msFlg->clearSelection();
+    for (int slot : chosen) msFlg->selectionModel()->select(msFlg->model()->index(slot - 1, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    --selecting_;
+}
+
+void OfficerListWindow::BatchEditSelected() {
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty() || !askBatchChange) return;
+    const auto change = askBatchChange(static_cast<int>(chosen.size()));
+    if (!change) return;
+    Change([&](Session& s) { return BatchEdit(s, chosen, *change); });
+    SelectSlots(chosen);  // still chosen for the next field
+}
+
+void OfficerListWindow::ShowFindings(const std::vector<Finding>& findings) {
+    lstCheck->clear();
+    lbCheck->setVisible(!findings.empty());
+    lstCheck->setVisible(!findings.empty());
+    if (findings.empty()) return;
+    lbCheck->setText(platform::FromGbk(FormatGbk(TextId::kCheckPanelTitle, {static_cast<std::int64_t>(findings.size())})));
+    for (const Finding& f : findings) {
+        const QString text = QStringLiteral("%1  %2  %3 %4：%5")
+                                 .arg(f.slot)
+                                 .arg(platform::FromGbk(OfficerName(session_, f.slot, session_.ZZZZ)))
+                                 .arg(QString::fromStdString(f.field))
+                                 .arg(QString::fromStdString(f.value))
+                                 .arg(platform::FromGbk(FormatGbk(f.why.text, f.why.args)));
+        auto* item = new QListWidgetItem(text, lstCheck);
+        item->setData(Qt::UserRole, f.slot);
+    }
+}
+
+}  // namespace busho
