@@ -105,13 +105,17 @@ int RunEditor(int argc, char** argv) {
     const QCommandLineOption winePrefix(QStringLiteral("wine-prefix"), QStringLiteral("The Wine prefix the game is installed in."),
                                         QStringLiteral("DIR"));
     const QCommandLineOption quit(QStringLiteral("quit-after-startup"), QStringLiteral("Quit as soon as every window is shown."));
-    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, screenshots, quit});
+    const QCommandLineOption settings(QStringLiteral("settings"),
+                                      QStringLiteral("The settings file to read and write instead of the user's own."),
+                                      QStringLiteral("FILE"));
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit});
     parser.process(qt);
 
     busho::StartupOptions options;
     options.demo = parser.isSet(demo);
     options.gameFolder = parser.value(gameFolder);
     options.documentsFolder = parser.value(documents);
+    options.settingsFile = parser.value(settings);
     if (parser.isSet(winePrefix)) options.winePrefix = std::filesystem::path(parser.value(winePrefix).toStdU16String());
     if (parser.isSet(edition)) {
         const QString value = parser.value(edition);
@@ -151,7 +155,10 @@ int RunEditor(int argc, char** argv) {
             WaitForVoiceThenQuit(voices, static_cast<busho::platform::RecordingMessageBoxes&>(*messages), ok);
         });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Runs that quit by themselves leave the user's window places alone.
+    if (!unattended) app.RememberWindowPlaces();
+    return status;
 }
 
 }  // namespace

@@ -91,23 +91,27 @@ QWidget* EditorWindow::BuildPortrait() {
     CK_FT->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(ZZZZ);
     layout->addWidget(CK_FT);
-    layout->addWidget(Caption(QStringLiteral("打开存档")));
+    // The file and the commit buttons two to a row, so that the column is no taller than the parts beside it.
+    auto* open = new QHBoxLayout;
+    open->addWidget(Caption(QStringLiteral("打开存档")));
     Command1 = Named(new QPushButton(QStringLiteral("打开")), "Command1");
+    open->addWidget(Command1, 1);
+    layout->addLayout(open);
     txOpen = Named(new QLineEdit(QStringLiteral("目标文件为:\\KOEI\\Nobunaga12 TC\\EDIT\\SETDATA\\EDATA000.12s")), "txOpen");
     txOpen->setReadOnly(true);
     txOpen->setCursorPosition(0);
     txOpen->setFixedWidth(150);
     layout->addWidget(txOpen);
-    layout->addWidget(Command1);
-    layout->addSpacing(8);
     Command2 = Named(new QPushButton(QStringLiteral("修改")), "Command2");
     Command3 = Named(new QPushButton(QStringLiteral("添加")), "Command3");
+    auto* commit = new QHBoxLayout;
+    commit->addWidget(Command2);
+    commit->addWidget(Command3);
+    layout->addLayout(commit);
     Command16 = Named(new QPushButton, "Command16");
     Command16->setIcon(QIcon(RandomOfficerPicture()));
     Command16->setIconSize(QSize(96, 24));
     Command16->setToolTip(QStringLiteral("随机武将"));
-    layout->addWidget(Command2);
-    layout->addWidget(Command3);
     layout->addWidget(Command16);
     layout->addStretch();
     return box;
@@ -130,28 +134,43 @@ QWidget* EditorWindow::BuildIdentity() {
     g->addWidget(Caption(QStringLiteral("姓音:")), 0, 2);
     g->addWidget(txXP, 0, 3);
     g->addWidget(Caption(QStringLiteral("性别")), 0, 4);
-    g->addWidget(cSB, 0, 5);
+    g->addWidget(cSB, 0, 5, Qt::AlignLeft);
     g->addWidget(Caption(QStringLiteral("名")), 1, 0);
     g->addWidget(txM, 1, 1);
     g->addWidget(Caption(QStringLiteral("名音:")), 1, 2);
     g->addWidget(txMP, 1, 3);
+    // The years beside the given name and the voice in a row of its own keep the part narrow enough
+    // for the editor and the officer list to share a 1280-pixel screen.
+    g->addWidget(Caption(QStringLiteral("诞生年")), 1, 4);
+    g->addWidget(txCSN, 1, 5);
+    g->addWidget(Caption(QStringLiteral("死亡年")), 1, 6);
+    g->addWidget(txSWN, 1, 7);
     g->addWidget(Caption(QStringLiteral("列传")), 2, 0);
-    g->addWidget(txLJ, 2, 1, 1, 6);
-    auto* years = new QHBoxLayout;
-    years->addWidget(Caption(QStringLiteral("诞生年")));
-    years->addWidget(txCSN);
-    years->addWidget(Caption(QStringLiteral("死亡年")));
-    years->addWidget(txSWN);
-    years->addStretch();
-    g->addLayout(years, 3, 0, 1, 7);
+    g->addWidget(txLJ, 2, 1, 1, 8);
+    g->addWidget(Caption(QStringLiteral("声音")), 3, 0);
+    auto* voices = new QHBoxLayout;
+    voiceGroup_ = new QButtonGroup(this);
+    const QStringList labels = vocabulary::VoiceLabels();
+    for (int k = 0; k < 6; ++k) {
+        auto* option = Named(new QRadioButton, ("SD" + std::to_string(k)).c_str());
+        option->setIcon(QIcon(VoicePicture(k, labels[k])));
+        option->setIconSize(QSize(40, 20));
+        option->setToolTip(labels[k]);
+        SD[static_cast<std::size_t>(k)] = option;
+        voiceGroup_->addButton(option, k);
+        voices->addWidget(option);
+    }
+    connect(voiceGroup_, &QButtonGroup::idClicked, this, [this](int k) { VoicePreview(k); });
+    voices->addStretch();
+    g->addLayout(voices, 3, 1, 1, 8);
     auto* ages = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         lbTl[static_cast<std::size_t>(i)] = Named(new QLabel, ("lbTl" + std::to_string(i)).c_str());
         platform::SetColours(lbTl[static_cast<std::size_t>(i)], QColor(), QColor(0x30, 0x30, 0x80));
         ages->addWidget(lbTl[static_cast<std::size_t>(i)], i / 2, i % 2);
     }
-    g->addLayout(ages, 4, 0, 1, 7);
-    g->setColumnStretch(6, 1);
+    g->addLayout(ages, 4, 0, 1, 9);
+    g->setColumnStretch(8, 1);
     Compact(g);
     return box;
 }
@@ -280,6 +299,11 @@ QWidget* EditorWindow::BuildStanding() {
     cSS = FixedList("cSS", vocabulary::Castles());
     cZT = FixedList("cZT", vocabulary::Statuses());
     cCCDC = FixedList("cCCDC", vocabulary::Appearances());
+    // Sized for their usual items rather than the longest one, so that the part stays narrow.
+    for (QComboBox* list : {cCZ, cSS, cCCDC}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(8);
+    }
     g->addWidget(Caption(QStringLiteral("出    自")), 0, 0);
     g->addWidget(cCZ, 0, 1);
     g->addWidget(Caption(QStringLiteral("信    仰")), 0, 2);
@@ -297,21 +321,6 @@ QWidget* EditorWindow::BuildStanding() {
     g->addWidget(cZT, 1, 3);
     g->addWidget(Caption(QStringLiteral("登场/出场")), 2, 0);
     g->addWidget(cCCDC, 2, 1);
-    auto* voices = new QHBoxLayout;
-    voiceGroup_ = new QButtonGroup(this);
-    const QStringList labels = vocabulary::VoiceLabels();
-    for (int k = 0; k < 6; ++k) {
-        auto* option = Named(new QRadioButton, ("SD" + std::to_string(k)).c_str());
-        option->setIcon(QIcon(VoicePicture(k, labels[k])));
-        option->setIconSize(QSize(40, 20));
-        option->setToolTip(labels[k]);
-        SD[static_cast<std::size_t>(k)] = option;
-        voiceGroup_->addButton(option, k);
-        voices->addWidget(option);
-    }
-    connect(voiceGroup_, &QButtonGroup::idClicked, this, [this](int k) { VoicePreview(k); });
-    g->addWidget(Caption(QStringLiteral("声音")), 3, 0);
-    g->addLayout(voices, 3, 1, 1, 3);
     Compact(g);
     return box;
 }

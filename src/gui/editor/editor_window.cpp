@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QUrl>
 #include <vector>
@@ -37,6 +38,20 @@ namespace busho {
 
 using namespace editor_widgets;
 
+namespace {
+
+// A scroll area that asks for room for all of its content, so that the window opens at the size that
+// shows every part; smaller than that, it scrolls.
+class WholeContentScrollArea : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return (widget() ? widget()->sizeHint() : QSize()) + QSize(frame, frame);
+    }
+};
+
+}  // namespace
+
 EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages,
                            platform::VoicePlayer& voices, FaceDrawer& faces, QWidget* parent)
     : QMainWindow(parent), session_(session), names_(names), messages_(messages), voices_(voices), faces_(faces) {
@@ -44,13 +59,28 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
 
     auto* system = menuBar()->addMenu(QStringLiteral("系统"));
+    M_FOLDERS = Named(system->addAction(platform::FromGbk(text_gbk::kMenuFolders)), "M_FOLDERS");
+    system->addSeparator();
     M_EXIT = Named(system->addAction(QStringLiteral("退出")), "M_EXIT");
+    // The other windows come back from here as they were, without loading anything again.
+    auto* windows = menuBar()->addMenu(platform::FromGbk(text_gbk::kMenuWindows));
+    M_LIST = Named(windows->addAction(platform::FromGbk(text_gbk::kListCaption)), "M_LIST");
+    M_PICKER = Named(windows->addAction(platform::FromGbk(text_gbk::kPickerCaption)), "M_PICKER");
+    windows->addSeparator();
+    M_ARRANGE = Named(windows->addAction(platform::FromGbk(text_gbk::kMenuArrange)), "M_ARRANGE");
     auto* help = menuBar()->addMenu(QStringLiteral("帮助"));
     M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");
     // Ends the program at once, without saving and without a question.
     connect(M_EXIT, &QAction::triggered, this, [] { QApplication::exit(0); });
     openDocument = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     connect(M_RDME, &QAction::triggered, this, &EditorWindow::OpenReadme);
+    const std::pair<QAction*, std::function<void()> EditorWindow::*> callbacks[] = {
+        {M_FOLDERS, &EditorWindow::onChooseFolders}, {M_LIST, &EditorWindow::onShowList},
+        {M_PICKER, &EditorWindow::onOpenPicker},     {M_ARRANGE, &EditorWindow::onArrangeWindows}};
+    for (const auto& [action, callback] : callbacks)
+        connect(action, &QAction::triggered, this, [this, callback = callback] {
+            if (this->*callback) (this->*callback)();
+        });
 
     auto* central = new QWidget;
     auto* grid = new QGridLayout(central);
@@ -64,10 +94,16 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     grid->addWidget(BuildTactics(), 2, 0, 1, 3);
     grid->addWidget(BuildRelations(), 3, 0, 1, 2);
     grid->addWidget(BuildStanding(), 3, 2);
-    setCentralWidget(central);
+    // On a screen smaller than the editor the window shrinks and its parts scroll.
+    scrollArea_ = new WholeContentScrollArea;
+    scrollArea_->setObjectName(QStringLiteral("editorScroll"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(true);
+    scrollArea_->setWidget(central);
+    setCentralWidget(scrollArea_);
 
-    // The reference panel floats over the editor; only the pick buttons show it.
-    Picture2 = new ReferencePanel(central);
+    // The reference panel floats over the visible part of the editor; only the pick buttons show it.
+    Picture2 = new ReferencePanel(scrollArea_->viewport());
     Picture2->List1->setModel(names_.WithNone());
     Picture2->hide();
     connect(Picture2->List1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowReference(); });

@@ -23,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QStringListModel;
 
 namespace busho {
@@ -68,6 +69,8 @@ public:
     void ShowReference();
     void SearchReference();
     ReferencePanel* Panel() { return Picture2; }
+    // The parts of the editor, scrolling when the window is smaller than they are.
+    QScrollArea* ScrollArea() const { return scrollArea_; }
 
     // The small controls: all tactics at once, the father reset, the two test buttons.
     void TickAllTactics(bool ticked);
@@ -79,6 +82,9 @@ public:
     std::function<void()> onOpenMap;            // "B": the map city picker
     std::function<void()> onOpenPicker;         // "选择头像": the portrait picker
     std::function<void()> onClosed;             // the editor closes: the other windows go with it
+    std::function<void()> onShowList;           // 窗口 → the officer list, as it was
+    std::function<void()> onArrangeWindows;     // 窗口 → the three windows placed afresh for the screen
+    std::function<void()> onChooseFolders;      // 系统 → the game and documents folders
     // Asks the desktop to open a file with its viewer (the readme); false when it could not; tests replace it.
     std::function<bool(const QUrl&)> openDocument;
     void OpenReadme();  // "说明文档"
@@ -102,6 +108,7 @@ public:
     ReferencePanel* Picture2;
     QLineEdit* txOpen;
     QAction *M_EXIT, *M_RDME;
+    QAction *M_FOLDERS, *M_LIST, *M_PICKER, *M_ARRANGE;
 
 private:
     QWidget* BuildIdentity();
@@ -130,6 +137,7 @@ private:
     platform::VoicePlayer& voices_;
     FaceDrawer& faces_;
     QButtonGroup* voiceGroup_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
     ReadmeWindow* readmeWindow_ = nullptr;  // a child window, made on first need
     // What the boxes and lists showed of the stored officer (the maps of EditorValues).
     EditorValues kept_;

@@ -52,6 +52,9 @@ public:
     // the preview appears beside the pointer.
     void PreviewFace(bool standard, int i, QPoint position) { PreviewPressed(standard, i, position); }
 
+    // The size that shows every thumbnail with room around it; the window can be made smaller.
+    static QSize PreferredSize();
+
     std::function<void(int slot)> onPortraitChanged;  // "更改" wrote a slot's portrait number
     std::function<void()> showPortraitNumber;         // the editor's lbCG follows CurrentPortrait
 
@@ -61,6 +64,7 @@ public:
     std::array<QLabel*, 15> PICC5{};
     QScrollBar *HS, *ZHS;
     QLabel *Label1, *Label2;
+    QLabel *lbPage1, *lbPage2;  // "第 n / N 页" of each set
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *Command2;
 
@@ -82,11 +86,14 @@ private:
     void TypedNumber(bool standard);
     void Change();
     void Cancel();
+    void ShowPages();
+    void PlaceMark();  // Srec around the marked standard thumbnail
 
     Session& session_;
     FaceDrawer& faces_;
     FacePreviewWindow* form5_ = nullptr;
     bool loaded_ = false;
+    int marked_ = 0;  // the standard thumbnail clicked last
 };
 
 }  // namespace busho

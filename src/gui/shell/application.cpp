@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 
 #include "core/text/messages.h"
 #include "core/data/roster.h"
@@ -19,6 +21,7 @@
 #include "edition_chooser.h"
 #include "normalise_folder.h"
 #include "officer_list_window.h"
+#include "window_arranger.h"
 
 namespace busho {
 namespace {
@@ -49,7 +52,7 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
         folder = platform::ReadRegistryText(tc ? QStringLiteral("Software\\KOEI\\Nobunaga12PK TC\\Install")
                                                : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
                                             QStringLiteral("InstallInfo"));
-        if (folder.trimmed().isEmpty()) folder = platform::SettingsGameFolder(session_->Edition);
+        if (folder.trimmed().isEmpty()) folder = settings_.GameFolder(session_->Edition);
 #ifndef Q_OS_WIN
         // The game under Wine: the install key in the prefix's registry, mapped into the prefix.
         if (folder.trimmed().isEmpty()) folder = ToText(Wine(options).gameFolder);
@@ -63,7 +66,7 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
 std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& options) {
     if (!options.documentsFolder.isEmpty()) return ToPath(QDir::cleanPath(options.documentsFolder));
     if (options.demo) return ToPath(QDir::cleanPath(ToText(session_->ProgramFolder / ".." / "demo" / "Documents")));
-    const QString configured = platform::SettingsDocumentsFolder();
+    const QString configured = settings_.DocumentsFolder();
     if (!configured.isEmpty()) return ToPath(QDir::cleanPath(configured));
 #ifndef Q_OS_WIN
     if (!Wine(options).documentsFolder.empty()) return Wine(options).documentsFolder;
@@ -88,16 +91,21 @@ void Application::LoadTables() {
 
 bool Application::Start(const StartupOptions& options) {
     Session& s = *session_;
+    settings_ = platform::SettingsFile(options.settingsFile);
     s.ProgramFolder = options.programFolder.empty() ? DataFolder(ExecutableFolder(nullptr)) : options.programFolder;
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
     form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_, *faces_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
     form3_ = std::make_unique<PortraitPickerWindow>(s, *faces_);
+    arranger_ = std::make_unique<WindowArranger>(*form1_, *form2_, *form3_,
+                                                 std::array<QSize, 3>{form1_->sizeHint(), OfficerListWindow::PreferredSize(),
+                                                                      PortraitPickerWindow::PreferredSize()});
     form1_->onOpenPicker = [this] {
         form3_->EnsureLoaded();
-        form3_->show();
-        form3_->raise();
+        ShowWindow(*form3_);
     };
+    form1_->onShowList = [this] { ShowWindow(*form2_); };
+    form1_->onArrangeWindows = [this] { ArrangeWindows(); };
 
     // The edition, once.
     if (options.edition) {
@@ -108,6 +116,7 @@ bool Application::Start(const StartupOptions& options) {
         if (chooser.Chosen() == kEditionUnchosen) return false;
         s.Edition = chooser.Chosen();
     }
+    PlaceWindows();
     if (s.Edition == kEditionTraditionalChinese) form1_->show();
 
     const bool gbkSjis = LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder);
@@ -128,8 +137,6 @@ bool Application::Start(const StartupOptions& options) {
     form3_->Load();
     form1_->ApplyBlankDefaults();
     form1_->SetScenarioCaptions();
-    form1_->adjustSize();  // its size places the other windows, shown or not
-    form1_->move(0, 0);
     for (QComboBox* list : {form1_->cXXWJ, form1_->cQEWJ1, form1_->cQEWJ2, form1_->cYEWJ1, form1_->cYEWJ2, form1_->cSF, form1_->cCZ})
         list->setCurrentIndex(0);
     form1_->txCSN->setText(QStringLiteral("1500"));
@@ -165,6 +172,44 @@ bool Application::Start(const StartupOptions& options) {
     return true;
 }
 
+void Application::PlaceWindows() {
+    // The places the windows were left in, while each still fits on a screen as it is now.
+    std::array<QRect, 3> places;
+    std::array<QRect, 3> frames;
+    const std::array<QWidget*, 3> windows{form1_.get(), form2_.get(), form3_.get()};
+    bool remembered = true;
+    for (std::size_t i = 0; i < 3 && remembered; ++i) {
+        const auto place = settings_.WindowPlace(session_->Edition, windows[i]->objectName());
+        remembered = place.has_value();
+        if (!place) break;
+        places[i] = *place;
+        const QMargins frame = arranger_->FrameOf(*windows[i]);
+        frames[i] = QRect(place->topLeft(), place->size().grownBy(frame));
+    }
+    const QScreen* screen = remembered ? QGuiApplication::screenAt(frames[0].center()) : nullptr;
+    if (screen && AllInside(screen->availableGeometry(), frames)) arranger_->Restore(places);
+    else arranger_->Arrange();
+}
+
+void Application::ArrangeWindows() {
+    form3_->EnsureLoaded();
+    form2_->show();
+    form3_->show();
+    arranger_->Arrange();
+}
+
+void Application::ShowWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void Application::RememberWindowPlaces() {
+    if (session_->Edition == kEditionUnchosen) return;
+    for (QWidget* window : {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()), static_cast<QWidget*>(form3_.get())})
+        settings_.SetWindowPlace(session_->Edition, window->objectName(), QRect(window->pos(), window->size()));
+}
+
 Application::~Application() { delete form6_.data(); }
 
 MapWindow* Application::Form6() { return form6_.data(); }
@@ -191,14 +236,15 @@ void Application::LoadFinished() {
     form1_->ApplyBlankDefaults();
     form1_->ShowOfficer(1);
     form1_->UpdateScenarioAges();
-    // The list to the right of the editor, the picker below the list. Loading is the last step of
-    // start-up, so the editor is shown by now (its frame tells where the list goes).
+    // The list and the picker where start-up placed them (to the right of the editor, the picker
+    // below the list), or where the user has put them since.
     form1_->show();
-    const QRect editor = form1_->frameGeometry();
     form2_->show();
-    form2_->move(editor.left() + editor.width(), editor.top());
     form3_->show();
-    form3_->move(editor.left() + editor.width(), editor.top() + form2_->frameGeometry().height());
+    if (!windowsShown_) {
+        windowsShown_ = true;
+        arranger_->Settle();
+    }
     form1_->setWindowTitle(platform::FromGbk(session_->AppTitle));
 }
 

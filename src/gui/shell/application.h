@@ -2,6 +2,7 @@
 // Start-up and the windows' wiring: the one Session, the three windows, the file events.
 
 #include <QPointer>
+#include <QWidget>
 #include <QString>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "core/data/officer_file.h"
 #include "core/os/wine_prefix.h"
 #include "gui/editor/officer_name_lists.h"
+#include "platform/game_location.h"
 
 namespace busho {
 namespace platform {
@@ -23,6 +25,7 @@ class OfficerListWindow;
 class PortraitPickerWindow;
 class FaceDrawer;
 class MapWindow;
+class WindowArranger;
 
 struct StartupOptions {
     std::optional<std::uint8_t> edition;  // answers the edition chooser in advance
@@ -31,6 +34,7 @@ struct StartupOptions {
     bool demo = false;                    // the demo game and documents built beside the program
     std::filesystem::path programFolder;  // empty: where the program is
     std::optional<std::filesystem::path> winePrefix;  // where the game runs under Wine (else WINEPREFIX, ~/.wine)
+    QString settingsFile;                 // empty: the user's own settings file
 };
 
 class Application final : public FileEvents {
@@ -49,6 +53,12 @@ public:
     void OpenMap();
     OfficerNameLists& Names() { return names_; }
 
+    // The three windows placed afresh for the screen the editor is on.
+    void ArrangeWindows();
+    // Where the windows are, stored for the edition in the settings file; the next start puts them there
+    // again while they fit on the screen.
+    void RememberWindowPlaces();
+
     // File events: rows into the list window, captions and messages.
     void ClearRows() override;
     void RowRead(int slot) override;
@@ -62,6 +72,8 @@ private:
     const WineLocation& Wine(const StartupOptions& options);  // looked up once, when first needed
     void LoadTables();
     void ReportTable(bool loaded, const char* file, bool used);
+    void PlaceWindows();  // where they were left, else arranged for the screen
+    void ShowWindow(QWidget& window);
 
     platform::MessageBoxes& messages_;
     platform::VoicePlayer& voices_;
@@ -72,8 +84,11 @@ private:
     std::unique_ptr<EditorWindow> form1_;
     std::unique_ptr<OfficerListWindow> form2_;
     std::unique_ptr<PortraitPickerWindow> form3_;
-    QPointer<MapWindow> form6_;
-    std::optional<WineLocation> wine_;  // deletes itself when closed with its close box
+    QPointer<MapWindow> form6_;  // deletes itself when closed with its close box
+    std::unique_ptr<WindowArranger> arranger_;
+    bool windowsShown_ = false;  // the list and the picker have been shown once
+    std::optional<WineLocation> wine_;
+    platform::SettingsFile settings_;
 };
 
 }  // namespace busho

@@ -22,6 +22,12 @@ namespace {
 
 // Column widths in twips; column 0 is never seen.
 constexpr int kColumnTwips[9] = {0, 500, 1000, 800, 800, 800, 800, 800, 800};
+constexpr int GridPixels() {
+    int pixels = 0;
+    for (int twips : kColumnTwips) pixels += twips / kTwipsPerPixel;
+    return pixels;
+}
+constexpr int kListHeight = 420;
 const QColor kAppeared(0, 230, 0), kRetired(255, 0, 0), kTranslated(200, 200, 220), kRaw(200, 200, 0), kNumbers(200, 200, 200);
 
 QStringList Headers() {
@@ -58,13 +64,9 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     msFlg->setEditTriggers(QAbstractItemView::NoEditTriggers);
     msFlg->horizontalHeader()->setHighlightSections(false);
     msFlg->horizontalHeader()->setMinimumSectionSize(0);
-    int width = 0;
-    for (int c = 0; c < 9; ++c) {
-        msFlg->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
-        width += kColumnTwips[c] / kTwipsPerPixel;
-    }
+    for (int c = 0; c < 9; ++c) msFlg->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
     msFlg->setColumnHidden(0, true);
-    msFlg->setMinimumWidth(width + 24);
+    msFlg->setMinimumWidth(GridPixels() + 24);
     WriteHeaders();
 
     Label1 = new QLabel(QStringLiteral("搜索名字"));
@@ -85,7 +87,7 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     layout->addWidget(msFlg, 1);
     layout->addLayout(search);
     layout->addWidget(Command1);
-    resize(width + 40, 420);
+    resize(PreferredSize());
 
     // A row the keyboard or a click moves to shows its officer; a click on the row that was already
     // current shows it again. The first current row, which the grid sets itself when it gets the
@@ -104,6 +106,8 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
         if (onSave) onSave();
     });
 }
+
+QSize OfficerListWindow::PreferredSize() { return QSize(GridPixels() + 40, kListHeight); }
 
 void OfficerListWindow::WriteHeaders() { msFlg->setHorizontalHeaderLabels(Headers()); }
 

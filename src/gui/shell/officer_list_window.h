@@ -30,6 +30,9 @@ public:
     void SelectListRow(int row, bool show = false);
     void Search();                // "搜"
 
+    // Every column in view and twenty rows; the window can be made shorter, the grid then scrolls.
+    static QSize PreferredSize();
+
     std::function<void(int slot)> onShowOfficer;  // a row was clicked: blank defaults, then show it
     std::function<void()> onSave;                 // "保存所有修改"
 

@@ -115,6 +115,7 @@ public:
         o.gameFolder = QString::fromStdU16String(Game().u16string());
         o.documentsFolder = QString::fromStdU16String(Documents().u16string());
         o.programFolder = BUSHO_BIN_DIR;
+        o.settingsFile = QString::fromStdU16String((folder.Path() / "settings.ini").u16string());
         return o;
     }
     TempFolder folder;
