@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace busho {
 namespace {
@@ -29,8 +30,10 @@ bool Near(const QRect& a, const QRect& b) {
 
 }  // namespace
 
-Arrangement ArrangeWindows(const QRect& available, const WindowRoom& editor, const WindowRoom& list, const WindowRoom& picker,
-                           int scrollBar) {
+Arrangement ArrangeWindows(const QRect& screenArea, const WindowRoom& editor, const WindowRoom& list, const WindowRoom& picker,
+                           int scrollBar, int gap) {
+    // The gap is kept between the windows and at the screen's right and bottom edges.
+    const QRect available = screenArea.adjusted(0, 0, -2 * gap, -2 * gap);
     const QSize editorWish = editor.preferred.grownBy(editor.frame), editorLeast = editor.minimum.grownBy(editor.frame);
     const QSize listWish = list.preferred.grownBy(list.frame), listLeast = list.minimum.grownBy(list.frame);
     const QSize pickerWish = picker.preferred.grownBy(picker.frame), pickerLeast = picker.minimum.grownBy(picker.frame);
@@ -56,9 +59,9 @@ Arrangement ArrangeWindows(const QRect& available, const WindowRoom& editor, con
         listHeight = Fit(listWish.height(), available.height() - pickerHeight, listLeast.height());
     }
 
-    const QPoint columnTop(available.left() + editorWidth, available.top());
+    const QPoint columnTop(available.left() + editorWidth + gap, available.top());
     return {QRect(available.topLeft(), QSize(editorWidth, editorHeight)), QRect(columnTop, QSize(listWidth, listHeight)),
-            QRect(columnTop + QPoint(0, listHeight), QSize(pickerWidth, pickerHeight))};
+            QRect(columnTop + QPoint(0, listHeight + gap), QSize(pickerWidth, pickerHeight))};
 }
 
 bool AllInside(const QRect& area, const std::array<QRect, 3>& frames) {
@@ -67,7 +70,8 @@ bool AllInside(const QRect& area, const std::array<QRect, 3>& frames) {
 
 WindowArranger::WindowArranger(QWidget& editor, QWidget& list, QWidget& picker, std::array<QSize, 3> preferred)
     : windows_{&editor, &list, &picker}, preferred_(preferred) {
-    for (QWidget* window : windows_) window->installEventFilter(this);
+    watch_.setInterval(kWatchMs);
+    connect(&watch_, &QTimer::timeout, this, &WindowArranger::Watch);
 }
 
 QMargins WindowArranger::FrameOf(const QWidget& window) const {
@@ -83,52 +87,67 @@ QMargins WindowArranger::FrameOf(const QWidget& window) const {
 }
 
 void WindowArranger::Arrange() {
+    Apply();
+    watched_ = 0;
+    watch_.start();
+}
+
+void WindowArranger::Apply() {
     std::array<WindowRoom, 3> rooms;
     for (std::size_t i = 0; i < 3; ++i) rooms[i] = {preferred_[i], windows_[i]->minimumSizeHint().expandedTo(windows_[i]->minimumSize()), FrameOf(*windows_[i])};
     const QScreen* screen = windows_[0]->screen();
     const int scrollBar = windows_[0]->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const Arrangement a = ArrangeWindows(screen->availableGeometry(), rooms[0], rooms[1], rooms[2], scrollBar);
+    // Where a logical pixel is not a whole number of device pixels, frames are rounded either way: a
+    // pixel between the windows keeps them apart.
+    const qreal ratio = screen->devicePixelRatio();
+    const int gap = ratio == std::floor(ratio) ? 0 : 1;
+    const Arrangement a = ArrangeWindows(screen->availableGeometry(), rooms[0], rooms[1], rooms[2], scrollBar, gap);
     const std::array<QRect, 3> frames{a.editor, a.list, a.picker};
-    applying_ = true;
     for (std::size_t i = 0; i < 3; ++i) {
-        windows_[i]->resize(frames[i].size().shrunkBy(rooms[i].frame));
-        windows_[i]->move(frames[i].topLeft());
         usedFrames_[i] = rooms[i].frame;
+        ownFrame_[i] = !FrameMargins(*windows_[i]).isNull();
         placed_[i] = frames[i];
+        Place(i);
     }
-    applying_ = false;
-    following_ = true;
+}
+
+void WindowArranger::Place(std::size_t i) {
+    windows_[i]->resize(placed_[i].size().shrunkBy(usedFrames_[i]));
+    windows_[i]->move(placed_[i].topLeft());
 }
 
 void WindowArranger::Settle() {
-    if (following_) Arrange();
+    if (watch_.isActive()) Apply();
 }
 
 void WindowArranger::Restore(const std::array<QRect, 3>& places) {
-    applying_ = true;
+    watch_.stop();
     for (std::size_t i = 0; i < 3; ++i) {
         windows_[i]->resize(places[i].size());
         windows_[i]->move(places[i].topLeft());
     }
-    applying_ = false;
-    following_ = false;
 }
 
-bool WindowArranger::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (applying_ || !following_ || (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show)) return false;
-    bool framesChanged = false;
-    for (std::size_t i = 0; i < 3; ++i)
-        if (windows_[i]->isVisible() && FrameOf(*windows_[i]) != usedFrames_[i]) framesChanged = true;
-    if (framesChanged) {
-        Arrange();
-        return false;
+void WindowArranger::Watch() {
+    if (++watched_ * kWatchMs >= kWatchForMs) watch_.stop();
+    // A frame the window system has told since: the arrangement again with it.
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (windows_[i]->isVisible() && FrameOf(*windows_[i]) != usedFrames_[i]) {
+            Apply();
+            return;
+        }
     }
-    // The same frames in another place or size: the user has moved or resized a window; it stays there.
-    for (std::size_t i = 0; i < 3; ++i)
-        if (watched == windows_[i] && type != QEvent::Show && windows_[i]->isVisible() && !Near(windows_[i]->frameGeometry(), placed_[i]))
-            following_ = false;
-    return false;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!windows_[i]->isVisible() || Near(windows_[i]->frameGeometry(), placed_[i])) continue;
+        // Moved while its frame was not known yet, the window went where its inside was meant to be:
+        // put it again. Placed with its own frame, it was moved by the user and stays there.
+        if (ownFrame_[i]) {
+            watch_.stop();
+            return;
+        }
+        ownFrame_[i] = !FrameMargins(*windows_[i]).isNull();
+        Place(i);
+    }
 }
 
 }  // namespace busho

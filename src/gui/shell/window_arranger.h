@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include <array>
 
@@ -29,40 +30,45 @@ struct Arrangement {
 };
 
 // `scrollBar`: the width of the editor's scroll bars, added to its preferred size in the other
-// direction when it has to scroll.
+// direction when it has to scroll. `gap`: pixels left free between the windows and at the screen's
+// right and bottom edges.
 Arrangement ArrangeWindows(const QRect& available, const WindowRoom& editor, const WindowRoom& list, const WindowRoom& picker,
-                           int scrollBar);
+                           int scrollBar, int gap = 0);
 
 // True when every rectangle lies inside the area.
 bool AllInside(const QRect& area, const std::array<QRect, 3>& frames);
 
-// Applies an arrangement to the real windows and applies it again when the window system tells their
-// frames late (an X11 window manager frames a window only after it is shown), until the user moves or
-// resizes one of them.
+// Applies an arrangement to the real windows. An X11 window manager frames a window only after it is
+// shown, so for a while afterwards the arranger watches the frames and arranges again with the frames
+// it learns, or puts back a window that went astray because its frame was not known when it was moved;
+// a window the user moves stays where it is put.
 class WindowArranger : public QObject {
 public:
     WindowArranger(QWidget& editor, QWidget& list, QWidget& picker, std::array<QSize, 3> preferred);
 
     // Arranges the windows on the screen the editor is on.
     void Arrange();
-    // Arranges them again now that they are shown, unless they were put where they were left or the
-    // user has moved one since.
+    // Arranges them again now that they are shown, while the arrangement is still being watched.
     void Settle();
-    // Puts each window at a place of its own (frame position, inside size); stops following frames.
+    // Puts each window at a place of its own (frame position, inside size), as the user left them.
     void Restore(const std::array<QRect, 3>& places);
     // The frame the window has, or for one not framed yet the largest frame of the three.
     QMargins FrameOf(const QWidget& window) const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    static constexpr int kWatchMs = 100;
+    static constexpr int kWatchForMs = 3000;
+    void Apply();
+    void Place(std::size_t i);
+    void Watch();
+
     std::array<QWidget*, 3> windows_;
     std::array<QSize, 3> preferred_;
     std::array<QMargins, 3> usedFrames_{};
+    std::array<bool, 3> ownFrame_{};  // the window's own frame was known when it was placed
     std::array<QRect, 3> placed_{};
-    bool following_ = false;
-    bool applying_ = false;
+    QTimer watch_;
+    int watched_ = 0;
 };
 
 }  // namespace busho
