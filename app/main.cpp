@@ -22,6 +22,7 @@
 #include "gui/portrait/portrait_picker_window.h"
 #include "gui/shell/application.h"
 #include "gui/shell/edition_chooser.h"
+#include "gui/shell/game_location_dialog.h"
 #include "gui/shell/officer_list_window.h"
 
 namespace {
@@ -138,6 +139,15 @@ int RunEditor(int argc, char** argv) {
     busho::platform::QtVoicePlayer voices(*messages);
     busho::FileAccess files;
     busho::Application app(*messages, voices, files);
+    if (unattended) {
+        // No one to answer the folder dialog: say what is missing and go on without.
+        app.askFolders = [](const busho::GameLocationCheck* missing, const QString& game, const QString&) {
+            if (missing)
+                std::fprintf(stderr, "busho-editor: not found: %s\n",
+                             busho::MissingText(*missing, game).replace(QLatin1Char('\n'), QLatin1String("; ")).toUtf8().constData());
+            return std::optional<busho::FolderChoice>();
+        };
+    }
     // Closing the edition chooser without a choice ends the program.
     if (!app.Start(options)) return 0;
 

@@ -11,6 +11,14 @@
 #include "platform/message_boxes.h"
 
 namespace busho {
+namespace {
+
+bool Exists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+}  // namespace
 
 QImage ToQImage(const FaceImage& face) {
     QImage image(face.Width, face.Height, QImage::Format_ARGB32);
@@ -32,6 +40,7 @@ bool FaceDrawer::OpenMedium(FaceSet set) {
     FaceArchive& archive = set == FaceSet::Standard ? standardMedium_ : editMedium_;
     const auto path = GamePath(session_.GameFolder, set == FaceSet::Standard ? kStandardMediumFaces : kEditMediumFaces);
     if (archive.Open(path)) return true;
+    if (quietWhenMissing_ && !Exists(path)) return false;
     messages_.Show({std::string(text_gbk::kTextOpenFaceFailed) + "\r", path, archive.Error(), {}, text_gbk::kStyleCritical});
     return false;
 }
@@ -62,6 +71,7 @@ bool FaceDrawer::DrawFromFile(QLabel* view, const std::filesystem::path& archive
     if (QString::fromStdU16String(text).trimmed().isEmpty()) return false;
     FaceArchive faces;
     auto fail = [&] {
+        if (quietWhenMissing_ && !Exists(archive)) return false;
         messages_.Show({std::string(text_gbk::kTextOpenFaceFailed) + "\r", archive, faces.Error(), {}, text_gbk::kStyleCritical});
         return false;
     };

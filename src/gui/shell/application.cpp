@@ -9,6 +9,7 @@
 #include "core/text/messages.h"
 #include "core/data/roster.h"
 #include "core/os/wine_prefix.h"
+#include "core/os/wine_prefixes.h"
 #include "gui/editor/editor_window.h"
 #include "core/os/folders.h"
 #include "platform/game_location.h"
@@ -20,6 +21,7 @@
 #include "gui/portrait/portrait_picker_window.h"
 #include "edition_chooser.h"
 #include "normalise_folder.h"
+#include "game_location_dialog.h"
 #include "officer_list_window.h"
 #include "window_arranger.h"
 
@@ -48,11 +50,13 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
     QString folder = options.gameFolder;
     if (folder.isEmpty() && options.demo) folder = ToText(session_->ProgramFolder / ".." / "demo" / "game");
     if (folder.isEmpty()) {
+        // A folder the user chose in the folder dialog wins over the install key.
+        folder = settings_.GameFolder(session_->Edition);
         const bool tc = session_->Edition == kEditionTraditionalChinese;
-        folder = platform::ReadRegistryText(tc ? QStringLiteral("Software\\KOEI\\Nobunaga12PK TC\\Install")
-                                               : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
-                                            QStringLiteral("InstallInfo"));
-        if (folder.trimmed().isEmpty()) folder = settings_.GameFolder(session_->Edition);
+        if (folder.trimmed().isEmpty())
+            folder = platform::ReadRegistryText(tc ? QStringLiteral("Software\\KOEI\\Nobunaga12PK TC\\Install")
+                                                   : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
+                                                QStringLiteral("InstallInfo"));
 #ifndef Q_OS_WIN
         // The game under Wine: the install key in the prefix's registry, mapped into the prefix.
         if (folder.trimmed().isEmpty()) folder = ToText(Wine(options).gameFolder);
@@ -106,6 +110,8 @@ bool Application::Start(const StartupOptions& options) {
     };
     form1_->onShowList = [this] { ShowWindow(*form2_); };
     form1_->onArrangeWindows = [this] { ArrangeWindows(); };
+    form1_->onChooseFolders = [this] { ChooseFolders(); };
+    winePrefix_ = options.winePrefix;
 
     // The edition, once.
     if (options.edition) {
@@ -122,6 +128,12 @@ bool Application::Start(const StartupOptions& options) {
     const bool gbkSjis = LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder);
     ReportTable(gbkSjis, s.Text.GbkSjis.FailedFile, s.Edition == kEditionJapanese);
     s.GameFolder = FindGameFolder(options);
+    s.DocumentsFolder = FindDocumentsFolder(options);
+    // What the command line names is used as given; anything else that is missing is asked for once.
+    const GameLocationCheck found = CheckGameLocation(s.GameFolder, s.DocumentsFolder, s.Edition);
+    const bool gameGiven = options.demo || !options.gameFolder.isEmpty();
+    const bool documentsGiven = options.demo || !options.documentsFolder.isEmpty();
+    if ((!found.GameFound() && !gameGiven) || (!found.officerFolderFound && !documentsGiven)) AskFolders(&found);
     s.AppTitle = AppTitleFor(s.Edition);
     form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
     LoadTables();
@@ -166,10 +178,56 @@ bool Application::Start(const StartupOptions& options) {
         if (form6_) form6_->close();
     };
 
-    s.DocumentsFolder = FindDocumentsFolder(options);
-    LoadOfficerFile(s, *this, files_);
+    // A file whose folder the folder dialog has told missing is not looked for again.
+    if (!skippedOfficerFolder_) LoadOfficerFile(s, *this, files_);
     form1_->show();
     return true;
+}
+
+std::vector<std::filesystem::path> Application::WinePrefixes() const {
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return WinePrefixesFound(winePrefix_);
+#endif
+}
+
+bool Application::AskFolders(const GameLocationCheck* missing) {
+    Session& s = *session_;
+    const QString game = QDir::toNativeSeparators(ToText(s.GameFolder));
+    const QString documents = QDir::toNativeSeparators(ToText(s.DocumentsFolder));
+    std::optional<FolderChoice> choice;
+    if (askFolders) {
+        choice = askFolders(missing, game, documents);
+    } else {
+        GameLocationDialog dialog(s.Edition, game, documents, missing, WinePrefixes(), form1_->isVisible() ? form1_.get() : nullptr);
+        if (dialog.exec() == QDialog::Accepted) choice = FolderChoice{dialog.GameFolder(), dialog.DocumentsFolder()};
+    }
+    if (!choice) {
+        // Gone on without: what the dialog told missing is not told again, box after box.
+        if (missing) {
+            faces_->SetQuietWhenMissing(!missing->GameFound());
+            skippedOfficerFolder_ = !missing->officerFolderFound;
+        }
+        return false;
+    }
+    s.GameFolder = ToPath(NormaliseFolder(QDir::cleanPath(choice->gameFolder)));
+    s.DocumentsFolder = ToPath(QDir::cleanPath(choice->documentsFolder));
+    settings_.SetGameFolder(s.Edition, QDir::cleanPath(choice->gameFolder));
+    settings_.SetDocumentsFolder(QDir::cleanPath(choice->documentsFolder));
+    faces_->SetQuietWhenMissing(false);
+    skippedOfficerFolder_ = false;
+    return true;
+}
+
+void Application::ChooseFolders() {
+    if (!AskFolders(nullptr)) return;
+    // The faces and the officers from the folders chosen.
+    if (form3_->IsLoaded()) {
+        faces_->CloseMedium();
+        form3_->Load();
+    }
+    LoadOfficerFile(*session_, *this, files_);
 }
 
 void Application::PlaceWindows() {

@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/os/file_access.h"
 #include "core/data/officer_file.h"
@@ -37,6 +39,14 @@ struct StartupOptions {
     QString settingsFile;                 // empty: the user's own settings file
 };
 
+struct GameLocationCheck;
+
+// Folders chosen in the folder dialog.
+struct FolderChoice {
+    QString gameFolder;
+    QString documentsFolder;
+};
+
 class Application final : public FileEvents {
 public:
     Application(platform::MessageBoxes& messages, platform::VoicePlayer& voices, FileAccess& files);
@@ -59,6 +69,15 @@ public:
     // again while they fit on the screen.
     void RememberWindowPlaces();
 
+    // 系统 → 游戏与存档文件夹…: the folder dialog; a choice reloads the faces and the officer file.
+    void ChooseFolders();
+    // Asks for the folders instead of the real dialog (tests, unattended runs): what start-up found
+    // missing (nothing when the user asked), the folders now; the folders chosen, or nothing to go on
+    // without.
+    std::function<std::optional<FolderChoice>(const GameLocationCheck* missing, const QString& gameFolder,
+                                              const QString& documentsFolder)>
+        askFolders;
+
     // File events: rows into the list window, captions and messages.
     void ClearRows() override;
     void RowRead(int slot) override;
@@ -73,6 +92,8 @@ private:
     void LoadTables();
     void ReportTable(bool loaded, const char* file, bool used);
     void PlaceWindows();  // where they were left, else arranged for the screen
+    bool AskFolders(const GameLocationCheck* missing);  // true when folders were chosen
+    std::vector<std::filesystem::path> WinePrefixes() const;
     void ShowWindow(QWidget& window);
 
     platform::MessageBoxes& messages_;
@@ -87,6 +108,8 @@ private:
     QPointer<MapWindow> form6_;  // deletes itself when closed with its close box
     std::unique_ptr<WindowArranger> arranger_;
     bool windowsShown_ = false;  // the list and the picker have been shown once
+    bool skippedOfficerFolder_ = false;  // the folder dialog told it missing and the user went on
+    std::optional<std::filesystem::path> winePrefix_;  // given on the command line
     std::optional<WineLocation> wine_;
     platform::SettingsFile settings_;
 };

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 
+#include "core/data/game_location_check.h"
 #include "core/data/officer_file.h"
 #include "face_archive_writer.h"
 #include "code_page_text.h"
@@ -121,11 +122,32 @@ public:
     TempFolder folder;
 };
 
+// The folders asked for: what was missing (the game's archives, whether the officer folder was
+// found), or nothing when the user asked.
+struct FoldersAsked {
+    std::optional<std::vector<std::string>> missingArchives;
+    bool officerFolderFound = true;
+};
+
 struct Editor {
     platform::RecordingMessageBoxes messages;
     platform::RecordingVoicePlayer voices;
     FileAccess files;
     Application app{messages, voices, files};
+    // The folder dialog is not shown unless a test asks for it (app.askFolders = {}): each time it
+    // would be, the question is recorded and the user goes on without choosing.
+    std::vector<FoldersAsked> foldersAsked;
+    Editor() {
+        app.askFolders = [this](const GameLocationCheck* missing, const QString&, const QString&) -> std::optional<FolderChoice> {
+            FoldersAsked asked;
+            if (missing) {
+                asked.missingArchives = missing->missingArchives;
+                asked.officerFolderFound = missing->officerFolderFound;
+            }
+            foldersAsked.push_back(asked);
+            return std::nullopt;
+        };
+    }
 };
 
 inline QString Text(const QLineEdit* box) { return box->text(); }
