@@ -131,11 +131,7 @@ EditorWindow::EditorWindow(Session& session, OfficerNameLists& names, platform::
     });
     // Number boxes select their whole text when they get the focus, so typing replaces it.
     for (QLineEdit* box : {txCSN, txSWN, txLTY, txLWG, txLZH, txLZZ, txLQY, Picture2->txSER}) box->installEventFilter(this);
-    // The values the game itself uses, in the boxes' tooltips.
-    for (const GameRange& range : kGameRanges)
-        findChild<QLineEdit*>(QString::fromLatin1(range.box))
-            ->setToolTip(platform::FromGbk(range.label) + QStringLiteral("：游戏使用 %1～%2").arg(range.low).arg(range.high));
-    txSWN->setToolTip(QStringLiteral("死亡年：游戏使用不早于诞生年的年份"));
+    DescribeControls();
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {

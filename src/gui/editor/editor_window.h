@@ -118,6 +118,7 @@ private:
     QWidget* BuildRelations();
     QWidget* BuildStanding();
     QWidget* BuildPortrait();
+    void DescribeControls();  // tooltips and names for screen readers
     QPushButton* PickButton(const char* name, PickTarget target);
     QComboBox* AimedList(PickTarget target) const;
     std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> TextBoxes() const;

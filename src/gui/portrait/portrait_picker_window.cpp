@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <tuple>
 
 #include "face_preview_window.h"
 #include "core/os/game_paths.h"
@@ -122,6 +123,7 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, FaceDrawer& faces, 
     layout->addLayout(buttons);
     resize(PreferredSize());
     ShowPages();
+    DescribeControls();
 
     connect(HS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWJCG);
     connect(ZHS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWjCGZ);
@@ -129,6 +131,28 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, FaceDrawer& faces, 
     connect(ZHS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::ShowPages);
     connect(Command1, &QPushButton::clicked, this, &PortraitPickerWindow::Change);
     connect(Command2, &QPushButton::clicked, this, &PortraitPickerWindow::Cancel);
+}
+
+void PortraitPickerWindow::DescribeControls() {
+    const QString thumbnail = platform::FromGbk(text_gbk::kNameThumbnail);
+    for (auto* views : {&PICC4, &PICC5}) {
+        for (int i = 0; i < kFacesPerPage; ++i) {
+            QLabel* view = (*views)[static_cast<std::size_t>(i)];
+            view->setAccessibleName(thumbnail.arg(i + 1));
+            view->setToolTip(platform::FromGbk(text_gbk::kTipThumbnail));
+        }
+    }
+    const std::tuple<QWidget*, const char*, const char*> controls[] = {
+        {HS, text_gbk::kNamePageBarStandard, text_gbk::kTipPageBar},
+        {ZHS, text_gbk::kNamePageBarEdit, text_gbk::kTipPageBar},
+        {Text1, text_gbk::kNameTypedStandard, text_gbk::kTipTypedFace},
+        {Text2, text_gbk::kNameTypedEdit, text_gbk::kTipTypedEditFace},
+        {Command1, "", text_gbk::kTipChange},
+        {Command2, "", text_gbk::kTipCancel}};
+    for (const auto& [control, name, tip] : controls) {
+        if (*name) control->setAccessibleName(platform::FromGbk(name));
+        control->setToolTip(platform::FromGbk(tip));
+    }
 }
 
 QSize PortraitPickerWindow::PreferredSize() { return QSize(Pixels(9030), Pixels(7665)); }

@@ -87,6 +87,7 @@ private:
     void Change();
     void Cancel();
     void ShowPages();
+    void DescribeControls();  // tooltips and names for screen readers
     void PlaceMark();  // Srec around the marked standard thumbnail
 
     Session& session_;

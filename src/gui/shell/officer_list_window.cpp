@@ -78,6 +78,14 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     Command1 = new QPushButton(QStringLiteral("保存所有修改"));
     Command1->setObjectName(QStringLiteral("Command1"));
 
+    Label1->setBuddy(txSER);
+    const std::pair<QWidget*, const char*> tips[] = {
+        {msFlg, text_gbk::kTipListGrid}, {txSER, text_gbk::kTipListSearch}, {Command2, text_gbk::kTipListFind}, {Command1, text_gbk::kTipSave}};
+    for (const auto& [control, tip] : tips) control->setToolTip(platform::FromGbk(tip));
+    msFlg->setAccessibleName(platform::FromGbk(text_gbk::kListCaption));
+    txSER->setAccessibleName(Label1->text());
+    Command2->setAccessibleName(platform::FromGbk(text_gbk::kTipListFind));
+
     auto* search = new QHBoxLayout;
     search->addWidget(Label1);
     search->addWidget(txSER, 1);
