@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +31,7 @@ namespace {
 
 constexpr int kOfficersShownUnattended = 5;
 constexpr int kVoiceOutcomeWaitMs = 20000;  // a demo sample lasts about a second
+constexpr int kSettleMs = 1500;
 
 // Writes every window that start-up shows, and the edition chooser, to DIR/<objectName>.png.
 bool WriteScreenshots(busho::Application& app, const QString& dir) {
@@ -37,9 +40,15 @@ bool WriteScreenshots(busho::Application& app, const QString& dir) {
     for (QWidget* window : {static_cast<QWidget*>(&app.Form1()), static_cast<QWidget*>(&app.Form2()), static_cast<QWidget*>(&app.Form3())}) {
         if (window->isVisible()) ok = window->grab().save(dir + QLatin1Char('/') + window->objectName() + QStringLiteral(".png")) && ok;
     }
+    // The whole screen as the window system shows it, frames included: where the windows were placed.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) ok = screen->grabWindow(0).save(dir + QStringLiteral("/Screen.png")) && ok;
     busho::EditionChooser chooser;
     chooser.adjustSize();
     ok = chooser.grab().save(dir + QStringLiteral("/Form4.png")) && ok;
+    busho::GameLocationDialog folders(app.State().Edition, QString::fromStdU16String(app.State().GameFolder.u16string()),
+                                      QString::fromStdU16String(app.State().DocumentsFolder.u16string()), nullptr, {});
+    folders.adjustSize();
+    ok = folders.grab().save(dir + QStringLiteral("/GameLocationDialog.png")) && ok;
     app.OpenMap();
     if (auto* map = app.Form6()) {
         ok = map->grab().save(dir + QStringLiteral("/Form6.png")) && ok;
@@ -154,7 +163,10 @@ int RunEditor(int argc, char** argv) {
     if (unattended) {
         const QString dir = parser.value(screenshots);
         const bool showOfficers = parser.isSet(quit);
-        QTimer::singleShot(0, &qt, [&, dir, showOfficers] {
+        // On a desktop the window manager frames the windows and the editor places them again: the
+        // screenshots wait until it has.
+        const int settleMs = QGuiApplication::platformName() == QLatin1String("offscreen") ? 0 : kSettleMs;
+        QTimer::singleShot(settleMs, &qt, [&, dir, showOfficers] {
             bool ok = true;
             if (!dir.isEmpty()) ok = WriteScreenshots(app, dir);
             // As a user clicking down the list: each officer shown selects its voice, which plays a sample.

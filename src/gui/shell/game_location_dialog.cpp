@@ -47,8 +47,9 @@ GameLocationDialog::GameLocationDialog(std::uint8_t edition, const QString& game
     lbMissing->setObjectName(QStringLiteral("lbMissing"));
     lbMissing->setWordWrap(true);
     lbMissing->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lbMissing->setStyleSheet(QStringLiteral("color: #b02020;"));
-    if (startCheck) lbMissing->setText(Text(text_gbk::kFoldersNotFound) + QLatin1Char('\n') + MissingText(*startCheck, gameFolder));
+    lbMissing->setStyleSheet(QStringLiteral("color: #b02020; font-weight: bold;"));
+    // What is missing is told under each folder, for the folders start-up looked in and as the user changes them.
+    if (startCheck) lbMissing->setText(Text(text_gbk::kFoldersNotFound));
     lbMissing->setVisible(startCheck != nullptr);
     auto* intro = new QLabel(Text(text_gbk::kFoldersIntro));
     intro->setWordWrap(true);
@@ -106,9 +107,10 @@ GameLocationDialog::GameLocationDialog(std::uint8_t edition, const QString& game
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdOk->setToolTip(Text(text_gbk::kTipFoldersOk));
-    cmdSkip = new QPushButton(Text(text_gbk::kFoldersSkip));
+    // At start-up the user goes on without; asked for from the menu, nothing changes.
+    cmdSkip = new QPushButton(Text(startCheck ? text_gbk::kFoldersSkip : text_gbk::kFoldersCancel));
     cmdSkip->setObjectName(QStringLiteral("cmdSkip"));
-    cmdSkip->setToolTip(Text(text_gbk::kFoldersSkipTip));
+    cmdSkip->setToolTip(Text(startCheck ? text_gbk::kFoldersSkipTip : text_gbk::kFoldersCancelTip));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOk);

@@ -24,8 +24,9 @@ namespace busho {
 class GameLocationDialog : public QDialog {
     Q_OBJECT
 public:
-    // `startCheck`: what start-up found missing, told at the top; nothing when the user asked for the
-    // dialog. `winePrefixes`: offered to look the game up in.
+    // `startCheck`: what start-up found missing (the dialog then says so at the top, and offers to go
+    // on without); nothing when the user asked for the dialog. `winePrefixes`: offered to look the
+    // game up in.
     GameLocationDialog(std::uint8_t edition, const QString& gameFolder, const QString& documentsFolder,
                        const GameLocationCheck* startCheck, std::vector<std::filesystem::path> winePrefixes,
                        QWidget* parent = nullptr);
@@ -37,7 +38,7 @@ public:
     // by default it is Qt's own folder dialog.
     std::function<QString(const QString& title, const QString& start)> chooseFolder;
 
-    QLabel* lbMissing;  // what start-up did not find
+    QLabel* lbMissing;  // start-up did not find the game or the officer file
     QComboBox* cWine;   // the Wine prefixes found
     QLineEdit *txGame, *txDocuments;
     QPushButton *cmdGame, *cmdDocuments;  // 浏览…
@@ -53,7 +54,7 @@ private:
     std::vector<std::filesystem::path> winePrefixes_;
 };
 
-// Describes what a check found missing, one line each, as the dialog tells it.
+// What a check found missing, one line each.
 QString MissingText(const GameLocationCheck& check, const QString& gameFolder);
 
 }  // namespace busho

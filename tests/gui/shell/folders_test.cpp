@@ -80,12 +80,16 @@ void FoldersTest::firstStartAsksOnceAndTheChoiceIsRemembered() {
         editor.app.askFolders = {};  // the real dialog
         WhenShown<GameLocationDialog>([&](GameLocationDialog* dialog) {
             asked = true;
-            // It says what is missing: the game's archives in the program folder, the officer file's folder.
-            const QString missing = dialog->lbMissing->text();
-            QVERIFY2(missing.contains(QStringLiteral("Grp\\KAO_m.n12")) && missing.contains(QStringLiteral("Grp\\EDIT_KAO_s.n12")),
-                     qPrintable(missing));
-            QVERIFY2(missing.contains(QStringLiteral("Nobunaga12 TC")), qPrintable(missing));
+            // It says what is missing where start-up looked: the game's archives in the program folder,
+            // the officer file's folder in the documents folder.
             QVERIFY(dialog->lbMissing->isVisible());
+            QCOMPARE(QDir::cleanPath(dialog->txGame->text()), QDir::cleanPath(QStringLiteral(BUSHO_BIN_DIR)));
+            const QString game = dialog->lbGameCheck->text();
+            QVERIFY2(game.startsWith(QStringLiteral("×")) && game.contains(QStringLiteral("Grp\\KAO_m.n12")) &&
+                         game.contains(QStringLiteral("Grp\\EDIT_KAO_s.n12")),
+                     qPrintable(game));
+            const QString documents = dialog->lbDocumentsCheck->text();
+            QVERIFY2(documents.startsWith(QStringLiteral("×")) && documents.contains(QStringLiteral("Nobunaga12 TC")), qPrintable(documents));
             QVERIFY(!dialog->cmdOk->isEnabled());
             // The game folder through the folder chooser.
             WhenShown<QFileDialog>([&](QFileDialog* chooser) {
@@ -133,7 +137,10 @@ void FoldersTest::skippingGoesOnQuietlyAndTheMenuAsksAgain() {
     Home home(fixture.folder.Path() / "home");
     Editor editor;
     editor.app.askFolders = {};
-    WhenShown<GameLocationDialog>([](GameLocationDialog* dialog) { QTest::mouseClick(dialog->cmdSkip, Qt::LeftButton); });
+    WhenShown<GameLocationDialog>([](GameLocationDialog* dialog) {
+        QCOMPARE(dialog->cmdSkip->text(), QStringLiteral("跳过"));
+        QTest::mouseClick(dialog->cmdSkip, Qt::LeftButton);
+    });
     QVERIFY(editor.app.Start(Unguided(fixture, kEditionJapanese)));
     // Not one box for the archives and the officer file the dialog named; the editor is there.
     QCOMPARE(editor.messages.shown.size(), std::size_t{0});
@@ -149,6 +156,7 @@ void FoldersTest::skippingGoesOnQuietlyAndTheMenuAsksAgain() {
     WhenShown<GameLocationDialog>([&](GameLocationDialog* dialog) {
         asked = true;
         QVERIFY(!dialog->lbMissing->isVisible());
+        QCOMPARE(dialog->cmdSkip->text(), QStringLiteral("取消"));
         dialog->txGame->setText(Text(fixture.Game()));
         dialog->txDocuments->setText(Text(fixture.Documents()));
         QVERIFY(dialog->cmdOk->isEnabled());
