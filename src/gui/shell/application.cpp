@@ -101,9 +101,9 @@ bool Application::Start(const StartupOptions& options) {
     form1_ = std::make_unique<EditorWindow>(s, names_, messages_, voices_, *faces_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
     form3_ = std::make_unique<PortraitPickerWindow>(s, *faces_);
-    arranger_ = std::make_unique<WindowArranger>(*form1_, *form2_, *form3_,
-                                                 std::array<QSize, 3>{form1_->sizeHint(), OfficerListWindow::PreferredSize(),
-                                                                      PortraitPickerWindow::PreferredSize()});
+    arranger_ = std::make_unique<WindowArranger>(*form1_, *form2_, *form3_, [this] {
+        return std::array<QSize, 3>{form1_->sizeHint(), OfficerListWindow::PreferredSize(), PortraitPickerWindow::PreferredSize()};
+    });
     form1_->onOpenPicker = [this] {
         form3_->EnsureLoaded();
         ShowWindow(*form3_);
@@ -300,6 +300,7 @@ void Application::LoadFinished() {
     form2_->show();
     form3_->show();
     if (!windowsShown_) {
+        // Shown for the first time: arranged again with the frames the window system gives them.
         windowsShown_ = true;
         arranger_->Settle();
     }

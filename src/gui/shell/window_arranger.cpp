@@ -68,8 +68,8 @@ bool AllInside(const QRect& area, const std::array<QRect, 3>& frames) {
     return std::all_of(frames.begin(), frames.end(), [&](const QRect& frame) { return area.contains(frame); });
 }
 
-WindowArranger::WindowArranger(QWidget& editor, QWidget& list, QWidget& picker, std::array<QSize, 3> preferred)
-    : windows_{&editor, &list, &picker}, preferred_(preferred) {
+WindowArranger::WindowArranger(QWidget& editor, QWidget& list, QWidget& picker, std::function<std::array<QSize, 3>()> preferred)
+    : windows_{&editor, &list, &picker}, preferred_(std::move(preferred)) {
     watch_.setInterval(kWatchMs);
     connect(&watch_, &QTimer::timeout, this, &WindowArranger::Watch);
 }
@@ -88,13 +88,16 @@ QMargins WindowArranger::FrameOf(const QWidget& window) const {
 
 void WindowArranger::Arrange() {
     Apply();
+    arranged_ = true;
     watched_ = 0;
     watch_.start();
 }
 
 void WindowArranger::Apply() {
+    const std::array<QSize, 3> preferred = preferred_();
     std::array<WindowRoom, 3> rooms;
-    for (std::size_t i = 0; i < 3; ++i) rooms[i] = {preferred_[i], windows_[i]->minimumSizeHint().expandedTo(windows_[i]->minimumSize()), FrameOf(*windows_[i])};
+    for (std::size_t i = 0; i < 3; ++i)
+        rooms[i] = {preferred[i], windows_[i]->minimumSizeHint().expandedTo(windows_[i]->minimumSize()), FrameOf(*windows_[i])};
     const QScreen* screen = windows_[0]->screen();
     const int scrollBar = windows_[0]->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     // Where a logical pixel is not a whole number of device pixels, frames are rounded either way: a
@@ -117,11 +120,12 @@ void WindowArranger::Place(std::size_t i) {
 }
 
 void WindowArranger::Settle() {
-    if (watch_.isActive()) Apply();
+    if (arranged_) Arrange();
 }
 
 void WindowArranger::Restore(const std::array<QRect, 3>& places) {
     watch_.stop();
+    arranged_ = false;
     for (std::size_t i = 0; i < 3; ++i) {
         windows_[i]->resize(places[i].size());
         windows_[i]->move(places[i].topLeft());
@@ -143,6 +147,7 @@ void WindowArranger::Watch() {
         // put it again. Placed with its own frame, it was moved by the user and stays there.
         if (ownFrame_[i]) {
             watch_.stop();
+            arranged_ = false;
             return;
         }
         ownFrame_[i] = !FrameMargins(*windows_[i]).isNull();

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -44,11 +45,13 @@ bool AllInside(const QRect& area, const std::array<QRect, 3>& frames);
 // a window the user moves stays where it is put.
 class WindowArranger : public QObject {
 public:
-    WindowArranger(QWidget& editor, QWidget& list, QWidget& picker, std::array<QSize, 3> preferred);
+    // `preferred`: the inside sizes the three windows would like, asked for at each arrangement.
+    WindowArranger(QWidget& editor, QWidget& list, QWidget& picker, std::function<std::array<QSize, 3>()> preferred);
 
     // Arranges the windows on the screen the editor is on.
     void Arrange();
-    // Arranges them again now that they are shown, while the arrangement is still being watched.
+    // Arranges them again now that they are shown, unless they were put where the user left them or
+    // the user has moved one since.
     void Settle();
     // Puts each window at a place of its own (frame position, inside size), as the user left them.
     void Restore(const std::array<QRect, 3>& places);
@@ -63,12 +66,13 @@ private:
     void Watch();
 
     std::array<QWidget*, 3> windows_;
-    std::array<QSize, 3> preferred_;
+    std::function<std::array<QSize, 3>()> preferred_;
     std::array<QMargins, 3> usedFrames_{};
     std::array<bool, 3> ownFrame_{};  // the window's own frame was known when it was placed
     std::array<QRect, 3> placed_{};
     QTimer watch_;
     int watched_ = 0;
+    bool arranged_ = false;  // placed by the arrangement, and not moved by the user since
 };
 
 }  // namespace busho
