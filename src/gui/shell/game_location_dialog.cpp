@@ -54,12 +54,13 @@ GameLocationDialog::GameLocationDialog(std::uint8_t edition, const QString& game
     auto* intro = new QLabel(Text(text_gbk::kFoldersIntro));
     intro->setWordWrap(true);
 
-    cWine = new QComboBox;
+    // Children of the dialog from the start: without prefixes to offer they stay out of its layout, hidden.
+    cWine = new QComboBox(this);
     cWine->setObjectName(QStringLiteral("cWine"));
     cWine->addItem(Text(text_gbk::kFoldersWinePick));
     for (const auto& prefix : winePrefixes_) cWine->addItem(ToText(prefix));
     cWine->setToolTip(Text(text_gbk::kTipWinePrefixes));
-    auto* wineLabel = new QLabel(Text(text_gbk::kFoldersWine));
+    auto* wineLabel = new QLabel(Text(text_gbk::kFoldersWine), this);
     wineLabel->setBuddy(cWine);
 
     auto folderRow = [&](const char* caption, QLineEdit*& box, QPushButton*& browse, QLabel*& check, const char* boxName,
