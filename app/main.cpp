@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,12 +25,14 @@
 #include "gui/shell/application.h"
 #include "gui/shell/restore_backup_dialog.h"
 #include "gui/shell/edition_chooser.h"
+#include "gui/shell/game_location_dialog.h"
 #include "gui/shell/officer_list_window.h"
 
 namespace {
 
 constexpr int kOfficersShownUnattended = 5;
 constexpr int kVoiceOutcomeWaitMs = 20000;  // a demo sample lasts about a second
+constexpr int kSettleMs = 1500;
 
 // Writes every window that start-up shows, and the edition chooser, to DIR/<objectName>.png.
 bool WriteScreenshots(busho::Application& app, const QString& dir) {
@@ -37,9 +41,15 @@ bool WriteScreenshots(busho::Application& app, const QString& dir) {
     for (QWidget* window : {static_cast<QWidget*>(&app.Form1()), static_cast<QWidget*>(&app.Form2()), static_cast<QWidget*>(&app.Form3())}) {
         if (window->isVisible()) ok = window->grab().save(dir + QLatin1Char('/') + window->objectName() + QStringLiteral(".png")) && ok;
     }
+    // The whole screen as the window system shows it, frames included: where the windows were placed.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) ok = screen->grabWindow(0).save(dir + QStringLiteral("/Screen.png")) && ok;
     busho::EditionChooser chooser;
     chooser.adjustSize();
     ok = chooser.grab().save(dir + QStringLiteral("/Form4.png")) && ok;
+    busho::GameLocationDialog folders(app.State().Edition, QString::fromStdU16String(app.State().GameFolder.u16string()),
+                                      QString::fromStdU16String(app.State().DocumentsFolder.u16string()), nullptr, {});
+    folders.adjustSize();
+    ok = folders.grab().save(dir + QStringLiteral("/GameLocationDialog.png")) && ok;
     app.OpenMap();
     if (auto* map = app.Form6()) {
         ok = map->grab().save(dir + QStringLiteral("/Form6.png")) && ok;
@@ -112,13 +122,17 @@ int RunEditor(int argc, char** argv) {
     const QCommandLineOption winePrefix(QStringLiteral("wine-prefix"), QStringLiteral("The Wine prefix the game is installed in."),
                                         QStringLiteral("DIR"));
     const QCommandLineOption quit(QStringLiteral("quit-after-startup"), QStringLiteral("Quit as soon as every window is shown."));
-    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, screenshots, quit});
+    const QCommandLineOption settings(QStringLiteral("settings"),
+                                      QStringLiteral("The settings file to read and write instead of the user's own."),
+                                      QStringLiteral("FILE"));
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit});
     parser.process(qt);
 
     busho::StartupOptions options;
     options.demo = parser.isSet(demo);
     options.gameFolder = parser.value(gameFolder);
     options.documentsFolder = parser.value(documents);
+    options.settingsFile = parser.value(settings);
     if (parser.isSet(winePrefix)) options.winePrefix = std::filesystem::path(parser.value(winePrefix).toStdU16String());
     if (parser.isSet(edition)) {
         const QString value = parser.value(edition);
@@ -141,13 +155,25 @@ int RunEditor(int argc, char** argv) {
     busho::platform::QtVoicePlayer voices(*messages);
     busho::FileAccess files;
     busho::Application app(*messages, voices, files);
+    if (unattended) {
+        // No one to answer the folder dialog: say what is missing and go on without.
+        app.askFolders = [](const busho::GameLocationCheck* missing, const QString& game, const QString&) {
+            if (missing)
+                std::fprintf(stderr, "busho-editor: not found: %s\n",
+                             busho::MissingText(*missing, game).replace(QLatin1Char('\n'), QLatin1String("; ")).toUtf8().constData());
+            return std::optional<busho::FolderChoice>();
+        };
+    }
     // Closing the edition chooser without a choice ends the program.
     if (!app.Start(options)) return 0;
 
     if (unattended) {
         const QString dir = parser.value(screenshots);
         const bool showOfficers = parser.isSet(quit);
-        QTimer::singleShot(0, &qt, [&, dir, showOfficers] {
+        // On a desktop the window manager frames the windows and the editor places them again: the
+        // screenshots wait until it has.
+        const int settleMs = QGuiApplication::platformName() == QLatin1String("offscreen") ? 0 : kSettleMs;
+        QTimer::singleShot(settleMs, &qt, [&, dir, showOfficers] {
             bool ok = true;
             if (!dir.isEmpty()) ok = WriteScreenshots(app, dir);
             // As a user clicking down the list: each officer shown selects its voice, which plays a sample.
@@ -158,7 +184,10 @@ int RunEditor(int argc, char** argv) {
             WaitForVoiceThenQuit(voices, static_cast<busho::platform::RecordingMessageBoxes&>(*messages), ok);
         });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Runs that quit by themselves leave the user's window places alone.
+    if (!unattended) app.RememberWindowPlaces();
+    return status;
 }
 
 }  // namespace

@@ -91,23 +91,26 @@ QWidget* EditorWindow::BuildPortrait() {
     CK_FT->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(ZZZZ);
     layout->addWidget(CK_FT);
-    layout->addWidget(Caption(QStringLiteral("打开存档")));
+    // The file and the commit buttons two to a row, so that the column is no taller than the parts beside it.
+    auto* open = new QHBoxLayout;
     Command1 = Named(new QPushButton(QStringLiteral("打开")), "Command1");
+    open->addWidget(Caption(QStringLiteral("打开存档"), Command1));
+    open->addWidget(Command1, 1);
+    layout->addLayout(open);
     txOpen = Named(new QLineEdit(QStringLiteral("目标文件为:\\KOEI\\Nobunaga12 TC\\EDIT\\SETDATA\\EDATA000.12s")), "txOpen");
     txOpen->setReadOnly(true);
     txOpen->setCursorPosition(0);
     txOpen->setFixedWidth(150);
     layout->addWidget(txOpen);
-    layout->addWidget(Command1);
-    layout->addSpacing(8);
     Command2 = Named(new QPushButton(QStringLiteral("修改")), "Command2");
     Command3 = Named(new QPushButton(QStringLiteral("添加")), "Command3");
+    auto* commit = new QHBoxLayout;
+    commit->addWidget(Command2);
+    commit->addWidget(Command3);
+    layout->addLayout(commit);
     Command16 = Named(new QPushButton, "Command16");
     Command16->setIcon(QIcon(RandomOfficerPicture()));
     Command16->setIconSize(QSize(96, 24));
-    Command16->setToolTip(QStringLiteral("随机武将"));
-    layout->addWidget(Command2);
-    layout->addWidget(Command3);
     layout->addWidget(Command16);
     layout->addStretch();
     return box;
@@ -125,33 +128,47 @@ QWidget* EditorWindow::BuildIdentity() {
     txCSN = Box("txCSN", 60);
     txSWN = Box("txSWN", 60);
     cSB = FixedList("cSB", vocabulary::Genders());
-    g->addWidget(Caption(QStringLiteral("姓")), 0, 0);
+    g->addWidget(Caption(QStringLiteral("姓"), txX), 0, 0);
     g->addWidget(txX, 0, 1);
-    g->addWidget(Caption(QStringLiteral("姓音:")), 0, 2);
+    g->addWidget(Caption(QStringLiteral("姓音:"), txXP), 0, 2);
     g->addWidget(txXP, 0, 3);
-    g->addWidget(Caption(QStringLiteral("性别")), 0, 4);
-    g->addWidget(cSB, 0, 5);
-    g->addWidget(Caption(QStringLiteral("名")), 1, 0);
+    g->addWidget(Caption(QStringLiteral("性别"), cSB), 0, 4);
+    g->addWidget(cSB, 0, 5, Qt::AlignLeft);
+    g->addWidget(Caption(QStringLiteral("名"), txM), 1, 0);
     g->addWidget(txM, 1, 1);
-    g->addWidget(Caption(QStringLiteral("名音:")), 1, 2);
+    g->addWidget(Caption(QStringLiteral("名音:"), txMP), 1, 2);
     g->addWidget(txMP, 1, 3);
-    g->addWidget(Caption(QStringLiteral("列传")), 2, 0);
-    g->addWidget(txLJ, 2, 1, 1, 6);
-    auto* years = new QHBoxLayout;
-    years->addWidget(Caption(QStringLiteral("诞生年")));
-    years->addWidget(txCSN);
-    years->addWidget(Caption(QStringLiteral("死亡年")));
-    years->addWidget(txSWN);
-    years->addStretch();
-    g->addLayout(years, 3, 0, 1, 7);
+    // The years beside the given name and the voice in a row of its own keep the part narrow enough
+    // for the editor and the officer list to share a 1280-pixel screen.
+    g->addWidget(Caption(QStringLiteral("诞生年"), txCSN), 1, 4);
+    g->addWidget(txCSN, 1, 5);
+    g->addWidget(Caption(QStringLiteral("死亡年"), txSWN), 1, 6);
+    g->addWidget(txSWN, 1, 7);
+    g->addWidget(Caption(QStringLiteral("列传"), txLJ), 2, 0);
+    g->addWidget(txLJ, 2, 1, 1, 8);
+    g->addWidget(Caption(QStringLiteral("声音")), 3, 0);
+    auto* voices = new QHBoxLayout;
+    voiceGroup_ = new QButtonGroup(this);
+    const QStringList labels = vocabulary::VoiceLabels();
+    for (int k = 0; k < 6; ++k) {
+        auto* option = Named(new QRadioButton, ("SD" + std::to_string(k)).c_str());
+        option->setIcon(QIcon(VoicePicture(k, labels[k])));
+        option->setIconSize(QSize(40, 20));
+        SD[static_cast<std::size_t>(k)] = option;
+        voiceGroup_->addButton(option, k);
+        voices->addWidget(option);
+    }
+    connect(voiceGroup_, &QButtonGroup::idClicked, this, [this](int k) { VoicePreview(k); });
+    voices->addStretch();
+    g->addLayout(voices, 3, 1, 1, 8);
     auto* ages = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         lbTl[static_cast<std::size_t>(i)] = Named(new QLabel, ("lbTl" + std::to_string(i)).c_str());
         platform::SetColours(lbTl[static_cast<std::size_t>(i)], QColor(), QColor(0x30, 0x30, 0x80));
         ages->addWidget(lbTl[static_cast<std::size_t>(i)], i / 2, i % 2);
     }
-    g->addLayout(ages, 4, 0, 1, 7);
-    g->setColumnStretch(6, 1);
+    g->addLayout(ages, 4, 0, 1, 9);
+    g->setColumnStretch(8, 1);
     Compact(g);
     return box;
 }
@@ -168,7 +185,7 @@ QWidget* EditorWindow::BuildAbilities() {
         {u"统御", txLTY}, {u"武力", txLWG}, {u"智力", txLZH}, {u"政治", txLZZ}, {u"义理", txLQY}};
     int r = 0;
     for (const auto& [label, edit] : rows) {
-        g->addWidget(Caption(QString::fromUtf16(label)), r % 3, (r / 3) * 2);
+        g->addWidget(Caption(QString::fromUtf16(label), edit), r % 3, (r / 3) * 2);
         g->addWidget(edit, r % 3, (r / 3) * 2 + 1);
         ++r;
     }
@@ -183,7 +200,7 @@ QWidget* EditorWindow::BuildAptitudes() {
     for (int k = 0; k < kAptitudeCount; ++k) {
         auto* list = FixedList(("SkillList" + std::to_string(k)).c_str(), vocabulary::Ranks());
         SkillList[static_cast<std::size_t>(k)] = list;
-        g->addWidget(Caption(labels[k]), k / 3, (k % 3) * 2);
+        g->addWidget(Caption(labels[k], list), k / 3, (k % 3) * 2);
         g->addWidget(list, k / 3, (k % 3) * 2 + 1);
     }
     Compact(g);
@@ -205,7 +222,6 @@ QWidget* EditorWindow::BuildTactics() {
             auto* tactic = Named(new QCheckBox, ("SKill1" + std::to_string(t)).c_str());
             tactic->setIcon(QIcon(TacticPicture(t, names[t])));
             tactic->setIconSize(QSize(52, 20));
-            tactic->setToolTip(names[t]);
             SKill1[static_cast<std::size_t>(t)] = tactic;
             g->addWidget(tactic, group, 1 + t - starts[group]);
         }
@@ -235,27 +251,29 @@ QWidget* EditorWindow::BuildRelations() {
     cYEWJ1 = NameList("cYEWJ1", names_.WithNone());
     cYEWJ2 = NameList("cYEWJ2", names_.WithNone());
     g->setHorizontalSpacing(3);
-    g->addWidget(Caption(QStringLiteral("实    父")), 0, 0);
+    g->addWidget(Caption(QStringLiteral("实    父"), cSF), 0, 0);
     g->addWidget(cSF, 0, 1);
     auto* father = new QHBoxLayout;
     father->setSpacing(2);
     father->addWidget(PickButton("Command14", PickTarget::Father));
     Command7 = Named(new QPushButton(QStringLiteral("×")), "Command7");
     Command7->setFixedWidth(22);
-    Command7->setToolTip(QStringLiteral("实父设为“无”"));
     father->addWidget(Command7);
     g->addLayout(father, 0, 2);
-    g->addWidget(Caption(QStringLiteral("相性武将")), 0, 3);
+    g->addWidget(Caption(QStringLiteral("相性武将"), cXXWJ), 0, 3);
     g->addWidget(cXXWJ, 0, 4);
     g->addWidget(PickButton("Command15", PickTarget::Compatibility), 0, 5);
-    g->addWidget(Caption(QStringLiteral("亲爱武将")), 1, 0);
+    g->addWidget(Caption(QStringLiteral("亲爱武将"), cQEWJ1), 1, 0);
     g->addWidget(cQEWJ1, 1, 1);
     g->addWidget(PickButton("Command10", PickTarget::Liked1), 1, 2);
+    // Each list has a caption of its own: on Linux a screen reader names a list by its caption.
+    g->addWidget(Caption(QStringLiteral("亲爱武将二"), cQEWJ2), 1, 3);
     g->addWidget(cQEWJ2, 1, 4);
     g->addWidget(PickButton("Command12", PickTarget::Liked2), 1, 5);
-    g->addWidget(Caption(QStringLiteral("嫌恶武将")), 2, 0);
+    g->addWidget(Caption(QStringLiteral("嫌恶武将"), cYEWJ1), 2, 0);
     g->addWidget(cYEWJ1, 2, 1);
     g->addWidget(PickButton("Command11", PickTarget::Disliked1), 2, 2);
+    g->addWidget(Caption(QStringLiteral("嫌恶武将二"), cYEWJ2), 2, 3);
     g->addWidget(cYEWJ2, 2, 4);
     g->addWidget(PickButton("Command13", PickTarget::Disliked2), 2, 5);
     Compact(g);
@@ -265,7 +283,6 @@ QWidget* EditorWindow::BuildRelations() {
 QPushButton* EditorWindow::PickButton(const char* name, PickTarget target) {
     auto* button = Named(new QPushButton(QStringLiteral("选")), name);
     button->setFixedWidth(26);
-    button->setToolTip(QStringLiteral("从武将列表中选择"));
     connect(button, &QPushButton::clicked, this, [this, target] { Pick(target); });
     QPushButton** member[] = {nullptr, &Command15, &Command10, &Command12, &Command11, &Command13, &Command14};
     if (auto** slot = member[static_cast<int>(target)]) *slot = button;
@@ -280,38 +297,27 @@ QWidget* EditorWindow::BuildStanding() {
     cSS = FixedList("cSS", vocabulary::Castles());
     cZT = FixedList("cZT", vocabulary::Statuses());
     cCCDC = FixedList("cCCDC", vocabulary::Appearances());
-    g->addWidget(Caption(QStringLiteral("出    自")), 0, 0);
+    // Sized for their usual items rather than the longest one, so that the part stays narrow.
+    for (QComboBox* list : {cCZ, cSS, cCCDC}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(8);
+    }
+    g->addWidget(Caption(QStringLiteral("出    自"), cCZ), 0, 0);
     g->addWidget(cCZ, 0, 1);
-    g->addWidget(Caption(QStringLiteral("信    仰")), 0, 2);
+    g->addWidget(Caption(QStringLiteral("信    仰"), cXY), 0, 2);
     g->addWidget(cXY, 0, 3);
-    g->addWidget(Caption(QStringLiteral("所    属")), 1, 0);
+    g->addWidget(Caption(QStringLiteral("所    属"), cSS), 1, 0);
     auto* castle = new QHBoxLayout;
     castle->setSpacing(2);
     castle->addWidget(cSS, 1);
     Command18 = Named(new QPushButton(QStringLiteral("B")), "Command18");
     Command18->setFixedWidth(24);
-    Command18->setToolTip(QStringLiteral("在地图上选择所属城"));
     castle->addWidget(Command18);
     g->addLayout(castle, 1, 1);
-    g->addWidget(Caption(QStringLiteral("状    态")), 1, 2);
+    g->addWidget(Caption(QStringLiteral("状    态"), cZT), 1, 2);
     g->addWidget(cZT, 1, 3);
-    g->addWidget(Caption(QStringLiteral("登场/出场")), 2, 0);
+    g->addWidget(Caption(QStringLiteral("登场/出场"), cCCDC), 2, 0);
     g->addWidget(cCCDC, 2, 1);
-    auto* voices = new QHBoxLayout;
-    voiceGroup_ = new QButtonGroup(this);
-    const QStringList labels = vocabulary::VoiceLabels();
-    for (int k = 0; k < 6; ++k) {
-        auto* option = Named(new QRadioButton, ("SD" + std::to_string(k)).c_str());
-        option->setIcon(QIcon(VoicePicture(k, labels[k])));
-        option->setIconSize(QSize(40, 20));
-        option->setToolTip(labels[k]);
-        SD[static_cast<std::size_t>(k)] = option;
-        voiceGroup_->addButton(option, k);
-        voices->addWidget(option);
-    }
-    connect(voiceGroup_, &QButtonGroup::idClicked, this, [this](int k) { VoicePreview(k); });
-    g->addWidget(Caption(QStringLiteral("声音")), 3, 0);
-    g->addLayout(voices, 3, 1, 1, 3);
     Compact(g);
     return box;
 }

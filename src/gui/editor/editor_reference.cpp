@@ -48,7 +48,7 @@ void EditorWindow::Pick(PickTarget target) {
     session_.PickTarget = target;
     QComboBox* aimed = AimedList(target);
     const int chosen = NamePosition(aimed);
-    if (!Picture2->isVisible()) Picture2->move(std::max(0, centralWidget()->width() - Picture2->width() - 8), 8);
+    if (!Picture2->isVisible()) Picture2->move(std::max(0, Picture2->parentWidget()->width() - Picture2->width() - 8), 8);
     Picture2->show();
     Picture2->raise();
     QListView* list = Picture2->List1;

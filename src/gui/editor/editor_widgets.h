@@ -42,6 +42,13 @@ inline constexpr const char* kTextBoxNames[] = {"txX", "txXP", "txM", "txMP", "t
 
 inline QLabel* Caption(const QString& text) { return new QLabel(text); }
 
+// A caption that names the control beside it (its buddy), for the keyboard and for screen readers.
+inline QLabel* Caption(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 // Group boxes sit close together so that the whole editor fits a 1280 x 800 screen.
 inline void Compact(QGridLayout* grid) {
     grid->setContentsMargins(6, 2, 6, 4);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QUrl>
 #include <vector>
@@ -39,6 +40,20 @@ namespace busho {
 
 using namespace editor_widgets;
 
+namespace {
+
+// A scroll area that asks for room for all of its content, so that the window opens at the size that
+// shows every part; smaller than that, it scrolls.
+class WholeContentScrollArea : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return (widget() ? widget()->sizeHint() : QSize()) + QSize(frame, frame);
+    }
+};
+
+}  // namespace
+
 EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLists& names, platform::MessageBoxes& messages,
                            platform::VoicePlayer& voices, FaceDrawer& faces, QWidget* parent)
     : QMainWindow(parent), session_(session), history_(history), names_(names), messages_(messages), voices_(voices), faces_(faces) {
@@ -50,6 +65,8 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     connect(M_RESTORE, &QAction::triggered, this, [this] {
         if (onRestoreBackup) onRestoreBackup();
     });
+    M_FOLDERS = Named(system->addAction(platform::FromGbk(text_gbk::kMenuFolders)), "M_FOLDERS");
+    system->addSeparator();
     M_EXIT = Named(system->addAction(QStringLiteral("退出")), "M_EXIT");
     auto* edit = menuBar()->addMenu(platform::FromGbk(text_gbk::kMenuEdit));
     M_UNDO = Named(edit->addAction(platform::FromGbk(text_gbk::kMenuUndo)), "M_UNDO");
@@ -58,6 +75,12 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     M_REDO->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(M_UNDO, &QAction::triggered, this, &EditorWindow::Undo);
     connect(M_REDO, &QAction::triggered, this, &EditorWindow::Redo);
+    // The other windows come back from here as they were, without loading anything again.
+    auto* windows = menuBar()->addMenu(platform::FromGbk(text_gbk::kMenuWindows));
+    M_LIST = Named(windows->addAction(platform::FromGbk(text_gbk::kListCaption)), "M_LIST");
+    M_PICKER = Named(windows->addAction(platform::FromGbk(text_gbk::kPickerCaption)), "M_PICKER");
+    windows->addSeparator();
+    M_ARRANGE = Named(windows->addAction(platform::FromGbk(text_gbk::kMenuArrange)), "M_ARRANGE");
     auto* help = menuBar()->addMenu(QStringLiteral("帮助"));
     M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");
     // Ends the program, after the question about unsaved changes.
@@ -68,6 +91,13 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     });
     openDocument = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     connect(M_RDME, &QAction::triggered, this, &EditorWindow::OpenReadme);
+    const std::pair<QAction*, std::function<void()> EditorWindow::*> callbacks[] = {
+        {M_FOLDERS, &EditorWindow::onChooseFolders}, {M_LIST, &EditorWindow::onShowList},
+        {M_PICKER, &EditorWindow::onOpenPicker},     {M_ARRANGE, &EditorWindow::onArrangeWindows}};
+    for (const auto& [action, callback] : callbacks)
+        connect(action, &QAction::triggered, this, [this, callback = callback] {
+            if (this->*callback) (this->*callback)();
+        });
 
     auto* central = new QWidget;
     auto* grid = new QGridLayout(central);
@@ -81,10 +111,16 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     grid->addWidget(BuildTactics(), 2, 0, 1, 3);
     grid->addWidget(BuildRelations(), 3, 0, 1, 2);
     grid->addWidget(BuildStanding(), 3, 2);
-    setCentralWidget(central);
+    // On a screen smaller than the editor the window shrinks and its parts scroll.
+    scrollArea_ = new WholeContentScrollArea;
+    scrollArea_->setObjectName(QStringLiteral("editorScroll"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(true);
+    scrollArea_->setWidget(central);
+    setCentralWidget(scrollArea_);
 
-    // The reference panel floats over the editor; only the pick buttons show it.
-    Picture2 = new ReferencePanel(central);
+    // The reference panel floats over the visible part of the editor; only the pick buttons show it.
+    Picture2 = new ReferencePanel(scrollArea_->viewport());
     Picture2->List1->setModel(names_.WithNone());
     Picture2->hide();
     connect(Picture2->List1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowReference(); });
@@ -112,11 +148,7 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     });
     // Number boxes select their whole text when they get the focus, so typing replaces it.
     for (QLineEdit* box : {txCSN, txSWN, txLTY, txLWG, txLZH, txLZZ, txLQY, Picture2->txSER}) box->installEventFilter(this);
-    // The values the game itself uses, in the boxes' tooltips.
-    for (const GameRange& range : kGameRanges)
-        findChild<QLineEdit*>(QString::fromLatin1(range.box))
-            ->setToolTip(platform::FromGbk(range.label) + QStringLiteral("：游戏使用 %1～%2").arg(range.low).arg(range.high));
-    txSWN->setToolTip(QStringLiteral("死亡年：游戏使用不早于诞生年的年份"));
+    DescribeControls();
     ShowHistoryState();
 }
 

@@ -23,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QStringListModel;
 
 namespace busho {
@@ -78,6 +79,8 @@ public:
     void ShowReference();
     void SearchReference();
     ReferencePanel* Panel() { return Picture2; }
+    // The parts of the editor, scrolling when the window is smaller than they are.
+    QScrollArea* ScrollArea() const { return scrollArea_; }
 
     // The small controls: all tactics at once, the father reset, the two test buttons.
     void TickAllTactics(bool ticked);
@@ -90,6 +93,9 @@ public:
     std::function<void()> onRestoreBackup;      // 系统 → 恢复备份…
     std::function<void()> onOpenPicker;         // "选择头像": the portrait picker
     std::function<void()> onClosed;             // the editor closes: the other windows go with it
+    std::function<void()> onShowList;           // 窗口 → the officer list, as it was
+    std::function<void()> onArrangeWindows;     // 窗口 → the three windows placed afresh for the screen
+    std::function<void()> onChooseFolders;      // 系统 → the game and documents folders
     // Asks the desktop to open a file with its viewer (the readme); false when it could not; tests replace it.
     std::function<bool(const QUrl&)> openDocument;
     void OpenReadme();  // "说明文档"
@@ -119,6 +125,7 @@ public:
     QLineEdit* txOpen;
     QAction *M_EXIT, *M_RDME, *M_UNDO, *M_REDO;
     QAction* M_RESTORE;  // 系统 → 恢复备份…
+    QAction *M_FOLDERS, *M_LIST, *M_PICKER, *M_ARRANGE;
 
 private:
     QWidget* BuildIdentity();
@@ -128,6 +135,7 @@ private:
     QWidget* BuildRelations();
     QWidget* BuildStanding();
     QWidget* BuildPortrait();
+    void DescribeControls();  // tooltips and names for screen readers
     QPushButton* PickButton(const char* name, PickTarget target);
     QComboBox* AimedList(PickTarget target) const;
     std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> TextBoxes() const;
@@ -150,6 +158,7 @@ private:
     platform::VoicePlayer& voices_;
     FaceDrawer& faces_;
     QButtonGroup* voiceGroup_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
     ReadmeWindow* readmeWindow_ = nullptr;  // a child window, made on first need
     // What the boxes and lists showed of the stored officer (the maps of EditorValues).
     EditorValues kept_;

@@ -11,6 +11,14 @@
 #include "platform/message_boxes.h"
 
 namespace busho {
+namespace {
+
+bool Exists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+}  // namespace
 
 QImage ToQImage(const FaceImage& face) {
     QImage image(face.Width, face.Height, QImage::Format_ARGB32);
@@ -38,6 +46,7 @@ bool FaceDrawer::OpenMedium(FaceSet set) {
     const auto path = GamePath(session_.GameFolder, set == FaceSet::Standard ? kStandardMediumFaces : kEditMediumFaces);
     const Status opened = archive.Open(path);
     if (opened) return true;
+    if (quietWhenMissing_ && !Exists(path)) return false;
     ShowFailure(path, opened.problem());
     return false;
 }
@@ -68,7 +77,7 @@ bool FaceDrawer::DrawFromFile(QLabel* view, const std::filesystem::path& archive
     if (QString::fromStdU16String(text).trimmed().isEmpty()) return false;
     FaceArchive faces;
     if (const Status opened = faces.Open(archive); !opened) {
-        ShowFailure(archive, opened.problem());
+        if (!quietWhenMissing_ || Exists(archive)) ShowFailure(archive, opened.problem());
         return false;
     }
     if (index < 0 || index >= faces.FaceCount()) return false;

@@ -44,6 +44,9 @@ public:
     // Face `index` of the archive file into the view. A blank path or a number outside the archive draws
     // nothing and says nothing; any other failure shows "打开CG文件错误!!…" with the path.
     bool DrawFromFile(QLabel* view, const std::filesystem::path& archive, int index);
+    // While set, an archive file that does not exist draws nothing and says nothing: the user has been
+    // told which are missing and chose to go on without them.
+    void SetQuietWhenMissing(bool quiet) { quietWhenMissing_ = quiet; }
 
 private:
     // Tells that an archive cannot be opened or a face in it cannot be read, and why.
@@ -52,6 +55,7 @@ private:
     platform::MessageBoxes& messages_;
     FaceArchive standardMedium_;
     FaceArchive editMedium_;
+    bool quietWhenMissing_ = false;
 };
 
 }  // namespace busho

@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +13,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <cmath>
+#include <tuple>
 
 #include "face_preview_window.h"
 #include "core/os/game_paths.h"
@@ -25,65 +29,78 @@
 namespace busho {
 namespace {
 
-constexpr int kTwips = kTwipsPerPixel;
 constexpr int kFacesPerPage = 15;
-constexpr int kColumnLefts[5] = {240, 1920, 3600, 5280, 6960};
-constexpr int kRowTops[3] = {240, 2280, 4320};
-
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
-}
-
-
+constexpr int kColumns = 5;
+const QSize kThumbnail(Pixels(975), Pixels(1095));  // a medium face's view
+constexpr int kThumbnailGap = 6;
 
 }  // namespace
 
 PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& history, FaceDrawer& faces, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), history_(history), faces_(faces) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("武将ＣＧ一览"));
-    setFixedSize(9030 / kTwips, 7665 / kTwips);
+    setWindowTitle(platform::FromGbk(text_gbk::kPickerCaption));
 
-    SSTab1 = new QTabWidget(this);
+    // The thumbnails keep their size; the room between them shrinks with the window, down to a picker
+    // that fits beside the editor on a small screen.
+    SSTab1 = new QTabWidget;
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(Twips(60, 60, 8910, 6960));
-    auto makePage = [&](const QString& title, QFrame*& frame, std::array<QLabel*, 15>& views, QScrollBar*& bar, QLabel*& label,
-                        QLineEdit*& text, const char* frameName, const char* viewName, const char* barName, const char* labelName,
-                        const char* textName, int barWidth, int labelLeft, int textLeft) {
-        auto* page = new QWidget;
-        frame = new QFrame(page);
+    auto makePage = [&](const QString& title, QFrame*& frame, std::array<QLabel*, 15>& views, QScrollBar*& bar, QLabel*& page,
+                        QLabel*& label, QLineEdit*& text, const char* frameName, const char* viewName, const char* barName,
+                        const char* pageName, const char* labelName, const char* textName) {
+        auto* tab = new QWidget;
+        frame = new QFrame;
         frame->setObjectName(QString::fromLatin1(frameName));
         frame->setFrameShape(QFrame::StyledPanel);
-        frame->setGeometry(Twips(120, 60, 8655, 6495));
+        auto* thumbnails = new QGridLayout;
+        thumbnails->setSpacing(kThumbnailGap);
         for (int i = 0; i < kFacesPerPage; ++i) {
-            auto* view = new QLabel(frame);
+            auto* view = new QLabel;
             view->setObjectName(QString::fromLatin1(viewName));
             view->setProperty("Index", i);
-            view->setGeometry(Twips(kColumnLefts[i % 5], kRowTops[i / 5], 975, 1095));
+            view->setFixedSize(kThumbnail);
             view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             view->setFrameStyle(QFrame::Box | QFrame::Plain);
             platform::SetColours(view, Qt::white, QColor(0x80, 0x80, 0x80));
             view->installEventFilter(this);
             views[static_cast<std::size_t>(i)] = view;
+            thumbnails->addWidget(view, i / kColumns, i % kColumns, Qt::AlignCenter);
         }
-        bar = new QScrollBar(Qt::Horizontal, frame);
+        for (int c = 0; c < kColumns; ++c) thumbnails->setColumnStretch(c, 1);
+        for (int r = 0; r < kFacesPerPage / kColumns; ++r) thumbnails->setRowStretch(r, 1);
+        bar = new QScrollBar(Qt::Horizontal);
         bar->setObjectName(QString::fromLatin1(barName));
-        bar->setGeometry(Twips(120, 6120, barWidth, 255));
         bar->setRange(1, 1);
         bar->setValue(1);
         bar->setSingleStep(1);
         bar->setPageStep(1);
-        label = new QLabel(QStringLiteral("指定"), frame);
+        bar->setMinimumWidth(80);
+        page = new QLabel;
+        page->setObjectName(QString::fromLatin1(pageName));
+        label = new QLabel(QStringLiteral("指定"));
         label->setObjectName(QString::fromLatin1(labelName));
-        label->setGeometry(Twips(labelLeft, 6100, 480, 240));
-        text = new QLineEdit(frame);
+        text = new QLineEdit;
         text->setObjectName(QString::fromLatin1(textName));
-        text->setGeometry(Twips(textLeft, 6060, 735, 330));
+        text->setFixedWidth(Pixels(735));
         text->installEventFilter(this);
-        SSTab1->addTab(page, title);
+        label->setBuddy(text);
+        auto* bottom = new QHBoxLayout;
+        bottom->addWidget(bar, 1);
+        bottom->addWidget(page);
+        bottom->addSpacing(8);
+        bottom->addWidget(label);
+        bottom->addWidget(text);
+        auto* inside = new QVBoxLayout(frame);
+        inside->setContentsMargins(8, 8, 8, 6);
+        inside->addLayout(thumbnails, 1);
+        inside->addLayout(bottom);
+        auto* tabLayout = new QVBoxLayout(tab);
+        tabLayout->setContentsMargins(4, 4, 4, 4);
+        tabLayout->addWidget(frame);
+        SSTab1->addTab(tab, title);
     };
-    makePage(QStringLiteral("史实武将ＣＧ"), Frame1, PICC4, HS, Label1, Text1, "Frame1", "PICC4", "HS", "Label1", "Text1", 6735, 7080, 7560);
-    makePage(QStringLiteral("新增武将ＣＧ"), Frame2, PICC5, ZHS, Label2, Text2, "Frame2", "PICC5", "ZHS", "Label2", "Text2", 7095, 7320, 7800);
+    makePage(QStringLiteral("史实武将ＣＧ"), Frame1, PICC4, HS, lbPage1, Label1, Text1, "Frame1", "PICC4", "HS", "lbPage1", "Label1", "Text1");
+    makePage(QStringLiteral("新增武将ＣＧ"), Frame2, PICC5, ZHS, lbPage2, Label2, Text2, "Frame2", "PICC5", "ZHS", "lbPage2", "Label2", "Text2");
 
     Srec = new QFrame(Frame1);
     Srec->setObjectName(QStringLiteral("Srec"));
@@ -93,17 +110,58 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
     Srec->setAttribute(Qt::WA_TransparentForMouseEvents);
     Srec->hide();
 
-    Command1 = new QPushButton(QStringLiteral("更改"), this);
+    Command1 = new QPushButton(QStringLiteral("更改"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Twips(240, 7080, 1095, 375));
-    Command2 = new QPushButton(QStringLiteral("取消"), this);
+    Command2 = new QPushButton(QStringLiteral("取消"));
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(Twips(1440, 7080, 1095, 375));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 6);
+    layout->addWidget(SSTab1, 1);
+    layout->addLayout(buttons);
+    resize(PreferredSize());
+    ShowPages();
+    DescribeControls();
 
     connect(HS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWJCG);
     connect(ZHS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWjCGZ);
+    connect(HS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::ShowPages);
+    connect(ZHS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::ShowPages);
     connect(Command1, &QPushButton::clicked, this, &PortraitPickerWindow::Change);
     connect(Command2, &QPushButton::clicked, this, &PortraitPickerWindow::Cancel);
+}
+
+void PortraitPickerWindow::DescribeControls() {
+    const QString thumbnail = platform::FromGbk(text_gbk::kNameThumbnail);
+    for (auto* views : {&PICC4, &PICC5}) {
+        for (int i = 0; i < kFacesPerPage; ++i) {
+            QLabel* view = (*views)[static_cast<std::size_t>(i)];
+            view->setAccessibleName(thumbnail.arg(i + 1));
+            view->setToolTip(platform::FromGbk(text_gbk::kTipThumbnail));
+        }
+    }
+    const std::tuple<QWidget*, const char*, const char*> controls[] = {
+        {HS, text_gbk::kNamePageBarStandard, text_gbk::kTipPageBar},
+        {ZHS, text_gbk::kNamePageBarEdit, text_gbk::kTipPageBar},
+        {Text1, text_gbk::kNameTypedStandard, text_gbk::kTipTypedFace},
+        {Text2, text_gbk::kNameTypedEdit, text_gbk::kTipTypedEditFace},
+        {Command1, "", text_gbk::kTipChange},
+        {Command2, "", text_gbk::kTipCancel}};
+    for (const auto& [control, name, tip] : controls) {
+        if (*name) control->setAccessibleName(platform::FromGbk(name));
+        control->setToolTip(platform::FromGbk(tip));
+    }
+}
+
+QSize PortraitPickerWindow::PreferredSize() { return QSize(Pixels(9030), Pixels(7665)); }
+
+void PortraitPickerWindow::ShowPages() {
+    const QString format = platform::FromGbk(text_gbk::kPickerPage);
+    lbPage1->setText(format.arg(HS->value()).arg(HS->maximum()));
+    lbPage2->setText(format.arg(ZHS->value()).arg(ZHS->maximum()));
 }
 
 PortraitPickerWindow::~PortraitPickerWindow() { delete form5_; }
@@ -122,6 +180,7 @@ void PortraitPickerWindow::Load() {
         set.bar->setValue(1);
         (this->*set.draw)(1);
     }
+    ShowPages();
     loaded_ = true;
 }
 
@@ -139,9 +198,8 @@ void PortraitPickerWindow::DispWjCGZ(int page) { DrawPage(FaceSet::Edit, PICC5, 
 
 void PortraitPickerWindow::ThumbnailClicked(bool standard, int i) {
     if (standard) {
-        const QRect thumb = PICC4[static_cast<std::size_t>(i)]->geometry();
-        // 50 twips around the thumbnail.
-        Srec->setGeometry(thumb.adjusted(-3, -3, 4, 4));
+        marked_ = i;
+        PlaceMark();
         Srec->show();
         Srec->raise();
     }
@@ -151,6 +209,11 @@ void PortraitPickerWindow::ThumbnailClicked(bool standard, int i) {
     emit LargeFaceShown(portrait);
     session_.CurrentPortrait = portrait;
     if (showPortraitNumber) showPortraitNumber();
+}
+
+void PortraitPickerWindow::PlaceMark() {
+    // 50 twips around the thumbnail, wherever the window's size has put it.
+    Srec->setGeometry(PICC4[static_cast<std::size_t>(marked_)]->geometry().adjusted(-3, -3, 4, 4));
 }
 
 void PortraitPickerWindow::PreviewPressed(bool standard, int i, QPoint position) {
@@ -237,6 +300,10 @@ bool PortraitPickerWindow::eventFilter(QObject* watched, QEvent* event) {
             if (view->rect().contains(mouse->position().toPoint())) ThumbnailClicked(standard, i);
             return true;
         }
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (standard && i == marked_) PlaceMark();
+            return false;
         default:
             return false;
     }

@@ -53,6 +53,9 @@ public:
     // the preview appears beside the pointer.
     void PreviewFace(bool standard, int i, QPoint position) { PreviewPressed(standard, i, position); }
 
+    // The size that shows every thumbnail with room around it; the window can be made smaller.
+    static QSize PreferredSize();
+
     std::function<void()> showPortraitNumber;         // the editor's lbCG follows CurrentPortrait
 
     QTabWidget* SSTab1;
@@ -61,6 +64,7 @@ public:
     std::array<QLabel*, 15> PICC5{};
     QScrollBar *HS, *ZHS;
     QLabel *Label1, *Label2;
+    QLabel *lbPage1, *lbPage2;  // "第 n / N 页" of each set
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *Command2;
 
@@ -82,12 +86,16 @@ private:
     void TypedNumber(bool standard);
     void Change();
     void Cancel();
+    void ShowPages();
+    void DescribeControls();  // tooltips and names for screen readers
+    void PlaceMark();  // Srec around the marked standard thumbnail
 
     Session& session_;
     EditHistory& history_;
     FaceDrawer& faces_;
     FacePreviewWindow* form5_ = nullptr;
     bool loaded_ = false;
+    int marked_ = 0;  // the standard thumbnail clicked last
 };
 
 }  // namespace busho

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include "core/data/roster.h"
 #include "core/editing/officer_check.h"
 #include "core/os/wine_prefix.h"
+#include "core/os/wine_prefixes.h"
 #include "gui/editor/editor_window.h"
 #include "core/os/folders.h"
 #include "platform/game_location.h"
@@ -23,8 +26,10 @@
 #include "gui/portrait/portrait_picker_window.h"
 #include "edition_chooser.h"
 #include "normalise_folder.h"
+#include "game_location_dialog.h"
 #include "officer_list_window.h"
 #include "restore_backup_dialog.h"
+#include "window_arranger.h"
 
 namespace busho {
 namespace {
@@ -51,11 +56,13 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
     QString folder = options.gameFolder;
     if (folder.isEmpty() && options.demo) folder = ToText(session_->ProgramFolder / ".." / "demo" / "game");
     if (folder.isEmpty()) {
+        // A folder the user chose in the folder dialog wins over the install key.
+        folder = settings_.GameFolder(session_->Edition);
         const bool tc = session_->Edition == kEditionTraditionalChinese;
-        folder = platform::ReadRegistryText(tc ? QStringLiteral("Software\\KOEI\\Nobunaga12PK TC\\Install")
-                                               : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
-                                            QStringLiteral("InstallInfo"));
-        if (folder.trimmed().isEmpty()) folder = platform::SettingsGameFolder(session_->Edition);
+        if (folder.trimmed().isEmpty())
+            folder = platform::ReadRegistryText(tc ? QStringLiteral("Software\\KOEI\\Nobunaga12PK TC\\Install")
+                                                   : QStringLiteral("Software\\KOEI\\Nobunaga12PK\\Install"),
+                                                QStringLiteral("InstallInfo"));
 #ifndef Q_OS_WIN
         // The game under Wine: the install key in the prefix's registry, mapped into the prefix.
         if (folder.trimmed().isEmpty()) folder = ToText(Wine(options).gameFolder);
@@ -69,7 +76,7 @@ std::filesystem::path Application::FindGameFolder(const StartupOptions& options)
 std::filesystem::path Application::FindDocumentsFolder(const StartupOptions& options) {
     if (!options.documentsFolder.isEmpty()) return ToPath(QDir::cleanPath(options.documentsFolder));
     if (options.demo) return ToPath(QDir::cleanPath(ToText(session_->ProgramFolder / ".." / "demo" / "Documents")));
-    const QString configured = platform::SettingsDocumentsFolder();
+    const QString configured = settings_.DocumentsFolder();
     if (!configured.isEmpty()) return ToPath(QDir::cleanPath(configured));
 #ifndef Q_OS_WIN
     if (!Wine(options).documentsFolder.empty()) return Wine(options).documentsFolder;
@@ -94,6 +101,7 @@ void Application::LoadTables() {
 
 bool Application::Start(const StartupOptions& options) {
     Session& s = *session_;
+    settings_ = platform::SettingsFile(options.settingsFile);
     s.ProgramFolder = options.programFolder.empty() ? DataFolder(ExecutableFolder(nullptr)) : options.programFolder;
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
     form1_ = std::make_unique<EditorWindow>(s, history_, names_, messages_, voices_, *faces_);
@@ -101,11 +109,17 @@ bool Application::Start(const StartupOptions& options) {
     form3_ = std::make_unique<PortraitPickerWindow>(s, history_, *faces_);
     history_.onTableChanged = [this](const EditCommand& step) { TableChanged(step); };
     history_.onStateChanged = [this] { form1_->ShowHistoryState(); };
+    arranger_ = std::make_unique<WindowArranger>(*form1_, *form2_, *form3_, [this] {
+        return std::array<QSize, 3>{form1_->sizeHint(), OfficerListWindow::PreferredSize(), PortraitPickerWindow::PreferredSize()};
+    });
     form1_->onOpenPicker = [this] {
         form3_->EnsureLoaded();
-        form3_->show();
-        form3_->raise();
+        ShowWindow(*form3_);
     };
+    form1_->onShowList = [this] { ShowWindow(*form2_); };
+    form1_->onArrangeWindows = [this] { ArrangeWindows(); };
+    form1_->onChooseFolders = [this] { ChooseFolders(); };
+    winePrefix_ = options.winePrefix;
 
     // The edition, once.
     if (options.edition) {
@@ -116,11 +130,18 @@ bool Application::Start(const StartupOptions& options) {
         if (chooser.Chosen() == kEditionUnchosen) return false;
         s.Edition = chooser.Chosen();
     }
+    PlaceWindows();
     if (s.Edition == kEditionTraditionalChinese) form1_->show();
 
     const bool gbkSjis = LoadGbkJisTables(s.Text.GbkSjis, s.ProgramFolder);
     ReportTable(gbkSjis, s.Text.GbkSjis.FailedFile, s.Edition == kEditionJapanese);
     s.GameFolder = FindGameFolder(options);
+    s.DocumentsFolder = FindDocumentsFolder(options);
+    // What the command line names is used as given; anything else that is missing is asked for once.
+    const GameLocationCheck found = CheckGameLocation(s.GameFolder, s.DocumentsFolder, s.Edition);
+    const bool gameGiven = options.demo || !options.gameFolder.isEmpty();
+    const bool documentsGiven = options.demo || !options.documentsFolder.isEmpty();
+    if ((!found.GameFound() && !gameGiven) || (!found.officerFolderFound && !documentsGiven)) AskFolders(&found);
     s.AppTitle = AppTitleFor(s.Edition);
     form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
     LoadTables();
@@ -130,8 +151,6 @@ bool Application::Start(const StartupOptions& options) {
     form3_->Load();
     form1_->ApplyBlankDefaults();
     form1_->SetScenarioCaptions();
-    form1_->adjustSize();  // its size places the other windows, shown or not
-    form1_->move(0, 0);
     for (QComboBox* list : {form1_->cXXWJ, form1_->cQEWJ1, form1_->cQEWJ2, form1_->cYEWJ1, form1_->cYEWJ2, form1_->cSF, form1_->cCZ})
         list->setCurrentIndex(0);
     form1_->txCSN->setText(QStringLiteral("1500"));
@@ -172,7 +191,7 @@ bool Application::Start(const StartupOptions& options) {
     form1_->onStepShown = [this](int slot) { ShowStep(slot); };
     form1_->onOpenMap = [this] { OpenMap(); };
     form1_->onRestoreBackup = [this] { OpenRestoreDialog(); };
-    s.DatedBackupsKept = platform::SettingsDatedBackupsKept(kDefaultDatedBackupsKept, kMaxDatedBackupsKept);
+    s.DatedBackupsKept = settings_.DatedBackupsKept(kDefaultDatedBackupsKept, kMaxDatedBackupsKept);
     // Closing the editor closes every other window with it.
     form1_->onClosed = [this] {
         form2_->close();
@@ -181,8 +200,8 @@ bool Application::Start(const StartupOptions& options) {
         if (form6_) form6_->close();
     };
 
-    s.DocumentsFolder = FindDocumentsFolder(options);
-    Reload();
+    // A file whose folder the folder dialog has told missing is not looked for again.
+    if (!skippedOfficerFolder_) Reload();
     form1_->show();
     return true;
 }
@@ -237,6 +256,92 @@ void Application::ShowStep(int slot) {
     form1_->ShowOfficer(shown);
 }
 
+std::vector<std::filesystem::path> Application::WinePrefixes() const {
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return WinePrefixesFound(winePrefix_);
+#endif
+}
+
+bool Application::AskFolders(const GameLocationCheck* missing) {
+    Session& s = *session_;
+    const QString game = QDir::toNativeSeparators(ToText(s.GameFolder));
+    const QString documents = QDir::toNativeSeparators(ToText(s.DocumentsFolder));
+    std::optional<FolderChoice> choice;
+    if (askFolders) {
+        choice = askFolders(missing, game, documents);
+    } else {
+        GameLocationDialog dialog(s.Edition, game, documents, missing, WinePrefixes(), form1_->isVisible() ? form1_.get() : nullptr);
+        if (dialog.exec() == QDialog::Accepted) choice = FolderChoice{dialog.GameFolder(), dialog.DocumentsFolder()};
+    }
+    if (!choice) {
+        // Gone on without: what the dialog told missing is not told again, box after box.
+        if (missing) {
+            faces_->SetQuietWhenMissing(!missing->GameFound());
+            skippedOfficerFolder_ = !missing->officerFolderFound;
+        }
+        return false;
+    }
+    s.GameFolder = ToPath(NormaliseFolder(QDir::cleanPath(choice->gameFolder)));
+    s.DocumentsFolder = ToPath(QDir::cleanPath(choice->documentsFolder));
+    settings_.SetGameFolder(s.Edition, QDir::cleanPath(choice->gameFolder));
+    settings_.SetDocumentsFolder(QDir::cleanPath(choice->documentsFolder));
+    faces_->SetQuietWhenMissing(false);
+    skippedOfficerFolder_ = false;
+    return true;
+}
+
+void Application::ChooseFolders() {
+    // Other folders hold another table: unsaved changes are saved or given up first.
+    if (!AskToSaveChanges()) return;
+    if (!AskFolders(nullptr)) return;
+    // The faces and the officers from the folders chosen.
+    if (form3_->IsLoaded()) {
+        faces_->CloseMedium();
+        form3_->Load();
+    }
+    Reload();
+}
+
+void Application::PlaceWindows() {
+    // The places the windows were left in, while each still fits on a screen as it is now.
+    std::array<QRect, 3> places;
+    std::array<QRect, 3> frames;
+    const std::array<QWidget*, 3> windows{form1_.get(), form2_.get(), form3_.get()};
+    bool remembered = true;
+    for (std::size_t i = 0; i < 3 && remembered; ++i) {
+        const auto place = settings_.WindowPlace(session_->Edition, windows[i]->objectName());
+        remembered = place.has_value();
+        if (!place) break;
+        places[i] = *place;
+        const QMargins frame = arranger_->FrameOf(*windows[i]);
+        frames[i] = QRect(place->topLeft(), place->size().grownBy(frame));
+    }
+    const QScreen* screen = remembered ? QGuiApplication::screenAt(frames[0].center()) : nullptr;
+    if (screen && AllInside(screen->availableGeometry(), frames)) arranger_->Restore(places);
+    else arranger_->Arrange();
+}
+
+void Application::ArrangeWindows() {
+    form3_->EnsureLoaded();
+    form2_->show();
+    form3_->show();
+    arranger_->Arrange();
+}
+
+void Application::ShowWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void Application::RememberWindowPlaces() {
+    if (session_->Edition == kEditionUnchosen) return;
+    for (QWidget* window : {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get()), static_cast<QWidget*>(form3_.get())})
+        settings_.SetWindowPlace(session_->Edition, window->objectName(), QRect(window->pos(), window->size()));
+}
+
 Application::~Application() { delete form6_.data(); }
 
 MapWindow* Application::Form6() { return form6_.data(); }
@@ -256,7 +361,7 @@ void Application::OpenRestoreDialog() {
     if (!AskToSaveChanges()) return;
     if (!restoreDialog_) {
         restoreDialog_ = new RestoreBackupDialog(*session_, *this, files_, clock_, messages_, form1_.get());
-        restoreDialog_->onKeepChanged = [](int kept) { platform::SetSettingsDatedBackupsKept(kept); };
+        restoreDialog_->onKeepChanged = [this](int kept) { settings_.SetDatedBackupsKept(kept); };
         restoreDialog_->onRestored = [this] { history_.Clear(); };
     }
     restoreDialog_->Refresh();
@@ -279,14 +384,16 @@ void Application::LoadFinished() {
     form1_->ApplyBlankDefaults();
     form1_->ShowOfficer(1);
     form1_->UpdateScenarioAges();
-    // The list to the right of the editor, the picker below the list. Loading is the last step of
-    // start-up, so the editor is shown by now (its frame tells where the list goes).
+    // The list and the picker where start-up placed them (to the right of the editor, the picker
+    // below the list), or where the user has put them since.
     form1_->show();
-    const QRect editor = form1_->frameGeometry();
     form2_->show();
-    form2_->move(editor.left() + editor.width(), editor.top());
     form3_->show();
-    form3_->move(editor.left() + editor.width(), editor.top() + form2_->frameGeometry().height());
+    if (!windowsShown_) {
+        // Shown for the first time: arranged again with the frames the window system gives them.
+        windowsShown_ = true;
+        arranger_->Settle();
+    }
     form1_->ShowHistoryState();  // the title, with its asterisk while the table is not saved
     form2_->RefreshView();
     Check();

@@ -2,11 +2,14 @@
 // Start-up and the windows' wiring: the one Session, the three windows, the file events.
 
 #include <QPointer>
+#include <QWidget>
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/os/clock.h"
 #include "core/os/file_access.h"
@@ -14,6 +17,7 @@
 #include "core/editing/edit_history.h"
 #include "core/os/wine_prefix.h"
 #include "gui/editor/officer_name_lists.h"
+#include "platform/game_location.h"
 
 namespace busho {
 namespace platform {
@@ -26,6 +30,7 @@ class PortraitPickerWindow;
 class FaceDrawer;
 class MapWindow;
 class RestoreBackupDialog;
+class WindowArranger;
 
 struct StartupOptions {
     std::optional<std::uint8_t> edition;  // answers the edition chooser in advance
@@ -34,6 +39,15 @@ struct StartupOptions {
     bool demo = false;                    // the demo game and documents built beside the program
     std::filesystem::path programFolder;  // empty: where the program is
     std::optional<std::filesystem::path> winePrefix;  // where the game runs under Wine (else WINEPREFIX, ~/.wine)
+    QString settingsFile;                 // empty: the user's own settings file
+};
+
+struct GameLocationCheck;
+
+// Folders chosen in the folder dialog.
+struct FolderChoice {
+    QString gameFolder;
+    QString documentsFolder;
 };
 
 class Application final : public FileEvents {
@@ -66,6 +80,21 @@ public:
     // Loads the edition's officer file again; a fresh table has no history.
     void Reload();
 
+    // The three windows placed afresh for the screen the editor is on.
+    void ArrangeWindows();
+    // Where the windows are, stored for the edition in the settings file; the next start puts them there
+    // again while they fit on the screen.
+    void RememberWindowPlaces();
+
+    // 系统 → 游戏与存档文件夹…: the folder dialog; a choice reloads the faces and the officer file.
+    void ChooseFolders();
+    // Asks for the folders instead of the real dialog (tests, unattended runs): what start-up found
+    // missing (nothing when the user asked), the folders now; the folders chosen, or nothing to go on
+    // without.
+    std::function<std::optional<FolderChoice>(const GameLocationCheck* missing, const QString& gameFolder,
+                                              const QString& documentsFolder)>
+        askFolders;
+
     // File events: rows into the list window, captions and messages.
     void ClearRows() override;
     void RowRead(int slot) override;
@@ -83,6 +112,10 @@ private:
     void TableChanged(const EditCommand& step);  // list rows and name lists follow the table
     void ShowStep(int slot);                     // after undo or redo: select the slot and show it
     void Check();                                // the file's check, into the list's panel
+    void PlaceWindows();  // where they were left, else arranged for the screen
+    bool AskFolders(const GameLocationCheck* missing);  // true when folders were chosen
+    std::vector<std::filesystem::path> WinePrefixes() const;
+    void ShowWindow(QWidget& window);
 
     platform::MessageBoxes& messages_;
     platform::VoicePlayer& voices_;
@@ -94,10 +127,15 @@ private:
     std::unique_ptr<EditorWindow> form1_;
     std::unique_ptr<OfficerListWindow> form2_;
     std::unique_ptr<PortraitPickerWindow> form3_;
-    QPointer<MapWindow> form6_;
-    Clock clock_;  // the time of day, for the backups
+    QPointer<MapWindow> form6_;  // deletes itself when closed with its close box
+    Clock clock_;                 // the time of day, for the backups
     QPointer<RestoreBackupDialog> restoreDialog_;  // a child of the editor, made when first opened
-    std::optional<WineLocation> wine_;  // deletes itself when closed with its close box
+    std::unique_ptr<WindowArranger> arranger_;
+    bool windowsShown_ = false;          // the list and the picker have been shown once
+    bool skippedOfficerFolder_ = false;  // the folder dialog told it missing and the user went on
+    std::optional<std::filesystem::path> winePrefix_;  // given on the command line
+    std::optional<WineLocation> wine_;
+    platform::SettingsFile settings_;
 };
 
 }  // namespace busho

@@ -38,6 +38,8 @@ void OfficerListWindow::BuildTools() {
     txFilter->setObjectName(QStringLiteral("txFilter"));
     txFilter->setPlaceholderText(QStringLiteral("名字 或 武力>100 CG>=1700 退场"));
     txFilter->setClearButtonEnabled(true);
+    txFilter->setAccessibleName(QStringLiteral("筛选"));
+    txFilter->setToolTip(QStringLiteral("名字的一部分，或 武力>100、CG>=1700、退场 这样的条件，用空格分开"));
     lbCount = new QLabel(QStringLiteral("0 / 0"));
     lbCount->setObjectName(QStringLiteral("lbCount"));
     CommandDelete = Button(QStringLiteral("删除"), "CommandDelete", QStringLiteral("删除选中的武将（Delete 键）"));
@@ -51,6 +53,8 @@ void OfficerListWindow::BuildTools() {
     lstCheck = new QListWidget;
     lstCheck->setObjectName(QStringLiteral("lstCheck"));
     lstCheck->setMaximumHeight(120);
+    lstCheck->setAccessibleName(QStringLiteral("检查结果"));
+    lstCheck->setToolTip(QStringLiteral("存档中游戏不认可的值；点一项即显示该武将"));
     lbCheck->hide();
     lstCheck->hide();
 

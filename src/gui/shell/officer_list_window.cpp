@@ -24,6 +24,12 @@ namespace {
 
 // Column widths in twips; column 0 is never seen.
 constexpr int kColumnTwips[9] = {0, 500, 1000, 800, 800, 800, 800, 800, 800};
+constexpr int GridPixels() {
+    int pixels = 0;
+    for (int twips : kColumnTwips) pixels += twips / kTwipsPerPixel;
+    return pixels;
+}
+constexpr int kListHeight = 420;
 const QColor kAppeared(0, 230, 0), kRetired(255, 0, 0), kTranslated(200, 200, 220), kRaw(200, 200, 0), kNumbers(200, 200, 200);
 
 QStringList Headers() {
@@ -60,13 +66,9 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     msFlg->setEditTriggers(QAbstractItemView::NoEditTriggers);
     msFlg->horizontalHeader()->setHighlightSections(false);
     msFlg->horizontalHeader()->setMinimumSectionSize(0);
-    int width = 0;
-    for (int c = 0; c < 9; ++c) {
-        msFlg->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
-        width += kColumnTwips[c] / kTwipsPerPixel;
-    }
+    for (int c = 0; c < 9; ++c) msFlg->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
     msFlg->setColumnHidden(0, true);
-    msFlg->setMinimumWidth(width + 24);
+    msFlg->setMinimumWidth(GridPixels() + 24);
     WriteHeaders();
 
     Label1 = new QLabel(QStringLiteral("搜索名字"));
@@ -78,13 +80,23 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     Command1 = new QPushButton(QStringLiteral("保存所有修改"));
     Command1->setObjectName(QStringLiteral("Command1"));
 
+    Label1->setBuddy(txSER);
+    const std::pair<QWidget*, const char*> tips[] = {
+        {msFlg, text_gbk::kTipListGrid}, {txSER, text_gbk::kTipListSearch}, {Command2, text_gbk::kTipListFind}, {Command1, text_gbk::kTipSave}};
+    for (const auto& [control, tip] : tips) control->setToolTip(platform::FromGbk(tip));
+    msFlg->setAccessibleName(platform::FromGbk(text_gbk::kListCaption));
+    txSER->setAccessibleName(Label1->text());
+    Command2->setAccessibleName(platform::FromGbk(text_gbk::kTipListFind));
+
     auto* search = new QHBoxLayout;
     search->addWidget(Label1);
     search->addWidget(txSER, 1);
     search->addWidget(Command2);
     BuildTools();
     auto* filter = new QHBoxLayout;
-    filter->addWidget(new QLabel(QStringLiteral("筛选")));
+    auto* filterCaption = new QLabel(QStringLiteral("筛选"));
+    filterCaption->setBuddy(txFilter);
+    filter->addWidget(filterCaption);
     filter->addWidget(txFilter, 1);
     filter->addWidget(lbCount);
     auto* buttons = new QHBoxLayout;
@@ -98,7 +110,7 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     layout->addWidget(Command1);
     layout->addWidget(lbCheck);
     layout->addWidget(lstCheck);
-    resize(width + 40, 420);
+    resize(PreferredSize());
 
     // A row the keyboard or a click moves to shows its officer; a click on the row that was already
     // current shows it again. The first current row, which the grid sets itself when it gets the
@@ -118,6 +130,8 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
         if (onSave) onSave();
     });
 }
+
+QSize OfficerListWindow::PreferredSize() { return QSize(GridPixels() + 40, kListHeight); }
 
 void OfficerListWindow::WriteHeaders() { msFlg->setHorizontalHeaderLabels(Headers()); }
 

@@ -58,6 +58,9 @@ public:
     // The check's findings under the grid; hidden when there are none. A click shows the officer.
     void ShowFindings(const std::vector<Finding>& findings);
 
+    // Every column in view and twenty rows; the window can be made shorter, the grid then scrolls.
+    static QSize PreferredSize();
+
     std::function<void(int slot)> onShowOfficer;  // a row was clicked: blank defaults, then show it
     std::function<void()> onSave;                 // "保存所有修改"
     // Before a change of the table: edits not yet committed are settled; false leaves the table alone.

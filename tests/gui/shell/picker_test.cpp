@@ -51,6 +51,7 @@ class PickerTest : public QObject {
     Q_OBJECT
 private slots:
     void pagesFollowTheScrollBarsAndKeepOldThumbnails();
+    void pagesAreCountedBesideTheBars();
     void clickingAThumbnailTriesItInTheEditor();
     void rightButtonPreviewsThreeSizes();
     void typedNumbers_data();
@@ -82,6 +83,21 @@ void PickerTest::pagesFollowTheScrollBarsAndKeepOldThumbnails() {
     p.ZHS->setValue(4);
     for (int i = 0; i < 15; ++i) QCOMPARE(ShownFace(p.PICC5[static_cast<std::size_t>(i)]), (Face{1, 2, 30 + i}));
     QCOMPARE(p.PICC4[0]->size(), QSize(8, 10));
+}
+
+void PickerTest::pagesAreCountedBesideTheBars() {
+    PickerEditor t;
+    QVERIFY(t.Start());
+    PortraitPickerWindow& p = t.picker();
+    QCOMPARE(p.lbPage1->text(), QStringLiteral("第 1 / 3 页"));
+    QCOMPARE(p.lbPage2->text(), QStringLiteral("第 1 / 4 页"));
+    p.HS->setValue(2);
+    QCOMPARE(p.lbPage1->text(), QStringLiteral("第 2 / 3 页"));
+    QTest::keyClick(p.ZHS, Qt::Key_End);
+    QCOMPARE(p.lbPage2->text(), QStringLiteral("第 4 / 4 页"));
+    // A typed number turns the page, and the count follows.
+    Type(p.Text1, QStringLiteral("31"));
+    QCOMPARE(p.lbPage1->text(), QStringLiteral("第 3 / 3 页"));
 }
 
 void PickerTest::clickingAThumbnailTriesItInTheEditor() {

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 
+#include "core/data/game_location_check.h"
 #include "core/data/officer_file.h"
 #include "face_archive_writer.h"
 #include "code_page_text.h"
@@ -115,9 +116,17 @@ public:
         o.gameFolder = QString::fromStdU16String(Game().u16string());
         o.documentsFolder = QString::fromStdU16String(Documents().u16string());
         o.programFolder = BUSHO_BIN_DIR;
+        o.settingsFile = QString::fromStdU16String((folder.Path() / "settings.ini").u16string());
         return o;
     }
     TempFolder folder;
+};
+
+// The folders asked for: what was missing (the game's archives, whether the officer folder was
+// found), or nothing when the user asked.
+struct FoldersAsked {
+    std::optional<std::vector<std::string>> missingArchives;
+    bool officerFolderFound = true;
 };
 
 struct Editor {
@@ -125,6 +134,20 @@ struct Editor {
     platform::RecordingVoicePlayer voices;
     FileAccess files;
     Application app{messages, voices, files};
+    // The folder dialog is not shown unless a test asks for it (app.askFolders = {}): each time it
+    // would be, the question is recorded and the user goes on without choosing.
+    std::vector<FoldersAsked> foldersAsked;
+    Editor() {
+        app.askFolders = [this](const GameLocationCheck* missing, const QString&, const QString&) -> std::optional<FolderChoice> {
+            FoldersAsked asked;
+            if (missing) {
+                asked.missingArchives = missing->missingArchives;
+                asked.officerFolderFound = missing->officerFolderFound;
+            }
+            foldersAsked.push_back(asked);
+            return std::nullopt;
+        };
+    }
 };
 
 inline QString Text(const QLineEdit* box) { return box->text(); }

@@ -538,6 +538,12 @@ void WindowsTest::startsDespiteABrokenWineRegistry() {
     QVERIFY(editor.app.Start(options));
     QCOMPARE(editor.app.State().GameFolder, prefix / "drive_c" / "KOEIxZZ" / "");
     QCOMPARE(editor.app.State().EndSlot, 4);  // the documents folder given still holds the officer file
+    // The folder the key leads to holds no game: the folders were asked for once, naming all six archives.
+    QCOMPARE(editor.foldersAsked.size(), std::size_t{1});
+    QVERIFY(editor.foldersAsked[0].missingArchives && editor.foldersAsked[0].missingArchives->size() == 6);
+    QVERIFY(editor.foldersAsked[0].officerFolderFound);
+    // Gone on without: no box for each archive that could not be opened.
+    QVERIFY(editor.messages.shown.empty());
 }
 
 void WindowsTest::normaliseFolder_data() {
