@@ -69,6 +69,7 @@ private slots:
     void skippingGoesOnQuietlyAndTheMenuAsksAgain();
     void winePrefixesAreOffered();
     void commandLineOverridesTheRememberedFolders();
+    void unsavedChangesAreAskedAboutBeforeTheFoldersChange();
 };
 
 void FoldersTest::firstStartAsksOnceAndTheChoiceIsRemembered() {
@@ -244,3 +245,35 @@ void FoldersTest::commandLineOverridesTheRememberedFolders() {
 
 QTEST_MAIN(FoldersTest)
 #include "folders_test.moc"
+
+// Other folders hold another table: with unsaved changes 取消 keeps everything and asks for no folders,
+// 不保存 lets the folders be chosen, and the table then read has no history and no asterisk.
+void FoldersTest::unsavedChangesAreAskedAboutBeforeTheFoldersChange() {
+    Fixture fixture;
+    Editor editor;
+    QVERIFY(editor.app.Start(fixture.Options(kEditionTraditionalChinese)));
+    EditorWindow& form1 = editor.app.Form1();
+    ClickRow(editor.app.Form2(), 2);
+    form1.txLTY->setText(QStringLiteral("93"));
+    QTest::mouseClick(form1.Command2, Qt::LeftButton);
+    QVERIFY(editor.app.History().IsModified());
+    int asked = 0;
+    editor.app.askFolders = [&](const GameLocationCheck*, const QString&, const QString&) -> std::optional<FolderChoice> {
+        ++asked;
+        return FolderChoice{Text(fixture.Game()), Text(fixture.Documents())};
+    };
+
+    editor.messages.keepAnswers = {platform::KeepAnswer::Cancel};
+    form1.M_FOLDERS->trigger();
+    QCOMPARE(asked, 0);
+    QCOMPARE(editor.messages.keepButtons.size(), std::size_t{1});
+    QCOMPARE(editor.app.State().Officers[2].Record.Leadership, 93);
+    QVERIFY(editor.app.History().IsModified());
+
+    editor.messages.keepAnswers = {platform::KeepAnswer::Drop};
+    form1.M_FOLDERS->trigger();
+    QCOMPARE(asked, 1);
+    QVERIFY(editor.app.State().Officers[2].Record.Leadership != 93);  // the file as it is on disk
+    QVERIFY(!editor.app.History().CanUndo());
+    QVERIFY(!form1.windowTitle().endsWith(QLatin1Char('*')));
+}
