@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "core/data/officer_file.h"
+#include "core/os/utf8_path.h"
 
 namespace busho::cli {
 namespace {
@@ -15,8 +16,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: busho dump [--edition tc|jp] FILE\n"
     "  or:  busho resave FILE\n"
-    "  or:  busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
-    "  or:  busho import FILE --edition tc|jp --from OUT\n"
+    "  or:  busho export FILE --edition tc|jp [--format csv|json] [--encoding ENC] [-o OUT]\n"
+    "  or:  busho import FILE --edition tc|jp --from OUT [--encoding ENC]\n"
     "  or:  busho where --edition tc|jp [--wine-prefix DIR]\n"
     "  or:  busho faces ARCHIVE\n"
     "  or:  busho face ARCHIVE INDEX OUT.png\n"
@@ -47,13 +48,13 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     app.require_subcommand(1, 1);
     app.fallthrough(false);
 
-    std::string file, edition, format = "csv", archive;
-    std::optional<std::string> editionOption;
-    std::filesystem::path from, png;
-    std::optional<std::filesystem::path> outFile, winePrefixOption;
+    // Paths arrive as UTF-8 text and become paths through PathFromUtf8.
+    std::string file, edition, format = "csv", archive, from, png;
+    std::optional<std::string> editionOption, outFile, winePrefixOption, encoding;
     std::int32_t index = 0;
     const auto editions = CLI::IsMember({"tc", "jp"});
     const char* editionHelp = "the Traditional-Chinese (Big5) or the Japanese (Shift-JIS) edition";
+    const auto encodings = CLI::IsMember({"utf-8", "gbk", "big5", "sjis"});
 
     auto* dump = app.add_subcommand("dump", "print every officer of FILE as JSON; with --edition, names and biography as text");
     dump->add_option("FILE", file, "the officer file")->required();
@@ -66,12 +67,17 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     exportCommand->add_option("FILE", file, "the officer file")->required();
     exportCommand->add_option("--edition", edition, editionHelp)->required()->check(editions);
     exportCommand->add_option("--format", format, "the row format (default: csv)")->check(CLI::IsMember({"csv", "json"}));
+    exportCommand->add_option("--encoding", encoding, "the CSV's encoding: utf-8 (with a byte-order mark, the default), gbk, big5 or sjis")
+        ->check(encodings);
     exportCommand->add_option("-o", outFile, "the file to write");
 
     auto* importCommand = app.add_subcommand("import", "apply the rows of OUT, an edited export, to FILE, FILE.BAK first");
     importCommand->add_option("FILE", file, "the officer file")->required();
     importCommand->add_option("--edition", edition, editionHelp)->required()->check(editions);
     importCommand->add_option("--from", from, "the spreadsheet to read")->required();
+    importCommand->add_option("--encoding", encoding,
+                              "the spreadsheet's encoding: utf-8, gbk, big5 or sjis (default: UTF-8 if it is, else the one it reads in)")
+        ->check(encodings);
 
     auto* where = app.add_subcommand("where", "tell which game folder and officer file the editor would use, and why");
     where->add_option("--edition", edition, editionHelp)->required()->check(editions);
@@ -97,14 +103,25 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     }
 
     const Context context{dataFolder, out, err};
+    auto optionalPath = [](const std::optional<std::string>& utf8) {
+        return utf8 ? std::optional<std::filesystem::path>(PathFromUtf8(*utf8)) : std::nullopt;
+    };
     if (dump->parsed())
-        return Dump(context, file, editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt);
-    if (resave->parsed()) return Resave(context, file);
-    if (exportCommand->parsed()) return Export(context, file, EditionNamed(edition), format, outFile);
-    if (importCommand->parsed()) return Import(context, file, EditionNamed(edition), from);
-    if (where->parsed()) return Where(context, EditionNamed(edition), winePrefixOption);
-    if (faces->parsed()) return Faces(context, archive);
-    if (face->parsed()) return Face(context, archive, index, png);
+        return Dump(context, PathFromUtf8(file), editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt);
+    if (resave->parsed()) return Resave(context, PathFromUtf8(file));
+    const auto tableEncoding = encoding ? TableEncodingNamed(*encoding) : std::nullopt;
+    if (exportCommand->parsed()) {
+        if (format == "json" && tableEncoding && *tableEncoding != TableEncoding::Utf8) {
+            err << "busho: --encoding " << *encoding << " is for CSV; JSON is always UTF-8\n" << kUsage;
+            return kExitUsage;
+        }
+        return Export(context, PathFromUtf8(file), EditionNamed(edition), format, optionalPath(outFile),
+                      tableEncoding.value_or(TableEncoding::Utf8));
+    }
+    if (importCommand->parsed()) return Import(context, PathFromUtf8(file), EditionNamed(edition), PathFromUtf8(from), tableEncoding);
+    if (where->parsed()) return Where(context, EditionNamed(edition), optionalPath(winePrefixOption));
+    if (faces->parsed()) return Faces(context, PathFromUtf8(archive));
+    if (face->parsed()) return Face(context, PathFromUtf8(archive), index, PathFromUtf8(png));
     err << kUsage;
     return kExitUsage;
 }

@@ -12,6 +12,8 @@
 #include "busho_cli.h"
 #include "core/data/officer_file.h"
 #include "core/exchange/officer_rows.h"
+#include "core/exchange/table_encoding.h"
+#include "core/os/utf8_path.h"
 
 namespace busho::cli {
 
@@ -24,8 +26,9 @@ struct Context {
 int Dump(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
 int Resave(const Context& c, const std::filesystem::path& file);
 int Export(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::string& format,
-           const std::optional<std::filesystem::path>& outFile);
-int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from);
+           const std::optional<std::filesystem::path>& outFile, TableEncoding encoding);
+int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from,
+           std::optional<TableEncoding> encoding);
 int Where(const Context& c, std::uint8_t edition, const std::optional<std::filesystem::path>& winePrefix);
 int Faces(const Context& c, const std::filesystem::path& archive);
 int Face(const Context& c, const std::filesystem::path& archive, std::int32_t index, const std::filesystem::path& png);

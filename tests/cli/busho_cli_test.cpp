@@ -8,8 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include <sys/wait.h>
-#include <unicode/ucnv.h>
 
 #include "core/data/officer_file.h"
 #include "core/data/roster.h"
