@@ -35,7 +35,7 @@ test-windows: build
 	@scripts/install-deps windows
 	@[ -f build-windows/build.ninja ] || cmake --preset windows
 	cmake --build --preset windows -j2
-	ctest --preset windows
+	@scripts/test-windows
 
 # Each libFuzzer target for FUZZ_SECONDS seconds (default 300), in build-fuzz; needs clang.
 fuzz:

@@ -4,6 +4,10 @@
 #include <cstdlib>
 #include <new>
 
+#ifdef _WIN32
+#include <malloc.h>
+#endif
+
 namespace {
 
 std::atomic<bool> counting{false};
@@ -18,8 +22,21 @@ void* Allocate(std::size_t size) {
 void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
     if (counting.load(std::memory_order_relaxed)) allocated.fetch_add(size, std::memory_order_relaxed);
     const auto align = static_cast<std::size_t>(alignment);
+#ifdef _WIN32
+    // The C runtime of Windows has no aligned_alloc; its aligned blocks are freed with _aligned_free.
+    if (void* p = ::_aligned_malloc(size ? size : 1, align)) return p;
+#else
     if (void* p = std::aligned_alloc(align, (size + align - 1) / align * align)) return p;
+#endif
     throw std::bad_alloc();
+}
+
+void FreeAligned(void* p) {
+#ifdef _WIN32
+    ::_aligned_free(p);
+#else
+    std::free(p);
+#endif
 }
 
 }  // namespace
@@ -32,10 +49,10 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+void operator delete(void* p, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete[](void* p, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { FreeAligned(p); }
 
 namespace busho::testing {
 

@@ -42,9 +42,10 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-// Spreadsheet text holds no control characters but tab, carriage return and line feed: a file with
-// others (a NUL of UTF-16, an .xlsx zip) is not text.
-bool IsControl(char32_t c) { return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F; }
+// Spreadsheet text holds no control characters but tab, carriage return, line feed and U+001A (what
+// bytes that are no character of the game's code page become in an export): a file with others (the
+// NULs of UTF-16, an .xlsx zip) is not text.
+bool IsControl(char32_t c) { return (c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != 0x1A) || c == 0x7F; }
 
 // Private use characters: what bytes the code page reserves for user-defined characters decode to.
 // No player's spreadsheet holds them, so text that reads as such is taken to be in another encoding.

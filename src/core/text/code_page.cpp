@@ -139,8 +139,10 @@ std::optional<char16_t> DecodeOne(UINT codePage, std::string_view bytes) {
     return static_cast<char16_t>(out[0]);
 }
 
-// One character at a time, so that an undefined one is told apart the way ICU does: a pair of lead and
-// trail byte that is not assigned becomes U+FFFD, a byte that begins no character U+001A.
+// One character at a time, so that an undefined one becomes what ICU makes of it: a lead and trail
+// byte that are not assigned become U+FFFD, and so does a lead byte without its trail byte in code
+// pages 936 and 950 (in 950 a lead byte takes any high byte with it); any other byte that is no
+// character becomes U+001A.
 std::optional<std::u16string> DecodeWith(CodePage page, std::string_view bytes, bool stop) {
     const UINT codePage = WindowsCodePage(page);
     std::u16string out;
@@ -148,17 +150,24 @@ std::optional<std::u16string> DecodeWith(CodePage page, std::string_view bytes, 
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
-        const bool pair = ::IsDBCSLeadByteEx(codePage, lead) && i + 1 < bytes.size() &&
-                          IsTrailByte(page, static_cast<unsigned char>(bytes[i + 1]));
+        const bool isLead = ::IsDBCSLeadByteEx(codePage, lead) != 0;
+        const bool hasNext = i + 1 < bytes.size();
+        const auto next = hasNext ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+        const bool pair = isLead && hasNext && IsTrailByte(page, next);
         const std::size_t length = pair ? 2 : 1;
         if (const auto c = DecodeOne(codePage, bytes.substr(i, length))) {
             out.push_back(*c);
-        } else if (stop) {
-            return std::nullopt;
-        } else {
-            out.push_back(pair ? u'\uFFFD' : u'\u001A');
+            i += length;
+            continue;
         }
-        i += length;
+        if (stop) return std::nullopt;
+        if (pair || (isLead && page != CodePage::ShiftJis)) {
+            out.push_back(u'\uFFFD');
+            i += pair || (page == CodePage::Big5 && hasNext && next >= 0x80) ? 2 : 1;
+        } else {
+            out.push_back(u'\u001A');
+            ++i;
+        }
     }
     return out;
 }
