@@ -22,7 +22,10 @@ int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edi
     auto session = LoadForRows(c, file, edition);
     if (!session) return kExitFailed;
     const auto names = LoadBuiltInNames(c.dataFolder);
-    const auto errors = ImportRows(*session, table->rows, table->rowNumbers, names, Utf8Text());
+    RowText text = Utf8Text();
+    if (table->encoding != TableEncoding::Utf8)
+        text.asSaved = [encoding = table->encoding](std::string_view utf8) { return AsSavedIn(encoding, utf8); };
+    const auto errors = ImportRows(*session, table->rows, table->rowNumbers, names, text);
     for (const Problem& e : errors) c.err << "busho: " << PathToUtf8(from) << ": " << GbkToUtf8(DescribeGbk(e)) << '\n';
     if (!errors.empty()) return kExitFailed;
     ConsoleEvents events(c);

@@ -9,7 +9,6 @@ namespace busho {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kMostCharactersNamed = 10;  // a message names at most these many lacking characters
 
 CodePage PageOf(TableEncoding encoding) {
     switch (encoding) {
@@ -154,21 +153,40 @@ Result<TableText> DecodeTableText(std::string_view bytes, std::optional<TableEnc
     return std::move(*best);
 }
 
-Result<std::string> EncodeTableText(std::string_view utf8, TableEncoding encoding) {
+std::string AsSavedIn(TableEncoding encoding, std::string_view utf8) {
     if (encoding == TableEncoding::Utf8) return std::string(utf8);
-    if (utf8.starts_with(kByteOrderMark)) utf8.remove_prefix(kByteOrderMark.size());
-    const CodePage page = PageOf(encoding);
-    if (auto bytes = FromUtf8(page, utf8)) return std::move(*bytes);
-    // Name the characters it lacks, each once, as GBK text for the message.
     const std::u16string text = Utf8ToUtf16(utf8);
-    std::u16string lacking;
-    for (std::size_t i = 0; i < text.size() && lacking.size() < kMostCharactersNamed * 2; ++i) {
+    std::u16string saved;
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const bool surrogatePair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
         const std::u16string_view character(text.data() + i, surrogatePair ? 2 : 1);
         if (surrogatePair) ++i;
-        if (!Encode(page, character) && lacking.find(character) == std::u16string::npos) lacking += character;
+        if (Encode(PageOf(encoding), character)) saved += character;
+        else saved += u'?';
     }
-    return Problem(TextId::kTableEncodingLacks, {std::string(TableEncodingName(encoding)), EncodeWithSubstitutes(CodePage::Gbk, lacking)});
+    return Utf16ToUtf8(saved);
+}
+
+EncodedTable EncodeTableText(std::string_view utf8, TableEncoding encoding) {
+    if (encoding == TableEncoding::Utf8) return {std::string(utf8), {}};
+    if (utf8.starts_with(kByteOrderMark)) utf8.remove_prefix(kByteOrderMark.size());
+    const CodePage page = PageOf(encoding);
+    EncodedTable out;
+    std::u16string lacking;
+    const std::u16string text = Utf8ToUtf16(utf8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool surrogatePair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
+        const std::u16string_view character(text.data() + i, surrogatePair ? 2 : 1);
+        if (surrogatePair) ++i;
+        if (const auto bytes = Encode(page, character)) {
+            out.bytes += *bytes;
+            continue;
+        }
+        out.bytes += '?';
+        if (lacking.find(character) == std::u16string::npos) lacking += character;
+    }
+    out.lacking = Utf16ToUtf8(lacking);
+    return out;
 }
 
 }  // namespace busho

@@ -31,8 +31,17 @@ struct TableText {
 // with one problem when none of them decodes it.
 Result<TableText> DecodeTableText(std::string_view bytes, std::optional<TableEncoding> encoding);
 
+// UTF-8 text as a spreadsheet program saving in `encoding` writes it and reads it back: each
+// character the code page lacks becomes '?'.
+std::string AsSavedIn(TableEncoding encoding, std::string_view utf8);
+
 // Text written as UTF-8 (what WriteCsv makes, its byte-order mark included) in `encoding`: as it is
-// for UTF-8; in a code page without the mark, refused naming the characters the code page lacks.
-Result<std::string> EncodeTableText(std::string_view utf8, TableEncoding encoding);
+// for UTF-8; in a code page without the mark, each character it lacks as '?', as a spreadsheet program
+// saves it (import takes such a cell for the one exported when that is all that changed).
+struct EncodedTable {
+    std::string bytes;
+    std::string lacking;  // the characters written as '?', each once, in UTF-8
+};
+EncodedTable EncodeTableText(std::string_view utf8, TableEncoding encoding);
 
 }  // namespace busho

@@ -82,25 +82,27 @@ TEST(TableEncoding, WhatIsNotTextIsRefusedWithOneProblem) {
     EXPECT_FALSE(DecodeTableText(*FromUtf8(CodePage::Gbk, kSimplified), TableEncoding::Utf8));
 }
 
-TEST(TableEncoding, ExportInACodePageRoundTripsOrNamesWhatItLacks) {
+TEST(TableEncoding, ExportInACodePageRoundTripsOrTellsWhatItLacks) {
     for (const TableEncoding e : {TableEncoding::Gbk, TableEncoding::Big5, TableEncoding::ShiftJis, TableEncoding::Utf8}) {
         SCOPED_TRACE(TableEncodingName(e));
         const std::string utf8 = e == TableEncoding::ShiftJis ? kJapanese : e == TableEncoding::Big5 ? kTraditional : kSimplified;
         const auto written = EncodeTableText("\xEF\xBB\xBF" + utf8, e);
-        ASSERT_TRUE(written);
+        EXPECT_EQ(written.lacking, "");
         // A byte-order mark only for UTF-8.
-        EXPECT_EQ(written->starts_with("\xEF\xBB\xBF"), e == TableEncoding::Utf8);
-        const auto read = DecodeTableText(written.value(), e);
+        EXPECT_EQ(written.bytes.starts_with("\xEF\xBB\xBF"), e == TableEncoding::Utf8);
+        const auto read = DecodeTableText(written.bytes, e);
         ASSERT_TRUE(read);
         EXPECT_EQ(read->utf8, e == TableEncoding::Utf8 ? "\xEF\xBB\xBF" + utf8 : utf8);
     }
-    // Big5 has no kana; Shift-JIS neither 织 nor 侣; each lacking character is named once.
-    const auto noKana = EncodeTableText(kJapanese, TableEncoding::Big5);
-    ASSERT_FALSE(noKana);
-    EXPECT_EQ(ToUtf8(CodePage::Gbk, DescribeGbk(noKana.problem())), "Big5 cannot hold these characters of the rows: おだたけうえすぎ");
+    // Big5 has no kana; Shift-JIS neither 织 nor 侣: each is written as '?' and told once.
+    const auto noKana = EncodeTableText("1,おだ,たけだ", TableEncoding::Big5);
+    EXPECT_EQ(noKana.bytes, "1,??,???");
+    EXPECT_EQ(noKana.lacking, "おだたけ");
     const auto noSimplified = EncodeTableText("织田,僧侣,织", TableEncoding::ShiftJis);
-    ASSERT_FALSE(noSimplified);
-    EXPECT_EQ(ToUtf8(CodePage::Gbk, DescribeGbk(noSimplified.problem())), "Shift-JIS cannot hold these characters of the rows: 织侣");
+    EXPECT_EQ(noSimplified.bytes, "?" + *FromUtf8(CodePage::ShiftJis, "田,僧") + "?,?");
+    EXPECT_EQ(noSimplified.lacking, "织侣");
+    EXPECT_EQ(AsSavedIn(TableEncoding::ShiftJis, "织田,僧侣"), "?田,僧?");
+    EXPECT_EQ(AsSavedIn(TableEncoding::Utf8, "织田,僧侣"), "织田,僧侣");
 }
 
 TEST(TableEncoding, OptionNames) {
