@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build run test sanitize fuzz bench screenshots package package-test clean
+.PHONY: all deps configure build run test sanitize test-windows fuzz bench screenshots package package-test clean
 
 all: build
 
@@ -27,6 +27,15 @@ sanitize: deps
 	@[ -f build-debug/build.ninja ] || cmake --preset debug
 	cmake --build --preset debug -j2
 	ctest --preset debug
+
+# The core, busho and their tests cross-built for Windows x64 with MinGW-w64 in build-windows (without
+# Qt), and every test run there under Wine in a private prefix, without a display. The generators of
+# the data files run from the Linux build, so that one is built first.
+test-windows: build
+	@scripts/install-deps windows
+	@[ -f build-windows/build.ninja ] || cmake --preset windows
+	cmake --build --preset windows -j2
+	@scripts/test-windows
 
 # Each libFuzzer target for FUZZ_SECONDS seconds (default 300), in build-fuzz; needs clang.
 fuzz:
@@ -55,4 +64,4 @@ package-test:
 	@scripts/package-test
 
 clean:
-	rm -rf $(BUILD_DIR) build-debug build-fuzz
+	rm -rf $(BUILD_DIR) build-debug build-fuzz build-windows

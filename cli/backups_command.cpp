@@ -27,11 +27,11 @@ int Backups(const Context& c, const std::filesystem::path& file, std::optional<s
     Clock clock;
     const auto summaries = SummariseBackups(file, files, clock);
     if (summaries.empty()) {
-        c.out << "no backups of " << file.string() << '\n';
+        c.out << "no backups of " << PathToUtf8(file) << '\n';
         return c.out.good() ? kExitOk : kExitFailed;
     }
     for (const BackupSummary& s : summaries) {
-        c.out << s.file.path.filename().string() << "  " << DateText(s.file.made) << (s.file.newest ? "  newest" : "");
+        c.out << PathToUtf8(s.file.path.filename()) << "  " << DateText(s.file.made) << (s.file.newest ? "  newest" : "");
         if (s.unreadable) {
             c.out << "  unreadable: " << GbkToUtf8(DescribeGbk(*s.unreadable)) << '\n';
             continue;

@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "core/data/backups.h"
 #include "core/data/officer_file.h"
+#include "core/os/utf8_path.h"
 
 namespace busho::cli {
 namespace {
@@ -19,8 +20,8 @@ constexpr const char* kUsage =
     "  or:  busho [--keep N] delete FILE SLOT...\n"
     "  or:  busho [--keep N] move FILE FROM TO\n"
     "  or:  busho check FILE [--edition tc|jp]\n"
-    "  or:  busho export FILE --edition tc|jp [--format csv|json] [-o OUT]\n"
-    "  or:  busho [--keep N] import FILE --edition tc|jp --from OUT\n"
+    "  or:  busho export FILE --edition tc|jp [--format csv|json] [--encoding ENC] [-o OUT]\n"
+    "  or:  busho [--keep N] import FILE --edition tc|jp --from OUT [--encoding ENC]\n"
     "  or:  busho diff A B [--edition tc|jp] [--format text|json]\n"
     "  or:  busho backups FILE [--edition tc|jp]\n"
     "  or:  busho where --edition tc|jp [--wine-prefix DIR]\n"
@@ -57,14 +58,14 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     app.require_subcommand(1, 1);
     app.fallthrough(false);
 
-    std::string file, edition, format = "csv", archive, otherFile, diffFormat = "text";
+    // Paths arrive as UTF-8 text and become paths through PathFromUtf8.
+    std::string file, edition, format = "csv", archive, from, png, otherFile, diffFormat = "text";
     int keep = kDefaultDatedBackupsKept;
-    std::optional<std::string> editionOption;
-    std::filesystem::path from, png;
-    std::optional<std::filesystem::path> outFile, winePrefixOption;
+    std::optional<std::string> editionOption, outFile, winePrefixOption, encoding;
     std::int32_t index = 0;
     const auto editions = CLI::IsMember({"tc", "jp"});
     const char* editionHelp = "the Traditional-Chinese (Big5) or the Japanese (Shift-JIS) edition";
+    const auto encodings = CLI::IsMember({"utf-8", "gbk", "big5", "sjis"});
 
     auto* dump = app.add_subcommand("dump", "print every officer of FILE as JSON; with --edition, names and biography as text");
     dump->add_option("FILE", file, "the officer file")->required();
@@ -99,6 +100,8 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     exportCommand->add_option("FILE", file, "the officer file")->required();
     exportCommand->add_option("--edition", edition, editionHelp)->required()->check(editions);
     exportCommand->add_option("--format", format, "the row format (default: csv)")->check(CLI::IsMember({"csv", "json"}));
+    exportCommand->add_option("--encoding", encoding, "the CSV's encoding: utf-8 (with a byte-order mark, the default), gbk, big5 or sjis")
+        ->check(encodings);
     exportCommand->add_option("-o", outFile, "the file to write");
 
     auto* importCommand = app.add_subcommand("import", "apply the rows of OUT, an edited export, to FILE, its backups first");
@@ -117,6 +120,9 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     auto* backups = app.add_subcommand("backups", "list the backups of FILE: when made, officers, what changed since");
     backups->add_option("FILE", file, "the officer file")->required();
     backups->add_option("--edition", editionOption, std::string(editionHelp) + ", to show names as text")->check(editions);
+    importCommand->add_option("--encoding", encoding,
+                              "the spreadsheet's encoding: utf-8, gbk, big5 or sjis (default: UTF-8 if it is, else the one it reads in)")
+        ->check(encodings);
 
     auto* where = app.add_subcommand("where", "tell which game folder and officer file the editor would use, and why");
     where->add_option("--edition", edition, editionHelp)->required()->check(editions);
@@ -143,19 +149,29 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
 
     const Context context{dataFolder, out, err, keep};
     const auto namedEdition = editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt;
-    if (dump->parsed()) return Dump(context, file, namedEdition);
-    if (resave->parsed()) return Resave(context, file);
-    if (deleteCommand->parsed()) return Delete(context, file, slots);
-    if (move->parsed()) return Move(context, file, fromSlot, toSlot);
-    if (check->parsed())
-        return Check(context, file, editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt);
-    if (exportCommand->parsed()) return Export(context, file, EditionNamed(edition), format, outFile);
-    if (importCommand->parsed()) return Import(context, file, EditionNamed(edition), from);
-    if (diff->parsed()) return Diff(context, file, otherFile, namedEdition, diffFormat);
-    if (backups->parsed()) return Backups(context, file, namedEdition);
-    if (where->parsed()) return Where(context, EditionNamed(edition), winePrefixOption);
-    if (faces->parsed()) return Faces(context, archive);
-    if (face->parsed()) return Face(context, archive, index, png);
+    auto optionalPath = [](const std::optional<std::string>& utf8) {
+        return utf8 ? std::optional<std::filesystem::path>(PathFromUtf8(*utf8)) : std::nullopt;
+    };
+    if (dump->parsed()) return Dump(context, PathFromUtf8(file), namedEdition);
+    if (resave->parsed()) return Resave(context, PathFromUtf8(file));
+    if (deleteCommand->parsed()) return Delete(context, PathFromUtf8(file), slots);
+    if (move->parsed()) return Move(context, PathFromUtf8(file), fromSlot, toSlot);
+    if (check->parsed()) return Check(context, PathFromUtf8(file), namedEdition);
+    const auto tableEncoding = encoding ? TableEncodingNamed(*encoding) : std::nullopt;
+    if (exportCommand->parsed()) {
+        if (format == "json" && tableEncoding && *tableEncoding != TableEncoding::Utf8) {
+            err << "busho: --encoding " << *encoding << " is for CSV; JSON is always UTF-8\n" << kUsage;
+            return kExitUsage;
+        }
+        return Export(context, PathFromUtf8(file), EditionNamed(edition), format, optionalPath(outFile),
+                      tableEncoding.value_or(TableEncoding::Utf8));
+    }
+    if (importCommand->parsed()) return Import(context, PathFromUtf8(file), EditionNamed(edition), PathFromUtf8(from), tableEncoding);
+    if (diff->parsed()) return Diff(context, PathFromUtf8(file), PathFromUtf8(otherFile), namedEdition, diffFormat);
+    if (backups->parsed()) return Backups(context, PathFromUtf8(file), namedEdition);
+    if (where->parsed()) return Where(context, EditionNamed(edition), optionalPath(winePrefixOption));
+    if (faces->parsed()) return Faces(context, PathFromUtf8(archive));
+    if (face->parsed()) return Face(context, PathFromUtf8(archive), index, PathFromUtf8(png));
     err << kUsage;
     return kExitUsage;
 }

@@ -14,6 +14,8 @@
 #include "core/data/officer_diff.h"
 #include "core/data/officer_file.h"
 #include "core/exchange/officer_rows.h"
+#include "core/exchange/table_encoding.h"
+#include "core/os/utf8_path.h"
 
 namespace busho::cli {
 
@@ -27,8 +29,9 @@ struct Context {
 int Dump(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
 int Resave(const Context& c, const std::filesystem::path& file);
 int Export(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::string& format,
-           const std::optional<std::filesystem::path>& outFile);
-int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from);
+           const std::optional<std::filesystem::path>& outFile, TableEncoding encoding);
+int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edition, const std::filesystem::path& from,
+           std::optional<TableEncoding> encoding);
 int Diff(const Context& c, const std::filesystem::path& before, const std::filesystem::path& after,
          std::optional<std::uint8_t> edition, const std::string& format);
 int Backups(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);

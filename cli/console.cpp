@@ -12,10 +12,10 @@ namespace busho::cli {
 
 std::string GbkToUtf8(std::string_view gbk) { return ToUtf8(CodePage::Gbk, gbk); }
 
-void ConsoleEvents::Notify(const Message& m) { context_.out << GbkToUtf8(m.Text()) << m.body.file.string() << '\n'; }
+void ConsoleEvents::Notify(const Message& m) { context_.out << GbkToUtf8(m.Text()) << PathToUtf8(m.body.file) << '\n'; }
 
 int Report(const Context& c, const Problem& problem) {
-    c.err << "busho: " << (problem.file.empty() ? std::string() : problem.file.string() + ": ")
+    c.err << "busho: " << (problem.file.empty() ? std::string() : PathToUtf8(problem.file) + ": ")
           << GbkToUtf8(problem.cause ? DescribeGbk(*problem.cause) : FormatGbk(problem.text, problem.args)) << '\n';
     return kExitFailed;
 }
@@ -23,7 +23,7 @@ int Report(const Context& c, const Problem& problem) {
 bool LoadTablesFor(const Context& c, Session& session) {
     const bool ok = session.Edition == kEditionTraditionalChinese ? LoadGbBig5Tables(session.Text.GbBig5, c.dataFolder)
                                                                   : LoadGbkJisTables(session.Text.GbkSjis, c.dataFolder);
-    if (!ok) c.err << "busho: " << c.dataFolder.string() << ": the code tables cannot be read\n";
+    if (!ok) c.err << "busho: " << PathToUtf8(c.dataFolder) << ": the code tables cannot be read\n";
     return ok;
 }
 
@@ -53,7 +53,7 @@ bool WriteOutputFile(const Context& c, const std::filesystem::path& file, std::s
     FileAccess files;
     const Status written = files.WriteReplacing(file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     if (!written)
-        c.err << "busho: " << file.string() << ": cannot write " << what << ": " << GbkToUtf8(DescribeGbk(written.problem())) << '\n';
+        c.err << "busho: " << PathToUtf8(file) << ": cannot write " << what << ": " << GbkToUtf8(DescribeGbk(written.problem())) << '\n';
     return written.ok();
 }
 

@@ -9,7 +9,7 @@ namespace busho::cli {
 namespace {
 
 int FaceFailure(const Context& c, const std::filesystem::path& archive, const Status& failed) {
-    c.err << "busho: " << archive.string() << ": " << GbkToUtf8(DescribeGbk(failed.problem())) << '\n';
+    c.err << "busho: " << PathToUtf8(archive) << ": " << GbkToUtf8(DescribeGbk(failed.problem())) << '\n';
     return kExitFailed;
 }
 
@@ -35,7 +35,7 @@ int Face(const Context& c, const std::filesystem::path& archivePath, std::int32_
     const FaceImage image = archive.DecodedFace();
     const auto bytes = EncodePng(image.Width, image.Height, image.Pixels);
     if (bytes.empty()) {
-        c.err << "busho: " << archivePath.string() << ": face " << index << " cannot be made into a picture\n";
+        c.err << "busho: " << PathToUtf8(archivePath) << ": face " << index << " cannot be made into a picture\n";
         return kExitFailed;
     }
     return WriteOutputFile(c, png, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), "the image")

@@ -7,10 +7,12 @@
 
 #include "busho_cli.h"
 #include "core/os/folders.h"
+#include "core/os/program_io.h"
 
 int main(int argc, char** argv) {
     try {
-        const std::vector<std::string> args(argv + 1, argv + argc);
+        busho::UseUtf8BinaryOutput();
+        const std::vector<std::string> args = busho::ProgramArguments(argc, argv);
         return busho::cli::RunBusho(args, busho::DataFolder(busho::ExecutableFolder(argv[0])), std::cout, std::cerr);
     } catch (const std::exception& e) {
         // The last guard: whatever escapes a command ends busho with its reason, never with a signal.

@@ -10,23 +10,23 @@ int Where(const Context& c, std::uint8_t edition, const std::optional<std::files
     const auto prefix = FindWinePrefix(winePrefix);
     if (!prefix) {
         c.err << "busho: no Wine prefix with a drive_c folder at "
-              << (winePrefix ? winePrefix->string() : std::string("$WINEPREFIX or ~/.wine")) << '\n';
+              << (winePrefix ? PathToUtf8(*winePrefix) : std::string("$WINEPREFIX or ~/.wine")) << '\n';
         return kExitFailed;
     }
     const auto location = LocateInWinePrefix(*prefix, edition);
     if (location.gameFolder.empty()) {
-        c.err << "busho: " << (*prefix / "user.reg").string() << ": no InstallInfo under HKEY_CURRENT_USER\\"
+        c.err << "busho: " << PathToUtf8(*prefix / "user.reg") << ": no InstallInfo under HKEY_CURRENT_USER\\"
               << InstallKeyFor(edition) << '\n';
         return kExitFailed;
     }
     if (location.documentsFolder.empty()) {
-        c.err << "busho: " << (*prefix / "drive_c" / "users").string() << ": no user's Documents folder\n";
+        c.err << "busho: " << PathToUtf8(*prefix / "drive_c" / "users") << ": no user's Documents folder\n";
         return kExitFailed;
     }
-    c.out << "game folder: " << location.gameFolder.string() << "  (InstallInfo of HKEY_CURRENT_USER\\"
-          << InstallKeyFor(edition) << " in Wine prefix " << prefix->string() << ")\n"
-          << "officer file: " << OfficerFilePathFor(edition, location.documentsFolder).string()
-          << "  (Documents folder of Wine prefix " << prefix->string() << ")\n";
+    c.out << "game folder: " << PathToUtf8(location.gameFolder) << "  (InstallInfo of HKEY_CURRENT_USER\\"
+          << InstallKeyFor(edition) << " in Wine prefix " << PathToUtf8(*prefix) << ")\n"
+          << "officer file: " << PathToUtf8(OfficerFilePathFor(edition, location.documentsFolder))
+          << "  (Documents folder of Wine prefix " << PathToUtf8(*prefix) << ")\n";
     return kExitOk;
 }
 

@@ -8,8 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include <sys/wait.h>
-#include <unicode/ucnv.h>
 
 #include "core/data/officer_file.h"
 #include "core/data/roster.h"
@@ -168,6 +166,42 @@ TEST(BushoResave, FailuresChangeNothingOnDisk) {
     EXPECT_EQ(LineCount(run.err), 1) << run.err;
     EXPECT_NE(run.err.find(path.string()), std::string::npos) << run.err;
     EXPECT_EQ(ReadBytes(path), good);
+}
+
+// Files and folders with Chinese and Japanese names, as players name them: every command takes them
+// and names them back as UTF-8, in this process and as the program itself (on Windows its arguments
+// come as UTF-16 and its output goes out as bytes, so this is the same there).
+TEST(BushoPaths, ChineseAndJapaneseNamesWork) {
+    TempFolder folder;
+    const auto games = folder.Path() / PathFromUtf8("武将の保存") / PathFromUtf8("织田家");
+    std::filesystem::create_directories(games);
+    const auto file = games / PathFromUtf8("武将.12Q");
+    const auto officers = testing::RandomOfficers(3, 17);
+    WriteBytes(file, BuildFileBytes(WrittenFileHeader(), officers));
+    ASSERT_TRUE(std::filesystem::exists(file));
+
+    const CommandRun dump = Busho("dump --edition jp " + Quoted(file), folder);
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(dump.out.rfind("{\"EndSlot\":4,", 0), 0u) << dump.out.substr(0, 40);
+    const CommandRun program = BushoProgram("dump --edition jp " + Quoted(file), folder);
+    ASSERT_EQ(program.status, 0) << program.err;
+    EXPECT_EQ(program.out, dump.out);  // byte for byte: no CR added, UTF-8 as it is
+
+    const auto sheet = games / PathFromUtf8("一覧表.csv");
+    ASSERT_EQ(BushoProgram("export " + Quoted(file) + " --edition jp -o " + Quoted(sheet), folder).status, 0);
+    ASSERT_TRUE(std::filesystem::exists(sheet));
+    const CommandRun imported = BushoProgram("import " + Quoted(file) + " --edition jp --from " + Quoted(sheet), folder);
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    // The notice of the backup names it as it is.
+    EXPECT_NE(imported.out.find(PathToUtf8(BackupPathFor(file))), std::string::npos) << imported.out;
+    EXPECT_TRUE(std::filesystem::exists(BackupPathFor(file)));
+
+    // A missing file is named in the one line on stderr.
+    const auto missing = games / PathFromUtf8("無い.12Q");
+    const CommandRun refused = BushoProgram("dump " + Quoted(missing), folder);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err.rfind("busho: " + PathToUtf8(missing) + ": ", 0), 0u) << refused.err;
+    EXPECT_EQ(LineCount(refused.err), 1) << refused.err;
 }
 
 // The manual page is made from this text: the program writes it to stdout, with status 0, and names

@@ -1,14 +1,16 @@
-// `busho faces` and `busho face`, run as a user runs them; the PNG is read back with Qt.
+// `busho faces` and `busho face`, run as a user runs them; the PNG is read back with stb_image.
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
-#include <sys/wait.h>
+#define STBI_ONLY_PNG
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
 
 #include "face_archive_writer.h"
 #include "busho_runner.h"
@@ -23,6 +25,25 @@ using testing::WriteBytes;
 using Result = testing::CommandRun;
 std::string Q(const std::filesystem::path& p) { return testing::Quoted(p); }
 Result RunBusho(const std::string& args, const TempFolder& folder) { return testing::Busho(args, folder); }
+
+// A PNG file as RGBA bytes, four a pixel, rows top first.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgba;
+    // Red, green, blue and alpha of the pixel at (x, y).
+    const std::uint8_t* At(int x, int y) const { return &rgba[static_cast<std::size_t>((y * width + x) * 4)]; }
+};
+
+std::optional<Picture> LoadPng(const std::filesystem::path& file) {
+    const auto bytes = testing::ReadBytes(file);
+    Picture picture;
+    int channels = 0;
+    std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
+        stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &picture.width, &picture.height, &channels, 4), stbi_image_free);
+    if (!pixels) return std::nullopt;
+    picture.rgba.assign(pixels.get(), pixels.get() + static_cast<std::size_t>(picture.width * picture.height * 4));
+    return picture;
+}
 
 std::vector<FaceToWrite> Faces() {
     return {
@@ -41,23 +62,23 @@ TEST(BushoFace, WritesExactlyThePixelsOfTheFace) {
         const auto png = folder.Path() / ("face" + std::to_string(k) + ".png");
         const Result r = RunBusho("face " + Q(archive) + " " + std::to_string(k) + " " + Q(png), folder);
         ASSERT_EQ(r.status, 0) << r.err;
-        QImage image;
-        ASSERT_TRUE(image.load(QString::fromStdString(png.string())));
+        const auto image = LoadPng(png);
+        ASSERT_TRUE(image);
         const KaoFaceHeader& h = faces[static_cast<std::size_t>(k)].Header;
-        ASSERT_EQ(image.width(), h.Width);
-        ASSERT_EQ(image.height(), h.Height);
+        ASSERT_EQ(image->width, h.Width);
+        ASSERT_EQ(image->height, h.Height);
         for (int y = 0; y < h.Height; ++y) {
             for (int x = 0; x < h.Width; ++x) {
-                const QRgb got = image.pixel(x, y);
+                const std::uint8_t* got = image->At(x, y);
                 if (x >= h.RowPixels) {
-                    ASSERT_EQ(qAlpha(got), 0) << x << "," << y;  // no face pixels there
+                    ASSERT_EQ(got[3], 0) << x << "," << y;  // no face pixels there
                     continue;
                 }
                 const std::uint32_t stored = faces[static_cast<std::size_t>(k)].Pixels[static_cast<std::size_t>(y * h.RowPixels + x)];
-                ASSERT_EQ(qAlpha(got), 255);
-                ASSERT_EQ(static_cast<std::uint32_t>(qRed(got)), (stored >> 16) & 0xFF) << x << "," << y;
-                ASSERT_EQ(static_cast<std::uint32_t>(qGreen(got)), (stored >> 8) & 0xFF) << x << "," << y;
-                ASSERT_EQ(static_cast<std::uint32_t>(qBlue(got)), stored & 0xFF) << x << "," << y;
+                ASSERT_EQ(got[3], 255);
+                ASSERT_EQ(static_cast<std::uint32_t>(got[0]), (stored >> 16) & 0xFF) << x << "," << y;
+                ASSERT_EQ(static_cast<std::uint32_t>(got[1]), (stored >> 8) & 0xFF) << x << "," << y;
+                ASSERT_EQ(static_cast<std::uint32_t>(got[2]), stored & 0xFF) << x << "," << y;
             }
         }
     }

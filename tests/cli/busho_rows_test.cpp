@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unicode/ucnv.h>
-
+#include <algorithm>
 #include <fstream>
 
 #include "busho_runner.h"
@@ -24,14 +23,15 @@ using testing::Slurp;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-// Three officers as the game writes them, names in Big5, with odd bytes the editor would not write.
-std::vector<std::uint8_t> ThreeOfficers() {
+// Three officers as the game writes them, names in Big5 (or the Japanese edition's Shift-JIS), with
+// odd bytes the editor would not write.
+std::vector<std::uint8_t> ThreeOfficers(const char* codePage = "windows-950") {
     std::vector<OfficerSlot> slots;
     const char* names[3][2] = {{"織田", "信長"}, {"武田", "信玄"}, {"上杉", "謙信"}};
     for (int i = 0; i < 3; ++i) {
         OfficerSlot s = testing::RandomOfficer(static_cast<std::uint32_t>(70 + i));
-        SetText(s.Record.FamilyName, Encoded("windows-950", names[i][0]));
-        SetText(s.Record.GivenName, Encoded("windows-950", names[i][1]));
+        SetText(s.Record.FamilyName, Encoded(codePage, names[i][0]));
+        SetText(s.Record.GivenName, Encoded(codePage, names[i][1]));
         s.Record.FamilyNameReading.fill(0xAA);  // not text at all: must survive unchanged
         s.Record.GivenNameReading = {};
         SetText(s.Record.Biography, "");
@@ -136,6 +136,111 @@ TEST_F(RowsTest, UnchangedImportChangesOnlyWhatSavingRewrites) {
     }
 }
 
+// What Excel on a Chinese or Japanese Windows saves as "CSV": the text in the system's code page, each
+// character the code page lacks as '?', no byte-order mark.
+std::string SavedAsExcelDoes(const std::string& utf8WithMark, CodePage page) {
+    const std::u16string text = Utf8ToUtf16(utf8WithMark.substr(3));
+    std::string bytes;
+    for (const char16_t c : text) bytes += Encode(page, std::u16string(1, c)).value_or("?");
+    return bytes;
+}
+
+// A spreadsheet exported, opened and saved by Excel on a Simplified-Chinese (GBK), Traditional-Chinese
+// (Big5) or Japanese (Shift-JIS) Windows imports exactly as the UTF-8 export does, with the encoding
+// found or given; the Japanese one although Shift-JIS lacks characters of the lists ("出场", "僧侣").
+TEST_F(RowsTest, SpreadsheetsSavedInTheSystemCodePageImportLikeTheirUtf8Original) {
+    struct Case {
+        const char* edition;
+        const char* gameCodePage;
+        CodePage saved;
+        const char* option;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"tc", "windows-950", CodePage::Gbk, "gbk", "GBK"},
+        {"tc", "windows-950", CodePage::Big5, "big5", "Big5"},
+        {"jp", "windows-932", CodePage::ShiftJis, "sjis", "Shift-JIS"},
+        {"jp", "windows-932", CodePage::Gbk, "gbk", "GBK"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.edition) + " saved as " + c.name);
+        const auto game = ThreeOfficers(c.gameCodePage);
+        const std::string edition = std::string(" --edition ") + c.edition;
+        WriteBytes(file, game);
+        ASSERT_EQ(Busho("export " + Quoted(file) + edition + " -o " + Quoted(sheet), folder).status, 0);
+        const std::string utf8 = Slurp(sheet);
+        // The UTF-8 original, imported: what every other must give.
+        ASSERT_EQ(Busho("import " + Quoted(file) + edition + " --from " + Quoted(sheet), folder).status, 0);
+        const auto expected = ReadBytes(file);
+        ASSERT_NE(expected, game);  // saving rewrote something, so an equal result means something
+
+        const auto saved = folder.Path() / "saved by Excel.csv";
+        const std::string bytes = SavedAsExcelDoes(utf8, c.saved);
+        ASSERT_NE(bytes, utf8.substr(3));
+        WriteBytes(saved, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        for (const std::string& option : {std::string(), std::string(" --encoding ") + c.option}) {
+            SCOPED_TRACE(option);
+            WriteBytes(file, game);
+            const CommandRun run = Busho("import " + Quoted(file) + edition + " --from " + Quoted(saved) + option, folder);
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(ReadBytes(file), expected);
+            // Found rather than given: it says so.
+            EXPECT_EQ(run.out.find(PathToUtf8(saved) + ": not UTF-8, read as " + c.name + "\n") != std::string::npos,
+                      option.empty()) << run.out;
+        }
+    }
+}
+
+// A workbook saved where a CSV was meant is refused with one line, and nothing changes.
+TEST_F(RowsTest, SpreadsheetThatIsNoTextIsRefusedInOneLine) {
+    const std::string workbook("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00\xA4\xFF\x81\x30[Content_Types].xml", 37);
+    WriteBytes(sheet, std::vector<std::uint8_t>(workbook.begin(), workbook.end()));
+    const CommandRun run = Import();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "busho: " + PathToUtf8(sheet) + ": the spreadsheet is text in none of UTF-8, GBK, Big5 and Shift-JIS\n");
+    EXPECT_EQ(ReadBytes(file), original);
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".BAK"));
+}
+
+// Export in a code page: what Excel would save from the UTF-8 export, without a byte-order mark,
+// with one line on stderr naming the characters written as '?'; that export imports as the UTF-8 one
+// does. JSON is UTF-8 only.
+TEST_F(RowsTest, ExportInACodePage) {
+    ASSERT_EQ(Export().status, 0);
+    const std::string utf8 = Slurp(sheet);
+    ASSERT_EQ(Import().status, 0);
+    const auto expected = ReadBytes(file);
+    ASSERT_EQ(Export(" --encoding utf-8").status, 0);
+    EXPECT_EQ(Slurp(sheet), utf8);
+    struct Case {
+        const char* option;
+        CodePage page;
+        const char* told;  // part of the line on stderr; none when the code page holds every character
+    };
+    // The readings hold bytes that are no text (U+FFFD in the cells); the names and lists simplified
+    // characters ("织田", "僧侣"), which Shift-JIS lacks.
+    const Case cases[] = {
+        {"gbk", CodePage::Gbk, "GBK cannot hold these characters of the rows, written as ?:  U+FFFD "},
+        {"sjis", CodePage::ShiftJis, "Shift-JIS cannot hold these characters of the rows, written as ?: 织"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        WriteBytes(file, original);
+        const CommandRun run = Export(std::string(" --encoding ") + c.option);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find(c.told), std::string::npos) << run.err;
+        EXPECT_EQ(Slurp(sheet), SavedAsExcelDoes(utf8, c.page));
+        const CommandRun imported = Import();
+        ASSERT_EQ(imported.status, 0) << imported.err;
+        EXPECT_EQ(ReadBytes(file), expected);
+    }
+    WriteBytes(sheet, {'k', 'e', 'e', 'p'});
+    const CommandRun json = Export(" --format json --encoding gbk");
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(Slurp(sheet), "keep");
+}
+
 TEST_F(RowsTest, EditedCellsReachTheirFieldsAndOthersKeepTheirBytes) {
     ASSERT_EQ(Export().status, 0);
     auto lines = Lines(Slurp(sheet).substr(3));
@@ -237,6 +342,7 @@ TEST_F(RowsTest, BadCellsAreReportedAndNothingIsWritten) {
 namespace busho {
 namespace {
 
+#ifndef _WIN32  // Wine prefixes are where Linux keeps the game; Windows has its registry
 TEST(BushoWhere, FindsTheGameAndTheOfficerFileInAWinePrefix) {
     testing::TempFolder folder;
     const auto prefix = folder.Path() / "wine";
@@ -260,6 +366,7 @@ TEST(BushoWhere, FindsTheGameAndTheOfficerFileInAWinePrefix) {
     EXPECT_EQ(testing::Busho("where --edition jp --wine-prefix " + testing::Quoted(folder.Path()), folder).status, 1);
     EXPECT_EQ(testing::Busho("where --wine-prefix " + testing::Quoted(prefix), folder).status, 2);
 }
+#endif
 
 }  // namespace
 }  // namespace busho

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unicode/ucnv.h>
-
 #include <fstream>
 #include <memory>
 #include <set>

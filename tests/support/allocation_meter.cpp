@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <new>
 
+#ifdef _WIN32
+#include <malloc.h>
+#endif
+
 namespace {
 
 std::atomic<bool> counting{false};
@@ -36,13 +40,17 @@ void* Place(void* block, std::size_t offset, std::size_t size) {
     return user;
 }
 
-void Release(void* p, std::size_t offset) {
-    if (!p) return;
+// Takes a block off the live count; the start of the block as it was allocated.
+void* Unplace(void* p, std::size_t offset) {
     char* user = static_cast<char*>(p);
     const auto* header = reinterpret_cast<const Header*>(user - sizeof(Header));
     if (header->meter != 0 && header->meter == generation.load(std::memory_order_relaxed))
         live.fetch_sub(header->size, std::memory_order_relaxed);
-    std::free(user - offset);
+    return user - offset;
+}
+
+void Release(void* p, std::size_t offset) {
+    if (p) std::free(Unplace(p, offset));
 }
 
 void* Allocate(std::size_t size) { return Place(std::malloc(size + kOffset), kOffset, size); }
@@ -51,7 +59,22 @@ std::size_t AlignedOffset(std::align_val_t alignment) { return std::max(static_c
 
 void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
     const std::size_t offset = AlignedOffset(alignment);
+#ifdef _WIN32
+    // The C runtime of Windows has no aligned_alloc; its aligned blocks are freed with _aligned_free.
+    return Place(::_aligned_malloc(size + offset, offset), offset, size);
+#else
     return Place(std::aligned_alloc(offset, (size + 2 * offset - 1) / offset * offset), offset, size);
+#endif
+}
+
+void ReleaseAligned(void* p, std::align_val_t alignment) {
+    if (!p) return;
+    void* block = Unplace(p, AlignedOffset(alignment));
+#ifdef _WIN32
+    ::_aligned_free(block);
+#else
+    std::free(block);
+#endif
 }
 
 }  // namespace
@@ -64,10 +87,10 @@ void operator delete(void* p) noexcept { Release(p, kOffset); }
 void operator delete[](void* p) noexcept { Release(p, kOffset); }
 void operator delete(void* p, std::size_t) noexcept { Release(p, kOffset); }
 void operator delete[](void* p, std::size_t) noexcept { Release(p, kOffset); }
-void operator delete(void* p, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
-void operator delete[](void* p, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
-void operator delete(void* p, std::size_t, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
-void operator delete[](void* p, std::size_t, std::align_val_t a) noexcept { Release(p, AlignedOffset(a)); }
+void operator delete(void* p, std::align_val_t a) noexcept { ReleaseAligned(p, a); }
+void operator delete[](void* p, std::align_val_t a) noexcept { ReleaseAligned(p, a); }
+void operator delete(void* p, std::size_t, std::align_val_t a) noexcept { ReleaseAligned(p, a); }
+void operator delete[](void* p, std::size_t, std::align_val_t a) noexcept { ReleaseAligned(p, a); }
 
 namespace busho::testing {
 

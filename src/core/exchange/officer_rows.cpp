@@ -125,8 +125,28 @@ Reason IntoGbk(const RowContext& c, const std::string& cell, std::string& target
     return std::nullopt;
 }
 
-Reason IntoList(const std::vector<std::string>& items, const std::string& cell, int& target) {
-    const auto value = ListValue(items, cell);
+// An item whose text the spreadsheet's encoding could not hold, named by what it saved instead, when
+// no other item reads the same.
+std::optional<int> SavedListValue(const RowContext& c, const std::vector<std::string>& items, std::string_view cell) {
+    if (!c.text.asSaved) return std::nullopt;
+    const std::string t = Trim(cell);
+    std::optional<int> found;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == "-----" || c.text.asSaved(items[i]) != t) continue;
+        if (found) return std::nullopt;
+        found = static_cast<int>(i);
+    }
+    return found;
+}
+
+// A cell as export wrote it, or as the spreadsheet's encoding saved what export wrote.
+bool SameAsExported(const RowText& text, const std::string& cell, const std::string& exported) {
+    return cell == exported || (text.asSaved && cell == text.asSaved(exported));
+}
+
+Reason IntoList(const RowContext& c, const std::vector<std::string>& items, const std::string& cell, int& target) {
+    auto value = ListValue(items, cell);
+    if (!value) value = SavedListValue(c, items, cell);
     if (!value) return TextId::kCellNotInList;
     target = *value;
     return std::nullopt;
@@ -181,8 +201,8 @@ Reason IntoRelations(const std::string& cell, int& first, int& second) {
 #define BUSHO_LIST_COLUMN(Part, Field, items, box)                                                                      \
     RowColumn {                                                                                                      \
         #Field, [](const RowContext&, const OfficerSlot& o) { return ListCell(vocabulary_text::items(), o.Part.Field); }, \
-            [](const RowContext&, const std::string& cell, EditorValues& v, int&) {                                  \
-                return IntoList(vocabulary_text::items(), cell, v.box);                                              \
+            [](const RowContext& c, const std::string& cell, EditorValues& v, int&) {                                \
+                return IntoList(c, vocabulary_text::items(), cell, v.box);                                           \
             },                                                                                                       \
             [](const OfficerSlot& from, OfficerSlot& to) { to.Part.Field = from.Part.Field; }                         \
     }
@@ -209,8 +229,8 @@ const std::vector<RowColumn>& RowColumns() {
         BUSHO_LIST_COLUMN(Record, Origin, Origins, cCZ),
         BUSHO_LIST_COLUMN(Record, Faith, Faiths, cXY),
         {"Father", [](const RowContext& c, const OfficerSlot& o) { return o.Record.Father == -1 ? std::string("无") : c.names.Officer(o.Record.Father); },
-         [](const RowContext&, const std::string& cell, EditorValues& v, int&) -> Reason {
-             if (Trim(cell).empty() || Trim(cell) == "无") {
+         [](const RowContext& c, const std::string& cell, EditorValues& v, int&) -> Reason {
+             if (Trim(cell).empty() || Trim(cell) == "无" || (c.text.asSaved && Trim(cell) == c.text.asSaved("无"))) {
                  v.cSF = 0;
                  return std::nullopt;
              }
@@ -373,7 +393,7 @@ std::vector<Problem> ImportRows(Session& session, EditHistory& history, const st
         for (const RowColumn& column : columns) {
             if (!column.apply) continue;  // the slot
             const auto cell = row.find(column.name);
-            if (cell == row.end() || (modify && cell->second == column.cell(context, original))) {
+            if (cell == row.end() || (modify && SameAsExported(text, cell->second, column.cell(context, original)))) {
                 if (modify) unchanged.push_back(&column);
                 continue;
             }

@@ -22,6 +22,9 @@ const std::vector<std::string>& ExportColumns();
 struct RowText {
     std::function<std::string(std::string_view gbk)> toUtf8;
     std::function<std::optional<std::string>(std::string_view utf8)> toGbk;  // nothing when GBK lacks a character
+    // A list's item as the spreadsheet's encoding saved it (each character it lacks as '?'), so that
+    // "出场" saved as Shift-JIS ("出?") still names its item; none when cells are UTF-8.
+    std::function<std::string(std::string_view utf8)> asSaved = nullptr;
 };
 
 // The cells of slot `slot`, in ExportColumns order. builtInNames are the 1630 names (GBK).

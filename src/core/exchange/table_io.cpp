@@ -168,10 +168,14 @@ Result<Table> ReadTable(std::string_view text) {
     return table;
 }
 
-Result<Table> ReadTableFile(const std::filesystem::path& path, FileAccess& files) {
+Result<Table> ReadTableFile(const std::filesystem::path& path, FileAccess& files, std::optional<TableEncoding> encoding) {
     const auto bytes = files.ReadWholeFile(path, kMaxSpreadsheetBytes);
     if (!bytes) return Problem(TextId::kTableCannotRead).Because(bytes.problem());
-    return ReadTable(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    const auto text = DecodeTableText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), encoding);
+    if (!text) return text.problem();
+    auto table = ReadTable(text->utf8);
+    if (table) table->encoding = text->encoding;
+    return table;
 }
 
 }  // namespace busho

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/exchange/table_encoding.h"
 #include "core/os/file_access.h"
 
 namespace busho {
@@ -20,6 +21,7 @@ std::string WriteJson(const std::vector<std::string>& header, const std::vector<
 struct Table {
     std::vector<std::map<std::string, std::string>> rows;
     std::vector<int> rowNumbers;  // CSV: line of the spreadsheet (header = 1); JSON: 2 for the first object
+    TableEncoding encoding = TableEncoding::Utf8;  // what the file was read as
 };
 
 // A spreadsheet holds one row per officer, at most the 999 an officer file holds, and no more cells
@@ -33,8 +35,9 @@ inline constexpr std::size_t kMaxSpreadsheetBytes = std::size_t{64} << 20;
 // Reads either format (JSON when the text starts with '['); what is malformed is refused.
 Result<Table> ReadTable(std::string_view text);
 
-// Reads a spreadsheet file: a regular file of at most kMaxSpreadsheetBytes, read once and parsed in
-// place.
-Result<Table> ReadTableFile(const std::filesystem::path& path, FileAccess& files);
+// Reads a spreadsheet file: a regular file of at most kMaxSpreadsheetBytes, read once, decoded as
+// DecodeTableText does (in `encoding`, or the one its bytes are in) and parsed.
+Result<Table> ReadTableFile(const std::filesystem::path& path, FileAccess& files,
+                            std::optional<TableEncoding> encoding = std::nullopt);
 
 }  // namespace busho

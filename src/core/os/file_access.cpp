@@ -110,6 +110,11 @@ void RemovePending(const std::filesystem::path& pending) {
 void RemoveStalePending(const std::filesystem::path& pending) {
     std::error_code ec;
     const auto status = std::filesystem::symlink_status(pending, ec);
+#ifdef _WIN32
+    // Windows deletes no read-only file: take the attribute off first.
+    if (std::filesystem::is_regular_file(status))
+        std::filesystem::permissions(pending, std::filesystem::perms::owner_write, std::filesystem::perm_options::add, ec);
+#endif
     if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) std::filesystem::remove(pending, ec);
 }
 
@@ -124,6 +129,9 @@ Result<std::unique_ptr<ReadableFile>> ReadableFile::Open(const std::filesystem::
     HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
+        // CreateFileW opens no folder (without backup semantics): say what it is.
+        const DWORD attributes = ::GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return TextId::kReasonNotRegularFile;
         return TextId::kReasonCannotOpen;
     }
     BY_HANDLE_FILE_INFORMATION info{};

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <functional>
 #include <memory>
@@ -221,9 +223,11 @@ TEST_F(OfficerFileTest, FailedLoadLeavesSessionAndDiskAsTheyWere) {
         {"1000 officers", [&] { WriteBytes(path, BuildFileBytes(OddHeader(), full)); }, TextId::kReasonNoEndMarker},
         {"path is a folder", [&] { std::filesystem::remove_all(path); std::filesystem::create_directory(path); },
          TextId::kReasonNotRegularFile},
+#ifndef _WIN32  // FIFOs are POSIX
         // A FIFO is refused before it is opened for reading, which would wait for a writer for ever.
         {"path is a FIFO", [&] { std::filesystem::remove_all(path); ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); },
          TextId::kReasonNotRegularFile},
+#endif
         {"documents folder missing", [&] { session->DocumentsFolder = folder.Path() / "nowhere"; }, TextId::kReasonNoFolder},
     };
     for (const auto& c : cases) {
@@ -537,7 +541,8 @@ TEST_F(OfficerFileTest, NewFileThatCannotBeCreatedIsReported) {
     EXPECT_TRUE(std::filesystem::exists(PendingFileFor(path) / "keep"));
 }
 
-// Permissions do not stop root, so this runs only for an ordinary user.
+#ifndef _WIN32
+// Permissions do not stop root, so this runs only for an ordinary user. POSIX permissions: Linux only.
 TEST_F(OfficerFileTest, ReadOnlyFolderIsReportedAndChangesNothing) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     const auto original = BuildFileBytes(OddHeader(), RandomOfficers(2, 15));
@@ -553,6 +558,7 @@ TEST_F(OfficerFileTest, ReadOnlyFolderIsReportedAndChangesNothing) {
     EXPECT_TRUE(events.messages.empty());
     EXPECT_TRUE(saved.problem().Is(TextId::kTextBackupFailed));
 }
+#endif
 
 }  // namespace
 }  // namespace busho

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unicode/ucnv.h>
-
 #include <functional>
 #include <memory>
 

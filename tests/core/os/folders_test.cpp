@@ -21,7 +21,12 @@ TEST(Folders, HaveNoTrailingSeparator) {
 }
 
 TEST(Folders, ExecutableFolderHoldsTheProgram) {
-    EXPECT_TRUE(std::filesystem::exists(ExecutableFolder(nullptr) / "os_tests")) << ExecutableFolder(nullptr);
+#ifdef _WIN32
+    const char* program = "os_tests.exe";
+#else
+    const char* program = "os_tests";
+#endif
+    EXPECT_TRUE(std::filesystem::exists(ExecutableFolder(nullptr) / program)) << ExecutableFolder(nullptr);
 }
 
 // The data files beside the program win; an installation keeps them in ../share/busho-editor.

@@ -25,6 +25,7 @@ TEST(InterfaceTexts, AreAllGbkWithUniqueNames) {
     EXPECT_GT(names.size(), 60u);
 }
 
+#ifndef _WIN32  // the generator runs on the build machine: a Windows build takes the Linux build's
 // Runs the generator on a list; the header it wrote, or nothing when it refused the list.
 std::optional<std::string> Generate(const std::string& list) {
     testing::TempFolder folder;
@@ -63,6 +64,8 @@ TEST(InterfaceTexts, GeneratorRefusesWhatItCannotTake) {
     };
     for (const char* list : lists) EXPECT_FALSE(Generate(list)) << list;
 }
+
+#endif
 
 }  // namespace
 }  // namespace busho
