@@ -483,15 +483,20 @@ TEST(FileAccessForBackups, ListsRemovesAndDatesOnlyRegularFiles) {
     WriteBytes(plain, {1});
     std::filesystem::create_directory(sub);
     WriteBytes(sub / "inner.BAK", {2});
+#ifndef _WIN32
+    // Symlinks need a privilege on Windows: the link is tried on Linux only.
     std::filesystem::create_symlink(plain, link);
+#endif
     FileAccess files;
     EXPECT_EQ(files.FilesIn(folder.Path()), std::vector<std::filesystem::path>{plain});
     EXPECT_TRUE(files.FilesIn(folder.Path() / "missing").empty());
 
     EXPECT_FALSE(files.RemoveFile(sub));
-    EXPECT_FALSE(files.RemoveFile(link));
     EXPECT_TRUE(std::filesystem::exists(sub / "inner.BAK"));
+#ifndef _WIN32
+    EXPECT_FALSE(files.RemoveFile(link));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
+#endif
     EXPECT_EQ(ReadBytes(plain), std::vector<std::uint8_t>{1});
     EXPECT_FALSE(files.RemoveFile(folder.Path() / "missing"));
 

@@ -35,16 +35,22 @@ class TimeZone {
 public:
     explicit TimeZone(const char* zone) {
         if (const char* old = std::getenv("TZ")) old_ = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
+        Set(zone);
     }
-    ~TimeZone() {
-        if (old_) ::setenv("TZ", old_->c_str(), 1);
-        else ::unsetenv("TZ");
-        ::tzset();
-    }
+    ~TimeZone() { Set(old_ ? old_->c_str() : nullptr); }
 
 private:
+    static void Set(const char* zone) {
+#ifdef _WIN32
+        ::_putenv_s("TZ", zone ? zone : "");
+        ::_tzset();
+#else
+        if (zone) ::setenv("TZ", zone, 1);
+        else ::unsetenv("TZ");
+        ::tzset();
+#endif
+    }
+
     std::optional<std::string> old_;
 };
 
