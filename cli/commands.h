@@ -64,8 +64,14 @@ int Report(const Context& c, const Problem& problem);
 // Loads the code tables the session's edition needs; false (with a message) when they cannot be read.
 bool LoadTablesFor(const Context& c, Session& session);
 
-// A session with the officer file loaded for the edition, with the code tables, roster and blank slot.
+// A session with the officer file loaded, ready to be saved (the blank slot, the backups to keep), and
+// with an edition its code tables and roster; nothing (with a line on stderr) when it cannot be.
+std::unique_ptr<Session> LoadForSaving(const Context& c, const std::filesystem::path& file,
+                                       std::optional<std::uint8_t> edition = std::nullopt);
+// The same, for the edition's rows.
 std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::path& file, std::uint8_t edition);
+// Saves the session through the one save path, backups first; the exit status.
+int SaveAndReport(const Context& c, Session& session);
 
 // Names decoded for the edition into UTF-8 (the session's tables loaded for it), or hex without an
 // edition; nothing, with a message, when the tables cannot be read.

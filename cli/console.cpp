@@ -27,12 +27,15 @@ bool LoadTablesFor(const Context& c, Session& session) {
     return ok;
 }
 
-std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::path& file, std::uint8_t edition) {
+std::unique_ptr<Session> LoadForSaving(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition) {
     auto session = std::make_unique<Session>();
-    session->Edition = edition;
     session->ProgramFolder = c.dataFolder;
-    if (!LoadTablesFor(c, *session)) return nullptr;
-    LoadRoster(c.dataFolder, session->Roster);
+    session->DatedBackupsKept = c.datedBackupsKept;
+    if (edition) {
+        session->Edition = *edition;
+        if (!LoadTablesFor(c, *session)) return nullptr;
+        LoadRoster(c.dataFolder, session->Roster);
+    }
     session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok();
     ConsoleEvents events(c);
     FileAccess files;
@@ -41,6 +44,17 @@ std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::pa
         return nullptr;
     }
     return session;
+}
+
+std::unique_ptr<Session> LoadForRows(const Context& c, const std::filesystem::path& file, std::uint8_t edition) {
+    return LoadForSaving(c, file, edition);
+}
+
+int SaveAndReport(const Context& c, Session& session) {
+    ConsoleEvents events(c);
+    FileAccess files;
+    if (const Status saved = SaveAllOfficers(session, events, files); !saved) return Report(c, saved.problem());
+    return kExitOk;
 }
 
 const RowText& Utf8Text() {

@@ -21,7 +21,6 @@ int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edi
         c.out << PathToUtf8(from) << ": not UTF-8, read as " << TableEncodingName(table->encoding) << '\n';
     auto session = LoadForRows(c, file, edition);
     if (!session) return kExitFailed;
-    session->DatedBackupsKept = c.datedBackupsKept;
     const auto names = LoadBuiltInNames(c.dataFolder);
     RowText text = Utf8Text();
     if (table->encoding != TableEncoding::Utf8)
@@ -30,10 +29,7 @@ int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edi
     const auto errors = ImportRows(*session, history, table->rows, table->rowNumbers, names, text);
     for (const Problem& e : errors) c.err << "busho: " << PathToUtf8(from) << ": " << GbkToUtf8(DescribeGbk(e)) << '\n';
     if (!errors.empty()) return kExitFailed;
-    ConsoleEvents events(c);
-    FileAccess files;
-    if (const Status saved = SaveAllOfficers(*session, events, files); !saved) return Report(c, saved.problem());
-    return kExitOk;
+    return SaveAndReport(c, *session);
 }
 
 }  // namespace busho::cli

@@ -12,20 +12,14 @@ namespace {
 // Loads the file (relations need no code tables), applies the step, saves.
 template <class MakeStep>
 int ChangeAndSave(const Context& c, const std::filesystem::path& file, MakeStep makeStep) {
-    auto session = std::make_unique<Session>();
-    ConsoleEvents events(c);
-    FileAccess files;
-    session->ProgramFolder = c.dataFolder;
-    session->DatedBackupsKept = c.datedBackupsKept;
-    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok();
+    auto session = LoadForSaving(c, file);
+    if (!session) return kExitFailed;
     session->ZZZZ = false;  // step names from the raw bytes: no edition is needed
-    if (const Status loaded = LoadOfficerFileAt(*session, file, events, files, false); !loaded) return Report(c, loaded.problem());
     auto step = makeStep(*session);
     if (!step) return Report(c, Problem(step.problem()).InFile(file));
     EditHistory history;
     if (step.value()) history.Push(*session, std::move(step.value()));
-    if (const Status saved = SaveAllOfficers(*session, events, files); !saved) return Report(c, saved.problem());
-    return kExitOk;
+    return SaveAndReport(c, *session);
 }
 
 }  // namespace

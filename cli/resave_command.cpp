@@ -7,15 +7,9 @@
 namespace busho::cli {
 
 int Resave(const Context& c, const std::filesystem::path& file) {
-    auto session = std::make_unique<Session>();
-    ConsoleEvents events(c);
-    FileAccess files;
-    session->ProgramFolder = c.dataFolder;
-    session->DatedBackupsKept = c.datedBackupsKept;
-    session->BlankSlotLoaded = LoadBlankSlot(c.dataFolder, session->BlankSlot).ok();
-    if (const Status loaded = LoadOfficerFileAt(*session, file, events, files, false); !loaded) return Report(c, loaded.problem());
-    if (const Status saved = SaveAllOfficers(*session, events, files); !saved) return Report(c, saved.problem());
-    return kExitOk;
+    auto session = LoadForSaving(c, file);
+    if (!session) return kExitFailed;
+    return SaveAndReport(c, *session);
 }
 
 }  // namespace busho::cli
