@@ -1,20 +1,13 @@
 #include "png_writer.h"
+#include "rgba_bytes.h"
 
 #include <png.h>
 
 namespace busho {
 
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels) {
-    if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return {};
-    // 0xAARRGGBB words to R, G, B, A bytes, whatever the machine's byte order.
-    std::vector<std::uint8_t> rgba;
-    rgba.reserve(pixels.size() * 4);
-    for (const std::uint32_t p : pixels) {
-        rgba.push_back(static_cast<std::uint8_t>(p >> 16));
-        rgba.push_back(static_cast<std::uint8_t>(p >> 8));
-        rgba.push_back(static_cast<std::uint8_t>(p));
-        rgba.push_back(static_cast<std::uint8_t>(p >> 24));
-    }
+    const std::vector<std::uint8_t> rgba = RgbaBytes(width, height, pixels);
+    if (rgba.empty()) return {};
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(width);
