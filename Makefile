@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build run test sanitize test-windows fuzz bench screenshots package package-test clean
+.PHONY: all deps configure build run test sanitize test-windows windows windows-smoke fuzz bench screenshots package package-test clean
 
 all: build
 
@@ -36,6 +36,22 @@ test-windows: build
 	@[ -f build-windows/build.ninja ] || cmake --preset windows
 	cmake --build --preset windows -j2
 	@scripts/test-windows
+
+# The editor for Windows x64: Qt 6 Core, Gui and Widgets built for MinGW from Debian's own qt6-base
+# source package into build-windows/qt6/install (the first run only: about 15 minutes on 2 cores, more
+# on a busy machine), busho-editor.exe and busho.exe against it in build-windows/editor, and
+# build-windows/BushoEditor-<version>-win64.zip. Not part of `make test`.
+windows: build
+	@scripts/install-deps windows
+	@scripts/build-qt-windows
+	@[ -f build-windows/editor/build.ninja ] || cmake --preset windows-editor
+	cmake --build --preset windows-editor -j2
+	@scripts/package-windows
+
+# The zip's editor under Wine on Xvfb in both editions: screenshots in build-windows/smoke/screenshots,
+# the game folder from the registry, a save that keeps the backup; fails on a crash or boxes for text.
+windows-smoke: windows
+	@scripts/windows-smoke
 
 # Each libFuzzer target for FUZZ_SECONDS seconds (default 300), in build-fuzz; needs clang.
 fuzz:

@@ -18,7 +18,12 @@
 #include "platform/message_boxes.h"
 #include "platform/guarded_application.h"
 #include "platform/qt_translations.h"
+#include "platform/cjk_font.h"
+#ifdef Q_OS_WIN
+#include "platform/system_sound_voice_player.h"
+#else
 #include "platform/voice_player.h"
+#endif
 #include "gui/portrait/face_preview_window.h"
 #include "gui/auxiliary/map_window.h"
 #include "gui/portrait/portrait_picker_window.h"
@@ -30,53 +35,78 @@
 
 namespace {
 
+// Qt Multimedia where it is built (Linux); the Win32 sound API on Windows.
+#ifdef Q_OS_WIN
+using SystemVoicePlayer = busho::platform::SystemSoundVoicePlayer;
+#else
+using SystemVoicePlayer = busho::platform::QtVoicePlayer;
+#endif
+
+constexpr int kExitTextAsBoxes = 4;
 constexpr int kOfficersShownUnattended = 5;
 constexpr int kVoiceOutcomeWaitMs = 20000;  // a demo sample lasts about a second
 constexpr int kSettleMs = 1500;
 
+// What an unattended run found: a screenshot not written, text drawn as boxes.
+struct UnattendedOutcome {
+    bool written = true;
+    bool boxes = false;
+};
+
+// Writes `window` to DIR/<name>.png and names the characters in it that no font can draw.
+void Capture(QWidget& window, const QString& dir, const QString& name, UnattendedOutcome& outcome) {
+    outcome.written = window.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png")) && outcome.written;
+    const QString boxes = busho::platform::WindowCharactersWithoutGlyph(window);
+    if (boxes.isEmpty()) return;
+    outcome.boxes = true;
+    std::fprintf(stderr, "busho-editor: %s draws these characters as boxes: %s\n", name.toUtf8().constData(), boxes.toUtf8().constData());
+}
+
 // Writes every window that start-up shows, and the edition chooser, to DIR/<objectName>.png.
-bool WriteScreenshots(busho::Application& app, const QString& dir) {
+UnattendedOutcome WriteScreenshots(busho::Application& app, const QString& dir) {
     QDir().mkpath(dir);
-    bool ok = true;
+    UnattendedOutcome outcome;
     for (QWidget* window : {static_cast<QWidget*>(&app.Form1()), static_cast<QWidget*>(&app.Form2()), static_cast<QWidget*>(&app.Form3())}) {
-        if (window->isVisible()) ok = window->grab().save(dir + QLatin1Char('/') + window->objectName() + QStringLiteral(".png")) && ok;
+        if (window->isVisible()) Capture(*window, dir, window->objectName(), outcome);
     }
     // The whole screen as the window system shows it, frames included: where the windows were placed.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) ok = screen->grabWindow(0).save(dir + QStringLiteral("/Screen.png")) && ok;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        outcome.written = screen->grabWindow(0).save(dir + QStringLiteral("/Screen.png")) && outcome.written;
     busho::EditionChooser chooser;
     chooser.adjustSize();
-    ok = chooser.grab().save(dir + QStringLiteral("/Form4.png")) && ok;
+    Capture(chooser, dir, QStringLiteral("Form4"), outcome);
     busho::GameLocationDialog folders(app.State().Edition, QString::fromStdU16String(app.State().GameFolder.u16string()),
                                       QString::fromStdU16String(app.State().DocumentsFolder.u16string()), nullptr, {});
     folders.adjustSize();
-    ok = folders.grab().save(dir + QStringLiteral("/GameLocationDialog.png")) && ok;
+    Capture(folders, dir, QStringLiteral("GameLocationDialog"), outcome);
     app.OpenMap();
     if (auto* map = app.Form6()) {
-        ok = map->grab().save(dir + QStringLiteral("/Form6.png")) && ok;
+        Capture(*map, dir, QStringLiteral("Form6"), outcome);
         map->hide();
     }
     // 系统 → 恢复备份… on the backups the documents folder holds.
     app.OpenRestoreDialog();
     if (auto* restore = app.RestoreDialog()) {
-        ok = restore->grab().save(dir + QStringLiteral("/RestoreBackupDialog.png")) && ok;
+        Capture(*restore, dir, QStringLiteral("RestoreBackupDialog"), outcome);
         restore->hide();
     }
     // The preview as a right-button press on the first standard face shows it.
     app.Form3().PreviewFace(true, 0, QPoint(0, 0));
     if (auto* preview = app.Form3().Preview()) {
-        ok = preview->grab().save(dir + QStringLiteral("/Form5.png")) && ok;
+        Capture(*preview, dir, QStringLiteral("Form5"), outcome);
         preview->hide();
     }
-    return ok;
+    return outcome;
 }
 
 // Prints what the unattended run would have shown, and how the last sample asked for ended, then quits:
-// status 0, or 1 when a screenshot could not be written, or 3 when the sample had no outcome in time.
-void WaitForVoiceThenQuit(busho::platform::QtVoicePlayer& voices, busho::platform::RecordingMessageBoxes& messages, bool ok) {
-    auto finish = [&messages, ok](int status) {
+// status 0, or 1 when a screenshot could not be written, 3 when the sample had no outcome in time, or
+// 4 when a window draws text as boxes.
+void WaitForVoiceThenQuit(SystemVoicePlayer& voices, busho::platform::RecordingMessageBoxes& messages, UnattendedOutcome outcome) {
+    auto finish = [&messages, outcome](int status) {
         for (const auto& m : messages.shown)
             std::fprintf(stderr, "busho-editor: %s\n", busho::platform::MessageText(m).toUtf8().constData());
-        QApplication::exit(ok ? status : 1);
+        QApplication::exit(!outcome.written ? 1 : outcome.boxes ? kExitTextAsBoxes : status);
     };
     auto print = [](const busho::platform::VoiceReport& report) {
         const QString file = QString::fromStdU16String(report.file.u16string());
@@ -106,6 +136,7 @@ int RunEditor(int argc, char** argv) {
     busho::platform::GuardedApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
     busho::platform::InstallQtTranslations(qt);
+    busho::platform::UseBundledCjkFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("信长之野望－革新 PK 登录武将编辑器"));
@@ -125,7 +156,9 @@ int RunEditor(int argc, char** argv) {
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("The settings file to read and write instead of the user's own."),
                                       QStringLiteral("FILE"));
-    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit});
+    const QCommandLineOption save(QStringLiteral("save-after-startup"),
+                                  QStringLiteral("Save the officer file as \"保存所有修改\" does (backup first), then quit."));
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit, save});
     parser.process(qt);
 
     busho::StartupOptions options;
@@ -144,7 +177,7 @@ int RunEditor(int argc, char** argv) {
         }
     }
 
-    const bool unattended = parser.isSet(screenshots) || parser.isSet(quit);
+    const bool unattended = parser.isSet(screenshots) || parser.isSet(quit) || parser.isSet(save);
     std::unique_ptr<busho::platform::MessageBoxes> messages;
     if (unattended) {
         messages = std::make_unique<busho::platform::RecordingMessageBoxes>();
@@ -152,7 +185,11 @@ int RunEditor(int argc, char** argv) {
         messages = std::make_unique<busho::platform::QtMessageBoxes>();
     }
     // The real player in every mode: it makes its media player only when the first sample starts.
-    busho::platform::QtVoicePlayer voices(*messages);
+#ifdef Q_OS_WIN
+    SystemVoicePlayer voices(*messages, busho::platform::WindowsSystemSound());
+#else
+    SystemVoicePlayer voices(*messages);
+#endif
     busho::FileAccess files;
     busho::Application app(*messages, voices, files);
     if (unattended) {
@@ -170,18 +207,24 @@ int RunEditor(int argc, char** argv) {
     if (unattended) {
         const QString dir = parser.value(screenshots);
         const bool showOfficers = parser.isSet(quit);
+        const bool saveFile = parser.isSet(save);
+        // Where start-up found the game and the officer file (the registry, the settings, the options).
+        std::fprintf(stderr, "busho-editor: game folder: %s\n", QString::fromStdU16String(app.State().GameFolder.u16string()).toUtf8().constData());
+        std::fprintf(stderr, "busho-editor: documents folder: %s\n",
+                     QString::fromStdU16String(app.State().DocumentsFolder.u16string()).toUtf8().constData());
         // On a desktop the window manager frames the windows and the editor places them again: the
         // screenshots wait until it has.
         const int settleMs = QGuiApplication::platformName() == QLatin1String("offscreen") ? 0 : kSettleMs;
-        QTimer::singleShot(settleMs, &qt, [&, dir, showOfficers] {
-            bool ok = true;
-            if (!dir.isEmpty()) ok = WriteScreenshots(app, dir);
+        QTimer::singleShot(settleMs, &qt, [&, dir, showOfficers, saveFile] {
+            UnattendedOutcome outcome;
+            if (!dir.isEmpty()) outcome = WriteScreenshots(app, dir);
+            if (saveFile) app.Form2().onSave();
             // As a user clicking down the list: each officer shown selects its voice, which plays a sample.
             if (showOfficers) {
                 const int last = std::min(app.State().EndSlot - 1, kOfficersShownUnattended);
                 for (int slot = 1; slot <= last; ++slot) app.Form2().onShowOfficer(slot);
             }
-            WaitForVoiceThenQuit(voices, static_cast<busho::platform::RecordingMessageBoxes&>(*messages), ok);
+            WaitForVoiceThenQuit(voices, static_cast<busho::platform::RecordingMessageBoxes&>(*messages), outcome);
         });
     }
     const int status = QApplication::exec();

@@ -12,6 +12,11 @@ set(CMAKE_RC_COMPILER ${BUSHO_MINGW_TRIPLET}-windres)
 # Libraries and headers come from the MinGW sysroot (and from prefixes added to CMAKE_FIND_ROOT_PATH,
 # such as a cross-built Qt); programs from the build machine.
 set(CMAKE_FIND_ROOT_PATH /usr/${BUSHO_MINGW_TRIPLET})
+# The Qt that `make windows` builds for MinGW (build-windows/qt6/install), when the editor is built.
+if(BUSHO_QT_WINDOWS_PREFIX)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${BUSHO_QT_WINDOWS_PREFIX})
+  list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES BUSHO_QT_WINDOWS_PREFIX)
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,4 +1,5 @@
 #include "game_location.h"
+#include "core/os/registry.h"
 #include "core/text/edition_codec.h"
 
 #include <QSettings>
@@ -13,16 +14,7 @@ QString EditionKey(std::uint8_t edition, const QString& name) {
 }  // namespace
 
 QString ReadRegistryText(const QString& subkey, const QString& valueName) {
-#ifdef Q_OS_WIN
-    if (subkey.isEmpty()) return {};
-    QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\") + subkey, QSettings::NativeFormat);
-    const QString value = registry.value(valueName).toString();
-    return value.size() <= 1 ? QString() : value;
-#else
-    (void)subkey;
-    (void)valueName;
-    return {};
-#endif
+    return QString::fromStdString(ReadCurrentUserRegistryText(subkey.toStdString(), valueName.toStdString()));
 }
 
 QString SettingsFilePath() {
