@@ -136,7 +136,6 @@ int RunEditor(int argc, char** argv) {
     busho::platform::GuardedApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
     busho::platform::InstallQtTranslations(qt);
-    busho::platform::UseBundledCjkFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("信长之野望－革新 PK 登录武将编辑器"));
@@ -160,6 +159,8 @@ int RunEditor(int argc, char** argv) {
                                   QStringLiteral("Save the officer file as \"保存所有修改\" does (backup first), then quit."));
     parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit, save});
     parser.process(qt);
+    // After the options: --help and --version need no fonts.
+    busho::platform::UseBundledCjkFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
 
     busho::StartupOptions options;
     options.demo = parser.isSet(demo);
