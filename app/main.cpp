@@ -15,6 +15,7 @@
 
 #include "core/os/file_access.h"
 #include "gui/editor/editor_window.h"
+#include "platform/first_paint.h"
 #include "platform/message_boxes.h"
 #include "platform/guarded_application.h"
 #include "platform/qt_translations.h"
@@ -122,10 +123,12 @@ int RunEditor(int argc, char** argv) {
     const QCommandLineOption winePrefix(QStringLiteral("wine-prefix"), QStringLiteral("The Wine prefix the game is installed in."),
                                         QStringLiteral("DIR"));
     const QCommandLineOption quit(QStringLiteral("quit-after-startup"), QStringLiteral("Quit as soon as every window is shown."));
+    const QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
+                                           QStringLiteral("Quit as soon as every window is shown and painted once."));
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("The settings file to read and write instead of the user's own."),
                                       QStringLiteral("FILE"));
-    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit});
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit, quitWhenShown});
     parser.process(qt);
 
     busho::StartupOptions options;
@@ -144,7 +147,7 @@ int RunEditor(int argc, char** argv) {
         }
     }
 
-    const bool unattended = parser.isSet(screenshots) || parser.isSet(quit);
+    const bool unattended = parser.isSet(screenshots) || parser.isSet(quit) || parser.isSet(quitWhenShown);
     std::unique_ptr<busho::platform::MessageBoxes> messages;
     if (unattended) {
         messages = std::make_unique<busho::platform::RecordingMessageBoxes>();
@@ -164,10 +167,14 @@ int RunEditor(int argc, char** argv) {
             return std::optional<busho::FolderChoice>();
         };
     }
+    // The start-up as the user sees it ends when the last window has been painted.
+    std::unique_ptr<busho::platform::FirstPaintWatch> painted;
+    if (parser.isSet(quitWhenShown)) painted = std::make_unique<busho::platform::FirstPaintWatch>([] { QApplication::exit(0); });
     // Closing the edition chooser without a choice ends the program.
     if (!app.Start(options)) return 0;
+    if (painted) painted->Check();
 
-    if (unattended) {
+    if (unattended && !painted) {
         const QString dir = parser.value(screenshots);
         const bool showOfficers = parser.isSet(quit);
         // On a desktop the window manager frames the windows and the editor places them again: the
