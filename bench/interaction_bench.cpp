@@ -9,7 +9,7 @@
 // is not part of an interaction (scrolling a row into view, typing a value, closing the map again)
 // is done before the clock starts, and settled too.
 //
-// Usage: bench_interaction [--samples N] [--warm-up N]
+// Usage: bench_interaction [--samples N] [--warm-up N] [--only TEXT]   (TEXT: part of the names to run)
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -192,6 +192,7 @@ struct Interaction {
 struct Options {
     int samples = 200;
     int warmUp = 5;
+    QString only;  // the interactions whose names hold this text; all when empty
 };
 
 // Runs the interaction warm-up + samples times; the figures are of the samples only.
@@ -383,6 +384,7 @@ Options ParseOptions(const QStringList& arguments) {
     for (int a = 1; a + 1 < arguments.size(); ++a) {
         if (arguments[a] == QLatin1String("--samples")) o.samples = std::max(1, arguments[a + 1].toInt());
         if (arguments[a] == QLatin1String("--warm-up")) o.warmUp = std::max(0, arguments[a + 1].toInt());
+        if (arguments[a] == QLatin1String("--only")) o.only = arguments[a + 1];
     }
     return o;
 }
@@ -407,7 +409,8 @@ int main(int argc, char** argv) {
     try {
         for (const auto& [edition, code] : {std::pair{kEditionTraditionalChinese, "tc"}, std::pair{kEditionJapanese, "jp"}}) {
             Editor editor(edition);
-            for (const Interaction& interaction : Interactions(editor)) allMet = Measure(code, interaction, options) && allMet;
+            for (const Interaction& interaction : Interactions(editor))
+                if (QString::fromStdString(interaction.name).contains(options.only)) allMet = Measure(code, interaction, options) && allMet;
         }
     } catch (const Failure& f) {
         std::fprintf(stderr, "bench_interaction: the interaction did not do its work: %s\n", f.what.c_str());
