@@ -27,9 +27,27 @@ inline double Median(std::vector<double> samples) {
     return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
 }
 
+// Columns a UTF-8 text takes on a terminal: Chinese and Japanese characters take two.
+inline std::size_t Columns(const std::string& utf8) {
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        columns += length >= 3 ? 2 : 1;  // three-byte sequences here are CJK, full-width forms and kana
+        i += length;
+    }
+    return columns;
+}
+
+inline std::string Padded(const std::string& utf8, std::size_t columns) {
+    const std::size_t used = Columns(utf8);
+    return used >= columns ? utf8 : utf8 + std::string(columns - used, ' ');
+}
+
 // One line: what was measured, its figures, the goal and "met" or "MISSED".
 inline void PrintFigure(const std::string& what, const std::string& figures, const std::string& goal, bool met) {
-    std::printf("%-58s %-36s goal %-22s %s\n", what.c_str(), figures.c_str(), goal.c_str(), met ? "met" : "MISSED");
+    std::printf("%s %s goal %s %s\n", Padded(what, 66).c_str(), Padded(figures, 44).c_str(), Padded(goal, 14).c_str(),
+                met ? "met" : "MISSED");
     std::fflush(stdout);
 }
 
