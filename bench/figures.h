@@ -46,7 +46,7 @@ inline std::string Padded(const std::string& utf8, std::size_t columns) {
 
 // One line: what was measured, its figures, the goal and "met" or "MISSED".
 inline void PrintFigure(const std::string& what, const std::string& figures, const std::string& goal, bool met) {
-    std::printf("%s %s goal %s %s\n", Padded(what, 66).c_str(), Padded(figures, 44).c_str(), Padded(goal, 14).c_str(),
+    std::printf("%s %s goal %s %s\n", Padded(what, 66).c_str(), Padded(figures, 58).c_str(), Padded(goal, 14).c_str(),
                 met ? "met" : "MISSED");
     std::fflush(stdout);
 }
