@@ -17,7 +17,9 @@ public:
     // Watches the application's paint events from now on; `then` runs once, after the first paint of
     // the last visible window, or at Check() when all of them have been painted already.
     explicit FirstPaintWatch(std::function<void()> then) : then_(std::move(then)) { qApp->installEventFilter(this); }
-    ~FirstPaintWatch() override { qApp->removeEventFilter(this); }
+    ~FirstPaintWatch() override {
+        if (qApp) qApp->removeEventFilter(this);
+    }
     FirstPaintWatch(const FirstPaintWatch&) = delete;
     FirstPaintWatch& operator=(const FirstPaintWatch&) = delete;
 

@@ -91,7 +91,7 @@ void QtVoicePlayer::StartWhenWindowsUp() {
 void QtVoicePlayer::StopWatchingWindows() {
     if (!watchingWindows_) return;
     watchingWindows_ = false;
-    qApp->removeEventFilter(this);
+    if (qApp) qApp->removeEventFilter(this);
 }
 
 bool QtVoicePlayer::eventFilter(QObject* watched, QEvent* event) {
