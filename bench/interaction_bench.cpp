@@ -97,6 +97,14 @@ bool Settle() {
     return false;
 }
 
+struct Failure {
+    std::string what;
+};
+
+void Require(bool condition, const std::string& what) {
+    if (!condition) throw Failure{what};
+}
+
 std::string TextOf(const ByteField<11>& field) {
     std::string text(field.begin(), field.end());
     return text.substr(0, text.find('\0'));
@@ -110,6 +118,8 @@ std::vector<std::uint8_t> FullFile(std::uint8_t edition) {
     const auto demo = ReadOfficerFile(OfficerFilePathFor(edition, kDemo / "Documents"), files);
     if (!demo) throw std::runtime_error("the demo officer file cannot be read");
     const int count = demo.value().EndSlot - 1;
+    // The search below needs the last name to be the only one of its kind.
+    Require(count * count * 3 >= kOfficers, "the demo game has too few officers for 999 different names");
     const char* code = edition == kEditionTraditionalChinese ? "windows-950" : "windows-932";
     const std::string suffixes[] = {"", testing::Encoded(code, "丸"), testing::Encoded(code, "介")};
     std::vector<OfficerSlot> officers;
@@ -123,14 +133,6 @@ std::vector<std::uint8_t> FullFile(std::uint8_t edition) {
     }
     officers.push_back(testing::EndMarker());
     return testing::BuildFileBytes(demo.value().Header, officers);
-}
-
-struct Failure {
-    std::string what;
-};
-
-void Require(bool condition, const std::string& what) {
-    if (!condition) throw Failure{what};
 }
 
 // The editor started on its own documents folder holding the 999 officers, with the demo game's faces.
