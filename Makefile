@@ -58,8 +58,10 @@ fuzz:
 	@scripts/install-deps fuzz
 	@scripts/run-fuzz
 
+# Every benchmark of the optimised build, the figures with a goal printed again at the end, each with
+# its goal and "met" or "MISSED". Not part of `make test`: timings depend on what else the machine does.
 bench: build
-	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; $$b; done
+	@scripts/run-bench $(BUILD_DIR)
 
 # Every window of both editions on the demo, into build/screenshots and the copies shown in the README.
 screenshots: build

@@ -15,6 +15,7 @@
 
 #include "core/os/file_access.h"
 #include "gui/editor/editor_window.h"
+#include "platform/first_paint.h"
 #include "platform/message_boxes.h"
 #include "platform/guarded_application.h"
 #include "platform/qt_translations.h"
@@ -152,12 +153,14 @@ int RunEditor(int argc, char** argv) {
     const QCommandLineOption winePrefix(QStringLiteral("wine-prefix"), QStringLiteral("The Wine prefix the game is installed in."),
                                         QStringLiteral("DIR"));
     const QCommandLineOption quit(QStringLiteral("quit-after-startup"), QStringLiteral("Quit as soon as every window is shown."));
+    const QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
+                                           QStringLiteral("Quit as soon as every window is shown and painted once."));
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("The settings file to read and write instead of the user's own."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption save(QStringLiteral("save-after-startup"),
                                   QStringLiteral("Save the officer file as \"保存所有修改\" does (backup first), then quit."));
-    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit, save});
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit, save, quitWhenShown});
     parser.process(qt);
     // After the options: --help and --version need no fonts.
     busho::platform::UseBundledCjkFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
@@ -178,7 +181,7 @@ int RunEditor(int argc, char** argv) {
         }
     }
 
-    const bool unattended = parser.isSet(screenshots) || parser.isSet(quit) || parser.isSet(save);
+    const bool unattended = parser.isSet(screenshots) || parser.isSet(quit) || parser.isSet(save) || parser.isSet(quitWhenShown);
     std::unique_ptr<busho::platform::MessageBoxes> messages;
     if (unattended) {
         messages = std::make_unique<busho::platform::RecordingMessageBoxes>();
@@ -202,10 +205,14 @@ int RunEditor(int argc, char** argv) {
             return std::optional<busho::FolderChoice>();
         };
     }
+    // The start-up as the user sees it ends when the last window has been painted.
+    std::unique_ptr<busho::platform::FirstPaintWatch> painted;
+    if (parser.isSet(quitWhenShown)) painted = std::make_unique<busho::platform::FirstPaintWatch>([] { QApplication::exit(0); });
     // Closing the edition chooser without a choice ends the program.
     if (!app.Start(options)) return 0;
+    if (painted) painted->Check();
 
-    if (unattended) {
+    if (unattended && !painted) {
         const QString dir = parser.value(screenshots);
         const bool showOfficers = parser.isSet(quit);
         const bool saveFile = parser.isSet(save);

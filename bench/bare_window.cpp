@@ -1,13 +1,15 @@
-// A bare Qt window that quits once shown: the yardstick for the editor's start-up. With --text it
-// shows one line of Chinese, so that loading the CJK font is counted too.
+// A bare Qt window that quits once it has been painted: the yardstick for the editor's start-up. With
+// --text it shows one line of Chinese, so that loading the CJK font is counted too.
 
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
+
+#include "platform/first_paint.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    busho::platform::FirstPaintWatch painted([] { QApplication::exit(0); });
     QWidget window;
     window.resize(640, 480);
     if (QApplication::arguments().contains(QStringLiteral("--text"))) {
@@ -15,6 +17,6 @@ int main(int argc, char** argv) {
         label->move(20, 20);
     }
     window.show();
-    QTimer::singleShot(0, &app, [] { QApplication::exit(0); });
+    painted.Check();
     return QApplication::exec();
 }

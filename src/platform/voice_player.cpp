@@ -2,10 +2,13 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <system_error>
 #include <utility>
@@ -18,6 +21,18 @@ namespace busho::platform {
 namespace {
 
 QString ToText(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
+
+// The longest the first sample waits for the windows: one the window system never exposes (started
+// minimised) does not keep it silent.
+constexpr int kWindowsUpWaitMs = 1000;
+
+// Every window on screen has been exposed, and so painted: a widget window paints as it handles its
+// expose event.
+bool WindowsUp() {
+    for (const QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isVisible() && !window->isExposed()) return false;
+    return true;
+}
 
 // On Linux the WAV decoder and the audio output come from GStreamer's plugin packages.
 QString InstallHint() {
@@ -32,7 +47,7 @@ QString InstallHint() {
 
 QtVoicePlayer::QtVoicePlayer(MessageBoxes& messages) : messages_(messages) {}
 
-QtVoicePlayer::~QtVoicePlayer() = default;
+QtVoicePlayer::~QtVoicePlayer() { StopWatchingWindows(); }
 
 void QtVoicePlayer::Stop() {
     pending_.reset();
@@ -47,13 +62,42 @@ void QtVoicePlayer::Play(const std::filesystem::path& file) {
     pending_ = file;
     awaiting_ = file;
     // Started from the event loop: the sample that showing the first officer asks for waits until every
-    // window is up, and of several requests in one burst only the last one plays.
+    // window is up (making the media player takes longer than drawing them), and of several requests in
+    // one burst only the last one plays.
     if (scheduled_) return;
     scheduled_ = true;
-    QTimer::singleShot(0, this, [this] {
-        scheduled_ = false;
-        StartPending();
-    });
+    QTimer::singleShot(0, this, [this] { StartWhenWindowsUp(); });
+}
+
+void QtVoicePlayer::StartWhenWindowsUp() {
+    if (!scheduled_) return;
+    if (!windowsWereUp_ && !WindowsUp()) {
+        if (!watchingWindows_) {
+            watchingWindows_ = true;
+            qApp->installEventFilter(this);
+            QTimer::singleShot(kWindowsUpWaitMs, this, [this] {
+                windowsWereUp_ = true;
+                StartWhenWindowsUp();
+            });
+        }
+        return;
+    }
+    windowsWereUp_ = true;
+    StopWatchingWindows();
+    scheduled_ = false;
+    StartPending();
+}
+
+void QtVoicePlayer::StopWatchingWindows() {
+    if (!watchingWindows_) return;
+    watchingWindows_ = false;
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+bool QtVoicePlayer::eventFilter(QObject* watched, QEvent* event) {
+    // Looked at again once the window has handled its expose event, and so has been painted.
+    if (event->type() == QEvent::Expose && watched->isWindowType()) QTimer::singleShot(0, this, [this] { StartWhenWindowsUp(); });
+    return QObject::eventFilter(watched, event);
 }
 
 void QtVoicePlayer::StartPending() {

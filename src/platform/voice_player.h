@@ -51,7 +51,12 @@ public:
     const std::optional<VoiceReport>& LastReport() const { return lastReport_; }
     std::function<void(const VoiceReport&)> onReport;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void StartWhenWindowsUp();
+    void StopWatchingWindows();
     void StartPending();
     bool EnsurePlayer();
     void Finish(bool played, const QString& reason);
@@ -65,6 +70,8 @@ private:
     std::optional<std::filesystem::path> awaiting_;  // asked for, outcome not yet known
     std::optional<VoiceReport> lastReport_;
     bool scheduled_ = false;
+    bool watchingWindows_ = false;  // the first sample waits for the windows' expose events
+    bool windowsWereUp_ = false;    // once they were, no sample waits for them again
     bool told_ = false;
     bool outputChecked_ = false;
 };

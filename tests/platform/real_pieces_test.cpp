@@ -7,6 +7,7 @@
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWidget>
 #include <QtTest>
 
 #include <fstream>
@@ -60,6 +61,7 @@ private slots:
     void aBurstOfRequestsPlaysOnlyTheLast();
     void stoppedBeforeStartingHasNoOutcome();
     void aSampleIsPlayedToItsEnd();
+    void theFirstSampleWaitsForTheWindowsToBePainted();
 };
 
 void RealPiecesTest::questionButtonsAreInChinese() {
@@ -238,6 +240,42 @@ void RealPiecesTest::aSampleIsPlayedToItsEnd() {
     } else {
         QVERIFY(messages.shown.empty());
     }
+}
+
+namespace {
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+}  // namespace
+
+// Showing the first officer asks for its sample while the windows are still being put up: the media
+// player is made only once every window has been painted, then each sample starts as before.
+void RealPiecesTest::theFirstSampleWaitsForTheWindowsToBePainted() {
+    TempFolder folder;
+    platform::RecordingMessageBoxes messages;
+    platform::QtVoicePlayer voices(messages);
+    QWidget window;
+    window.resize(200, 100);
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    std::vector<int> paintsAtReport;
+    voices.onReport = [&](const platform::VoiceReport&) { paintsAtReport.push_back(counter.paints); };
+    window.show();
+    voices.Play(folder.Path() / "missing.wav");  // a missing sample ends as soon as it is started
+    QTRY_COMPARE(paintsAtReport.size(), 1u);
+    QVERIFY(paintsAtReport[0] > 0);
+    // A later sample does not wait for another paint.
+    const int paints = counter.paints;
+    voices.Play(folder.Path() / "missing_2.wav");
+    QTRY_COMPARE(paintsAtReport.size(), 2u);
+    QCOMPARE(paintsAtReport[1], paints);
 }
 
 QTEST_MAIN(RealPiecesTest)

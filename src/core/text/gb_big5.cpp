@@ -76,14 +76,18 @@ int Big5CellIndex(std::uint8_t b0, std::uint8_t b1) {
     return 0;
 }
 
+// The rules go to the walk as lambdas, each of a type of its own, so that each walk has its rules
+// inlined; the functions themselves share one type and would be called through a pointer per byte.
 std::string GbToBig5(GbBig5Tables& tables, std::string_view gb) {
     if (!EnsureLoaded(tables)) return std::string(gb);
-    return Walk(gb, tables.GbTable, GbPairBytes, GbCellIndex);
+    return Walk(gb, tables.GbTable, [](std::uint8_t b0, std::uint8_t b1) { return GbPairBytes(b0, b1); },
+                [](std::uint8_t b0, std::uint8_t b1) { return GbCellIndex(b0, b1); });
 }
 
 std::string Big5ToGb(GbBig5Tables& tables, std::string_view big5) {
     if (!EnsureLoaded(tables)) return std::string(big5);
-    return Walk(big5, tables.Big5Table, Big5PairBytes, Big5CellIndex);
+    return Walk(big5, tables.Big5Table, [](std::uint8_t b0, std::uint8_t b1) { return Big5PairBytes(b0, b1); },
+                [](std::uint8_t b0, std::uint8_t b1) { return Big5CellIndex(b0, b1); });
 }
 
 }  // namespace busho
