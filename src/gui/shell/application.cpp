@@ -363,6 +363,9 @@ void Application::OpenRestoreDialog() {
         restoreDialog_ = new RestoreBackupDialog(*session_, *this, files_, clock_, messages_, form1_.get());
         restoreDialog_->onKeepChanged = [this](int kept) { settings_.SetDatedBackupsKept(kept); };
         restoreDialog_->onRestored = [this] { history_.Clear(); };
+        // The picker keeps the medium archives open, and Windows replaces no open file.
+        restoreDialog_->beforeFacesRestore = [this] { faces_->CloseMedium(); };
+        restoreDialog_->afterFacesRestore = [this] { form3_->Load(); };
     }
     restoreDialog_->Refresh();
     restoreDialog_->open();
