@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -31,6 +32,8 @@ void* BudgetAllocate(std::size_t size) {
     auto* block = static_cast<unsigned char*>(::operator new(size + kBlockHeader, std::nothrow));
     if (!block) return nullptr;
     std::memcpy(block, &size, sizeof size);
+    // Zeros, not whatever the memory held: no byte of an earlier allocation reaches a decoder's tables.
+    std::memset(block + kBlockHeader, 0, size);
     budget->live += size;
     budget->peak = std::max(budget->peak, budget->live);
     return block + kBlockHeader;
@@ -159,30 +162,76 @@ bool PngIsWhole(std::span<const std::uint8_t> b) {
     return false;
 }
 
+// The Huffman tables of one DHT segment (its bytes after the length): each holds at most 256 codes,
+// which the decoder's tables have room for, and all of them lie inside the segment. The tables it
+// defines are marked in `defined` (DC tables 0..3, then AC tables 4..7).
+bool HuffmanTablesFit(std::span<const std::uint8_t> segment, std::array<bool, 8>& defined) {
+    std::size_t at = 0;
+    while (at < segment.size()) {
+        if (at + 17 > segment.size()) return false;
+        const std::uint8_t kind = segment[at];
+        if ((kind >> 4) > 1 || (kind & 15) > 3) return false;
+        std::size_t codes = 0;
+        for (std::size_t i = 1; i <= 16; ++i) codes += segment[at + i];
+        if (codes > 256 || at + 17 + codes > segment.size()) return false;
+        defined[static_cast<std::size_t>((kind >> 4) * 4 + (kind & 15))] = true;
+        at += 17 + codes;
+    }
+    return true;
+}
+
+// A scan header (the SOS segment's bytes after the length) uses only tables defined before it: the
+// DC tables when the scan codes DC coefficients (spectral start 0), the AC tables when it codes AC
+// ones (spectral end above 0). The decoder would read an undefined table's uninitialised memory.
+bool ScanTablesDefined(std::span<const std::uint8_t> header, const std::array<bool, 8>& defined) {
+    if (header.empty()) return false;
+    const std::size_t components = header[0];
+    if (components < 1 || components > 4 || header.size() < 1 + 2 * components + 3) return false;
+    const std::uint8_t spectralStart = header[1 + 2 * components], spectralEnd = header[2 + 2 * components];
+    for (std::size_t c = 0; c < components; ++c) {
+        const std::uint8_t tables = header[2 + 2 * c];
+        if ((tables >> 4) > 3 || (tables & 15) > 3) return false;
+        if (spectralStart == 0 && !defined[tables >> 4]) return false;
+        if (spectralEnd > 0 && !defined[4 + (tables & 15)]) return false;
+    }
+    return true;
+}
+
+enum class Structure { Whole, Truncated, Broken };
+
 // A JPEG is whole when its segments and scans follow one another to the end-of-image marker (the
-// entropy-coded data between them escapes every 0xFF, so a marker there is a real one).
-bool JpegIsWhole(std::span<const std::uint8_t> b) {
+// entropy-coded data between them escapes every 0xFF, so a marker there is a real one). Its Huffman
+// tables are checked on the way: a table of more codes than a table holds, or a scan that uses a
+// table not yet defined, is refused here, before any decoder reads it.
+Structure JpegStructure(std::span<const std::uint8_t> b) {
+    std::array<bool, 8> defined{};
     std::size_t at = 2;
     while (at + 1 < b.size()) {
-        if (b[at] != 0xFF) return false;
+        if (b[at] != 0xFF) return Structure::Broken;
         const std::uint8_t marker = b[at + 1];
         if (marker == 0xFF) {  // fill byte
             ++at;
             continue;
         }
-        if (marker == 0xD9) return true;
+        if (marker == 0xD9) return Structure::Whole;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
             at += 2;
             continue;
         }
-        if (at + 4 > b.size()) return false;
-        at += 2 + (static_cast<std::size_t>(b[at + 2]) << 8 | b[at + 3]);
+        if (at + 4 > b.size()) return Structure::Truncated;
+        const std::size_t length = static_cast<std::size_t>(b[at + 2]) << 8 | b[at + 3];
+        if (length < 2) return Structure::Broken;
+        if (at + 2 + length > b.size()) return Structure::Truncated;
+        const auto segment = b.subspan(at + 4, length - 2);
+        if (marker == 0xC4 && !HuffmanTablesFit(segment, defined)) return Structure::Broken;
+        if (marker == 0xDA && !ScanTablesDefined(segment, defined)) return Structure::Broken;
+        at += 2 + length;
         if (marker == 0xDA) {
             // The scan's data runs to the next marker that is neither an escaped 0xFF nor a restart.
             while (at + 1 < b.size() && !(b[at] == 0xFF && b[at + 1] != 0x00 && !(b[at + 1] >= 0xD0 && b[at + 1] <= 0xD7))) ++at;
         }
     }
-    return false;
+    return Structure::Truncated;
 }
 
 // An uncompressed BMP is whole when the file holds every row its header promises.
@@ -240,6 +289,14 @@ Result<Picture> DecodePicture(std::span<const std::uint8_t> bytes, const Picture
             return Problem(TextId::kReasonPictureTooLarge, {w, h});
         }
     }
+    // The file's own structure, before any decoder reads it: cut short, or (JPEG) tables that do not fit.
+    const Structure structure = format == Format::Png    ? (PngIsWhole(bytes) ? Structure::Whole : Structure::Truncated)
+                                : format == Format::Jpeg ? JpegStructure(bytes)
+                                                         : Structure::Whole;
+    if (structure != Structure::Whole) {
+        if (cost) *cost = {};
+        return structure == Structure::Truncated ? TextId::kReasonPictureTruncated : TextId::kReasonPictureBroken;
+    }
     // Then the decoder's reading of the header, within a budget that holds no picture's pixels.
     DecodeBudget budget;
     budget.limit = PictureDecodeBudget(0, 0);
@@ -256,14 +313,10 @@ Result<Picture> DecodePicture(std::span<const std::uint8_t> bytes, const Picture
         if (cost) *cost = {budget.peak, budget.exceeded};
         return Problem(TextId::kReasonPictureTooLarge, {std::int64_t{width}, std::int64_t{height}});
     }
-    const bool whole = format == Format::Png    ? PngIsWhole(bytes)
-                       : format == Format::Jpeg ? JpegIsWhole(bytes)
-                                                : BmpIsWhole(bytes, width, height);
-    if (!whole) {
+    if (format == Format::Bmp && !BmpIsWhole(bytes, width, height)) {
         if (cost) *cost = {budget.peak, budget.exceeded};
         return TextId::kReasonPictureTruncated;
     }
-
     budget = {};
     budget.limit = PictureDecodeBudget(pixels, bytes.size());
     Picture picture;

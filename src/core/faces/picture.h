@@ -2,11 +2,12 @@
 // A picture the user brings (PNG, JPEG or BMP) as plain pixels, and reading one with its size checked
 // before anything is decoded.
 //
-// Memory: a picture is accepted only up to kMaxPictureSide pixels a side and kMaxPicturePixels pixels
-// in all, and its decoder is given a budget of PictureDecodeBudget(pixels, file size) bytes, at most
-// about 16 bytes a pixel plus twice the file plus 1 MiB (about 390 MiB for the largest picture
-// accepted); any allocation beyond the budget fails the decoding. A picture beyond the limits is
-// refused after its header has been read, before the decoder allocates anything for its pixels.
+// Memory: the width and height are read from the header first, and a picture beyond kMaxPictureSide
+// pixels a side or kMaxPicturePixels pixels in all is refused there; so is a file cut short. Either
+// costs at most PictureDecodeBudget(0, 0) bytes (1 MiB). An accepted picture's decoder may hold at
+// most PictureDecodeBudget(pixels, file size) bytes at once: 16 bytes a pixel, twice the file and
+// 1 MiB (367 MiB and twice the file for the largest picture accepted); any allocation beyond fails
+// the decoding. The picture itself takes 4 bytes a pixel.
 
 #include <cstddef>
 #include <cstdint>

@@ -64,6 +64,20 @@ TEST(DecodePicture, RefusesHugeTruncatedAndUnknownFilesWithinTheHeaderBudget) {
     auto cut = [](const std::vector<std::uint8_t>& file, std::size_t keep) {
         return std::vector<std::uint8_t>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(keep));
     };
+    auto broken = [](std::vector<std::uint8_t> file, std::size_t at, std::uint8_t value) {
+        file[at] = value;
+        return file;
+    };
+    // The counts of the first Huffman table made to add up to 512 codes: the decoder's table holds 256.
+    auto tooManyCodes = [](std::vector<std::uint8_t> file) {
+        for (std::size_t at = 2; at + 21 < file.size(); ++at) {
+            if (file[at] == 0xFF && file[at + 1] == 0xC4) {
+                for (std::size_t i = 0; i < 16; ++i) file[at + 5 + i] = 0x20;
+                break;
+            }
+        }
+        return file;
+    };
     struct Case {
         std::string name;
         std::vector<std::uint8_t> file;
@@ -77,14 +91,17 @@ TEST(DecodePicture, RefusesHugeTruncatedAndUnknownFilesWithinTheHeaderBudget) {
         {"PNG of 6000 x 4001", WithClaimedSize(PictureFormat::Png, png, 6000, 4001), TextId::kReasonPictureTooLarge},
         {"PNG without its end", cut(png, png.size() - 12), TextId::kReasonPictureTruncated},
         {"PNG cut in its pixels", cut(png, png.size() / 2), TextId::kReasonPictureTruncated},
-        {"PNG cut in its header", cut(png, 20), TextId::kReasonPictureBroken},
+        {"PNG cut in its header", cut(png, 20), TextId::kReasonPictureTruncated},
+        {"PNG of bit depth 3", broken(png, 24, 3), TextId::kReasonPictureBroken},
         {"JPEG without its end", cut(jpeg, jpeg.size() - 2), TextId::kReasonPictureTruncated},
         {"JPEG cut in its pixels", cut(jpeg, jpeg.size() / 2), TextId::kReasonPictureTruncated},
-        {"JPEG cut in its tables", cut(jpeg, 40), TextId::kReasonPictureBroken},
+        {"JPEG cut in its tables", cut(jpeg, 40), TextId::kReasonPictureTruncated},
+        {"JPEG with a Huffman table of more than 256 codes", tooManyCodes(jpeg), TextId::kReasonPictureBroken},
+        {"JPEG with a segment length of 1", broken(jpeg, 5, 1), TextId::kReasonPictureBroken},
         {"BMP cut in its pixels", cut(bmp, bmp.size() - 100), TextId::kReasonPictureTruncated},
         {"nothing", {}, TextId::kReasonPictureUnknown},
         {"text", {'h', 'e', 'l', 'l', 'o'}, TextId::kReasonPictureUnknown},
-        {"PNG signature alone", cut(png, 8), TextId::kReasonPictureBroken},
+        {"PNG signature alone", cut(png, 8), TextId::kReasonPictureTruncated},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
