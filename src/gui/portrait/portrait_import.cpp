@@ -66,7 +66,7 @@ void PortraitPickerWindow::ImportFace(bool replace) {
     const QString file = choosePicture ? choosePicture() : QString();
     if (file.isEmpty()) return;
     const std::filesystem::path path = ToPath(file);
-    const auto bytes = files_.ReadWholeFile(path, kMaxPictureFileBytes);
+    const auto bytes = files_->ReadWholeFile(path, kMaxPictureFileBytes);
     if (!bytes) {
         messages.Show(MessageFor(Problem(TextId::kTextFacesNotWritten).InFile(path).Because(bytes.problem())));
         return;
@@ -76,7 +76,7 @@ void PortraitPickerWindow::ImportFace(bool replace) {
         messages.Show(MessageFor(Problem(TextId::kTextFacesNotWritten).InFile(path).Because(picture.problem())));
         return;
     }
-    const auto models = EditFaceModels(session_.GameFolder, replace ? std::optional<std::int32_t>(selectedEdit_) : std::nullopt, files_);
+    const auto models = EditFaceModels(session_.GameFolder, replace ? std::optional<std::int32_t>(selectedEdit_) : std::nullopt, *files_);
     if (!models) {
         messages.Show(MessageFor(Problem(TextId::kTextFacesNotWritten).InFile(models.problem().file).Because(models.problem())));
         return;
@@ -88,7 +88,7 @@ void PortraitPickerWindow::ImportFace(bool replace) {
     // Windows replaces no file that is open: the medium archives close for the write and open again after.
     faces_.CloseMedium();
     loaded_ = false;
-    const FaceWrite write{session_.GameFolder, session_.DatedBackupsKept, files_, clock_};
+    const FaceWrite write{session_.GameFolder, session_.DatedBackupsKept, *files_, clock_};
     std::optional<int> written;
     Problem failure;
     if (replace) {

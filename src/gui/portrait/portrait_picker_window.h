@@ -70,6 +70,8 @@ public:
     // The crop the user settles on (the crop dialog; tests drive it); nothing: cancelled.
     std::function<std::optional<CropRect>(const Picture&, const std::array<FaceModel, 3>&)> chooseCrop;
     int SelectedEditFace() const { return selectedEdit_; }
+    // The file access the writes go through: the application's, shared with every other save.
+    void UseFiles(FileAccess& files) { files_ = &files; }
 
     QTabWidget* SSTab1;
     QFrame *Frame1, *Frame2, *Srec;
@@ -114,7 +116,8 @@ private:
     bool loaded_ = false;
     int marked_ = 0;  // the standard thumbnail clicked last
     int selectedEdit_ = -1;  // the edit face clicked last
-    FileAccess files_;
+    FileAccess ownFiles_;
+    FileAccess* files_ = &ownFiles_;
     Clock clock_;
 };
 

@@ -107,6 +107,7 @@ bool Application::Start(const StartupOptions& options) {
     form1_ = std::make_unique<EditorWindow>(s, history_, names_, messages_, voices_, *faces_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
     form3_ = std::make_unique<PortraitPickerWindow>(s, history_, *faces_);
+    form3_->UseFiles(files_);
     history_.onTableChanged = [this](const EditCommand& step) { TableChanged(step); };
     history_.onStateChanged = [this] { form1_->ShowHistoryState(); };
     arranger_ = std::make_unique<WindowArranger>(*form1_, *form2_, *form3_, [this] {

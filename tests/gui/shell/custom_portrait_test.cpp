@@ -58,6 +58,29 @@ struct PickerEditor {
     }
 };
 
+// The medium archives this process holds open, by their names in /proc/self/fd.
+int OpenMediumArchives() {
+    int open = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const auto target = std::filesystem::read_symlink(entry.path(), ec);
+        if (!ec && (target.filename() == "KAO_m.n12" || target.filename() == "EDIT_KAO_m.n12")) ++open;
+    }
+    return open;
+}
+
+// Notes, as each new archive's pending file is created, how many medium archives are open.
+class WatchingFiles final : public FileAccess {
+public:
+    std::vector<int> openAtEachWrite;
+
+protected:
+    std::unique_ptr<ByteSink> OpenSink(const std::filesystem::path& pending) override {
+        openAtEachWrite.push_back(OpenMediumArchives());
+        return FileAccess::OpenSink(pending);
+    }
+};
+
 }  // namespace
 
 class CustomPortraitTest : public QObject {
@@ -69,6 +92,7 @@ private slots:
     void replaceWithoutAChosenFaceSaysSo();
     void restoreDialogPutsBackTheThreeArchivesTogether();
     void emptyEditArchivesGetTheirFirstFace();
+    void mediumArchivesAreClosedWhileTheArchivesAreWritten();
 };
 
 void CustomPortraitTest::cropFrameMovesResizesAndTheFacesFollow() {
@@ -255,6 +279,29 @@ void CustomPortraitTest::emptyEditArchivesGetTheirFirstFace() {
     QCOMPARE(p.EditMedium().FaceCount(), 1);
     QCOMPARE(editor.app.State().CurrentPortrait, 1700);
     QVERIFY(!p.PICC5[0]->pixmap().isNull());
+}
+
+// Windows replaces no file that is open: while the archives are written the picker holds neither
+// medium archive, and it holds both again after.
+void CustomPortraitTest::mediumArchivesAreClosedWhileTheArchivesAreWritten() {
+    Fixture fixture{true, 3, 29};
+    platform::RecordingMessageBoxes messages;
+    platform::RecordingVoicePlayer voices;
+    WatchingFiles files;
+    Application app{messages, voices, files};
+    app.askFolders = [](const GameLocationCheck*, const QString&, const QString&) { return std::optional<FolderChoice>(); };
+    QVERIFY(app.Start(fixture.Options(kEditionTraditionalChinese)));
+    PortraitPickerWindow& p = app.Form3();
+    QCOMPARE(OpenMediumArchives(), 2);
+    const auto file = fixture.folder.Path() / "face.png";
+    WriteBytes(file, EncodePicture(PictureFormat::Png, HalfAndHalf()));
+    p.choosePicture = [&] { return QString::fromStdU16String(file.u16string()); };
+    p.chooseCrop = [](const Picture& picture, const std::array<FaceModel, 3>&) -> std::optional<CropRect> { return WholePicture(picture); };
+    files.openAtEachWrite.clear();
+    QTest::mouseClick(p.cmdImportFace, Qt::LeftButton);
+    QCOMPARE(files.openAtEachWrite, (std::vector<int>{0, 0, 0}));
+    QCOMPARE(OpenMediumArchives(), 2);
+    QCOMPARE(p.EditMedium().FaceCount(), 30);
 }
 
 QTEST_MAIN(CustomPortraitTest)
