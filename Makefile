@@ -69,6 +69,8 @@ screenshots: build
 	@mkdir -p docs/screenshots/tc docs/screenshots/jp
 	@cp $(BUILD_DIR)/screenshots/tc/*.png docs/screenshots/tc/
 	@cp $(BUILD_DIR)/screenshots/jp/*.png docs/screenshots/jp/
+	@mkdir -p docs/screenshots/portraits
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/portrait_screenshots $(BUILD_DIR)/demo docs/screenshots/portraits
 
 # A Debian package of the programs and their data files, into build/package/.
 package: build

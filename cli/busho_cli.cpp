@@ -27,13 +27,17 @@ constexpr const char* kUsage =
     "  or:  busho where --edition tc|jp [--wine-prefix DIR]\n"
     "  or:  busho faces ARCHIVE\n"
     "  or:  busho face ARCHIVE INDEX OUT.png\n"
+    "  or:  busho [--keep N] face-add GAME_FOLDER PICTURE [--crop X,Y,W,H]\n"
+    "  or:  busho [--keep N] face-replace GAME_FOLDER NUMBER PICTURE [--crop X,Y,W,H]\n"
     "  or:  busho --help\n";
 
 constexpr const char* kFooter =
     "Exit status: 0 on success, 1 when a file is refused or cannot be written (one line on stderr names\n"
     "the file and the reason; nothing changes on disk), 2 on wrong arguments. busho diff: 0 when the\n"
     "files hold the same officers, 1 when they differ, 2 when one cannot be read. busho check: 0 when the\n"
-    "file is clean, 1 when it found something, 2 when the file cannot be read.\n"
+    "file is clean, 1 when it found something, 2 when the file cannot be read. busho face-add and\n"
+    "face-replace: 0 when the face is written, 1 when the picture or the face archives are refused, 2 on\n"
+    "wrong arguments or when a file cannot be read or written; the three archives change together or not at all.\n"
     "Saving keeps the file as it was in FILE.BAK and the backups before that as\n"
     "FILE.YYYYMMDD-HHMMSS.BAK, the last 20 of them (--keep N).";
 
@@ -136,6 +140,23 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     face->add_option("INDEX", index, "the face's number in the archive, from 0")->required();
     face->add_option("OUT.png", png, "the picture to write")->required();
 
+    std::string gameFolder, pictureFile;
+    std::optional<std::string> cropText;
+    int portraitNumber = 0;
+    const char* cropHelp = "the part of the picture to use, in pixels (default: the whole picture); each size takes its centre";
+    auto* faceAdd = app.add_subcommand("face-add", "add PICTURE (PNG, JPEG, BMP) as a new edit face in all three sizes; prints its number");
+    faceAdd->add_option("GAME_FOLDER", gameFolder, "the game folder, which holds Grp")->required();
+    faceAdd->add_option("PICTURE", pictureFile, "the picture")->required();
+    faceAdd->add_option("--crop", cropText, cropHelp);
+    faceAdd->add_option("--keep", keep, keepHelp)->check(keepRange);
+
+    auto* faceReplace = app.add_subcommand("face-replace", "make edit face NUMBER (1700 or more) from PICTURE in all three sizes");
+    faceReplace->add_option("GAME_FOLDER", gameFolder, "the game folder, which holds Grp")->required();
+    faceReplace->add_option("NUMBER", portraitNumber, "the edit face's portrait number")->required();
+    faceReplace->add_option("PICTURE", pictureFile, "the picture")->required();
+    faceReplace->add_option("--crop", cropText, cropHelp);
+    faceReplace->add_option("--keep", keep, keepHelp)->check(keepRange);
+
     std::vector<const char*> argv{"busho"};
     for (const std::string& a : args) argv.push_back(a.c_str());
     try {
@@ -172,6 +193,18 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     if (where->parsed()) return Where(context, EditionNamed(edition), optionalPath(winePrefixOption));
     if (faces->parsed()) return Faces(context, PathFromUtf8(archive));
     if (face->parsed()) return Face(context, PathFromUtf8(archive), index, PathFromUtf8(png));
+    if (faceAdd->parsed() || faceReplace->parsed()) {
+        std::optional<CropRect> crop;
+        if (cropText) {
+            crop = ParseCrop(*cropText);
+            if (!crop) {
+                err << "busho: --crop takes X,Y,W,H in whole pixels\n" << kUsage;
+                return kExitUsage;
+            }
+        }
+        if (faceAdd->parsed()) return FaceAdd(context, PathFromUtf8(gameFolder), PathFromUtf8(pictureFile), crop);
+        return FaceReplace(context, PathFromUtf8(gameFolder), portraitNumber, PathFromUtf8(pictureFile), crop);
+    }
     err << kUsage;
     return kExitUsage;
 }

@@ -15,6 +15,7 @@
 #include "core/data/officer_file.h"
 #include "core/exchange/officer_rows.h"
 #include "core/exchange/table_encoding.h"
+#include "core/faces/picture_scaling.h"
 #include "core/os/utf8_path.h"
 
 namespace busho::cli {
@@ -42,6 +43,13 @@ int Move(const Context& c, const std::filesystem::path& file, int from, int to);
 // Exit 0 when the file is clean, 1 when something was found, 2 when it could not be checked.
 int Check(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);
 int Face(const Context& c, const std::filesystem::path& archive, std::int32_t index, const std::filesystem::path& png);
+// Exit 0 when written, 1 when the picture or the archives are refused, 2 on an I/O error.
+int FaceAdd(const Context& c, const std::filesystem::path& gameFolder, const std::filesystem::path& picture,
+            std::optional<CropRect> crop);
+int FaceReplace(const Context& c, const std::filesystem::path& gameFolder, int number, const std::filesystem::path& picture,
+                std::optional<CropRect> crop);
+// "X,Y,W,H" in whole pixels; nothing when it is not that.
+std::optional<CropRect> ParseCrop(const std::string& text);
 
 // What the commands share.
 

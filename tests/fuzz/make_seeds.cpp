@@ -12,6 +12,7 @@
 #include "core/exchange/officer_rows.h"
 #include "face_archive_writer.h"
 #include "officer_fixtures.h"
+#include "picture_files.h"
 #include "core/exchange/table_io.h"
 
 namespace {
@@ -43,6 +44,15 @@ void FaceArchives(const std::filesystem::path& folder) {
                                                             busho::MakeFace(6, 2, 3, 2, pixel)}));
     Write(folder / "one-face", busho::BuildFaceArchive({busho::MakeFace(2, 2, 2, 2, pixel)}));
     Write(folder / "header-only", std::vector<std::uint8_t>{'K', 'A', 'O', 0, 1, 0, 0, 0, 0, 0, 0, 0});
+}
+
+void Pictures(const std::filesystem::path& folder) {
+    using busho::testing::PictureFormat;
+    const busho::Picture picture = busho::testing::MakePicture(19, 13, [](int x, int y) { return static_cast<std::uint32_t>(x * 13 << 16 | y * 19 << 8 | (x ^ y)); });
+    Write(folder / "small.png", busho::testing::EncodePicture(PictureFormat::Png, picture));
+    Write(folder / "small.jpg", busho::testing::EncodePicture(PictureFormat::Jpeg, picture));
+    Write(folder / "small.bmp", busho::testing::EncodePicture(PictureFormat::Bmp, picture));
+    Write(folder / "huge.png", busho::testing::WithClaimedSize(PictureFormat::Png, busho::testing::EncodePicture(PictureFormat::Png, picture), 30000, 30000));
 }
 
 void Spreadsheets(const std::filesystem::path& folder) {
@@ -91,6 +101,7 @@ int main(int argc, char** argv) {
     OfficerFiles(root / "officer_file");
     OfficerFiles(root / "officer_round_trip");
     FaceArchives(root / "face_archive");
+    Pictures(root / "picture");
     Spreadsheets(root / "spreadsheet");
     Registries(root / "wine_registry");
     return 0;

@@ -287,11 +287,10 @@ Status FileAccess::ReplaceWithPending(const std::filesystem::path& pending, cons
         RemovePending(pending);
         return Problem(TextId::kReasonCannotReplace, {detail});
     }
-    if (!FlushFolder(target.parent_path())) return TextId::kReasonFolderNotFlushed;
     return {};
 }
 
-Status FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+Status FileAccess::WritePending(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
     const auto pending = PendingFileFor(file);
     RemoveStalePending(pending);
     auto sink = OpenSink(pending);
@@ -306,7 +305,22 @@ Status FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<c
         RemovePending(pending);
         return *failed;
     }
-    return ReplaceWithPending(pending, file);
+    return {};
+}
+
+Status FileAccess::RenamePending(const std::filesystem::path& file) { return ReplaceWithPending(PendingFileFor(file), file); }
+
+Status FileAccess::FlushFolderOf(const std::filesystem::path& file) {
+    if (!FlushFolder(file.parent_path())) return TextId::kReasonFolderNotFlushed;
+    return {};
+}
+
+void FileAccess::DiscardPending(const std::filesystem::path& file) { RemovePending(PendingFileFor(file)); }
+
+Status FileAccess::WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+    if (Status written = WritePending(file, bytes); !written) return written;
+    if (Status renamed = RenamePending(file); !renamed) return renamed;
+    return FlushFolderOf(file);
 }
 
 std::vector<std::filesystem::path> FileAccess::FilesIn(const std::filesystem::path& folder) {
@@ -351,7 +365,8 @@ Status FileAccess::CopyReplacing(const std::filesystem::path& from, const std::f
         return copied;
     }
     // A backup that may not be on disk is not one to rely on: every failure here is one.
-    return ReplaceWithPending(pending, to);
+    if (Status renamed = ReplaceWithPending(pending, to); !renamed) return renamed;
+    return FlushFolderOf(to);
 }
 
 }  // namespace busho

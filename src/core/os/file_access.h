@@ -66,6 +66,13 @@ public:
     // Writes the bytes durably to a new file beside `file`, then replaces `file` with it. A failure
     // with kReasonFolderNotFlushed means the new file is in place, but not known to be on disk.
     virtual Status WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
+    // The steps of WriteReplacing one by one, for a change that must reach several files or none:
+    // each file's pending file is written and flushed first, and only when all are complete are they
+    // renamed over their files; then the folder is flushed. A pending file that fails is removed.
+    Status WritePending(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
+    Status RenamePending(const std::filesystem::path& file);
+    Status FlushFolderOf(const std::filesystem::path& file);
+    void DiscardPending(const std::filesystem::path& file);
     // The regular files directly inside `folder`, not in its sub-folders; empty when it cannot be read.
     virtual std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder);
     // Removes a regular file; anything else at the name stays.

@@ -47,6 +47,7 @@ public:
     // While set, an archive file that does not exist draws nothing and says nothing: the user has been
     // told which are missing and chose to go on without them.
     void SetQuietWhenMissing(bool quiet) { quietWhenMissing_ = quiet; }
+    platform::MessageBoxes& Messages() { return messages_; }
 
 private:
     // Tells that an archive cannot be opened or a face in it cannot be read, and why.

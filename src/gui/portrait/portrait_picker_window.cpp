@@ -114,10 +114,16 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2 = new QPushButton(QStringLiteral("取消"));
     Command2->setObjectName(QStringLiteral("Command2"));
+    cmdImportFace = new QPushButton(platform::FromGbk(text_gbk::kPickerImportFace));
+    cmdImportFace->setObjectName(QStringLiteral("cmdImportFace"));
+    cmdReplaceFace = new QPushButton(platform::FromGbk(text_gbk::kPickerReplaceFace));
+    cmdReplaceFace->setObjectName(QStringLiteral("cmdReplaceFace"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
     buttons->addStretch();
+    buttons->addWidget(cmdImportFace);
+    buttons->addWidget(cmdReplaceFace);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 6);
     layout->addWidget(SSTab1, 1);
@@ -132,6 +138,9 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
     connect(ZHS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::ShowPages);
     connect(Command1, &QPushButton::clicked, this, &PortraitPickerWindow::Change);
     connect(Command2, &QPushButton::clicked, this, &PortraitPickerWindow::Cancel);
+    connect(cmdImportFace, &QPushButton::clicked, this, [this] { ImportFace(false); });
+    connect(cmdReplaceFace, &QPushButton::clicked, this, [this] { ImportFace(true); });
+    SetUpImport();
 }
 
 void PortraitPickerWindow::DescribeControls() {
@@ -149,7 +158,9 @@ void PortraitPickerWindow::DescribeControls() {
         {Text1, text_gbk::kNameTypedStandard, text_gbk::kTipTypedFace},
         {Text2, text_gbk::kNameTypedEdit, text_gbk::kTipTypedEditFace},
         {Command1, "", text_gbk::kTipChange},
-        {Command2, "", text_gbk::kTipCancel}};
+        {Command2, "", text_gbk::kTipCancel},
+        {cmdImportFace, "", text_gbk::kTipImportFace},
+        {cmdReplaceFace, "", text_gbk::kTipReplaceFace}};
     for (const auto& [control, name, tip] : controls) {
         if (*name) control->setAccessibleName(platform::FromGbk(name));
         control->setToolTip(platform::FromGbk(tip));
@@ -206,6 +217,7 @@ void PortraitPickerWindow::ThumbnailClicked(bool standard, int i) {
     QScrollBar* bar = standard ? HS : ZHS;
     const auto k = static_cast<std::int16_t>((bar->value() - 1) * kFacesPerPage + i);
     const int portrait = PortraitOfFace(standard ? FaceSet::Standard : FaceSet::Edit, k);
+    if (!standard) selectedEdit_ = k;
     emit LargeFaceShown(portrait);
     session_.CurrentPortrait = portrait;
     if (showPortraitNumber) showPortraitNumber();

@@ -9,7 +9,11 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
+#include "core/faces/edit_faces.h"
+#include "core/os/clock.h"
+#include "core/os/file_access.h"
 #include "face_drawer.h"
 
 class QFrame;
@@ -58,6 +62,17 @@ public:
 
     std::function<void()> showPortraitNumber;         // the editor's lbCG follows CurrentPortrait
 
+    // 导入头像… (replace false) and 替换头像… (the edit face clicked last): a picture chosen, cropped,
+    // and written into the three edit archives, which the picker closes around the write.
+    void ImportFace(bool replace);
+    // The picture file to read (a file chooser; tests answer it); empty: the user cancelled.
+    std::function<QString()> choosePicture;
+    // The crop the user settles on (the crop dialog; tests drive it); nothing: cancelled.
+    std::function<std::optional<CropRect>(const Picture&, const std::array<FaceModel, 3>&)> chooseCrop;
+    int SelectedEditFace() const { return selectedEdit_; }
+    // The file access the writes go through: the application's, shared with every other save.
+    void UseFiles(FileAccess& files) { files_ = &files; }
+
     QTabWidget* SSTab1;
     QFrame *Frame1, *Frame2, *Srec;
     std::array<QLabel*, 15> PICC4{};
@@ -67,6 +82,7 @@ public:
     QLabel *lbPage1, *lbPage2;  // "第 n / N 页" of each set
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *Command2;
+    QPushButton *cmdImportFace, *cmdReplaceFace;
 
 signals:
     // A face to show as the editor's portrait: from the large archive (a thumbnail clicked) or the
@@ -89,6 +105,9 @@ private:
     void ShowPages();
     void DescribeControls();  // tooltips and names for screen readers
     void PlaceMark();  // Srec around the marked standard thumbnail
+    void SetUpImport();  // the file chooser and the crop dialog
+    bool ConfirmReplace(int face);  // names the officers whose face it is
+    void ShowEditFace(int face);    // its page, selected as a click selects it
 
     Session& session_;
     EditHistory& history_;
@@ -96,6 +115,10 @@ private:
     FacePreviewWindow* form5_ = nullptr;
     bool loaded_ = false;
     int marked_ = 0;  // the standard thumbnail clicked last
+    int selectedEdit_ = -1;  // the edit face clicked last
+    FileAccess ownFiles_;
+    FileAccess* files_ = &ownFiles_;
+    Clock clock_;
 };
 
 }  // namespace busho

@@ -107,6 +107,7 @@ bool Application::Start(const StartupOptions& options) {
     form1_ = std::make_unique<EditorWindow>(s, history_, names_, messages_, voices_, *faces_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
     form3_ = std::make_unique<PortraitPickerWindow>(s, history_, *faces_);
+    form3_->UseFiles(files_);
     history_.onTableChanged = [this](const EditCommand& step) { TableChanged(step); };
     history_.onStateChanged = [this] { form1_->ShowHistoryState(); };
     arranger_ = std::make_unique<WindowArranger>(*form1_, *form2_, *form3_, [this] {
@@ -363,6 +364,9 @@ void Application::OpenRestoreDialog() {
         restoreDialog_ = new RestoreBackupDialog(*session_, *this, files_, clock_, messages_, form1_.get());
         restoreDialog_->onKeepChanged = [this](int kept) { settings_.SetDatedBackupsKept(kept); };
         restoreDialog_->onRestored = [this] { history_.Clear(); };
+        // The picker keeps the medium archives open, and Windows replaces no open file.
+        restoreDialog_->beforeFacesRestore = [this] { faces_->CloseMedium(); };
+        restoreDialog_->afterFacesRestore = [this] { form3_->Load(); };
     }
     restoreDialog_->Refresh();
     restoreDialog_->open();

@@ -73,6 +73,18 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
     closeButton = new QPushButton(Gbk(text_gbk::kBackupCloseButton), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
 
+    facesLabel = new QLabel(Gbk(text_gbk::kBackupFacesCaption), this);
+    facesLabel->setObjectName(QStringLiteral("facesLabel"));
+    faceBackupList = new QListWidget(this);
+    faceBackupList->setObjectName(QStringLiteral("faceBackupList"));
+    faceBackupList->setMinimumHeight(80);
+    restoreFacesButton = new QPushButton(Gbk(text_gbk::kBackupRestoreFaces), this);
+    restoreFacesButton->setObjectName(QStringLiteral("restoreFacesButton"));
+    restoreFacesButton->setToolTip(Gbk(text_gbk::kTipRestoreFaces));
+    auto* faceRow = new QHBoxLayout;
+    faceRow->addWidget(faceBackupList, 1);
+    faceRow->addWidget(restoreFacesButton, 0, Qt::AlignTop);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(new QLabel(Gbk(text_gbk::kBackupKeepLabel), this));
     buttons->addWidget(keepBox);
@@ -83,10 +95,14 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
     layout->addWidget(noneLabel);
     layout->addWidget(backupList, 3);
     layout->addWidget(changeList, 2);
+    layout->addWidget(facesLabel);
+    layout->addLayout(faceRow, 1);
     layout->addLayout(buttons);
 
     connect(backupList, &QTableWidget::itemSelectionChanged, this, &RestoreBackupDialog::ShowChanges);
     connect(restoreButton, &QPushButton::clicked, this, &RestoreBackupDialog::RestoreSelected);
+    connect(restoreFacesButton, &QPushButton::clicked, this, &RestoreBackupDialog::RestoreSelectedFaces);
+    connect(faceBackupList, &QListWidget::currentRowChanged, this, [this](int row) { restoreFacesButton->setEnabled(row >= 0 && row < static_cast<int>(faceSets_.size())); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(keepBox, &QSpinBox::valueChanged, this, [this](int kept) {
         session_.DatedBackupsKept = kept;
@@ -132,6 +148,32 @@ void RestoreBackupDialog::Refresh() {
     noneLabel->setVisible(summaries_.empty());
     if (!summaries_.empty()) backupList->selectRow(0);
     ShowChanges();
+
+    faceSets_ = session_.GameFolder.empty() ? std::vector<FaceBackupSet>{} : ListFaceBackups(session_.GameFolder, files_, clock_);
+    faceBackupList->clear();
+    for (const FaceBackupSet& set : faceSets_) {
+        const QString name = FileName(set.files[0].path);
+        faceBackupList->addItem((set.newest ? Formatted(TextId::kBackupNewest, {platform::ToGbk(name)}) : name) + QStringLiteral("  ") +
+                                DateText(set.made));
+    }
+    if (faceSets_.empty()) faceBackupList->addItem(Gbk(text_gbk::kBackupFacesNone));
+    faceBackupList->setCurrentRow(faceSets_.empty() ? -1 : 0);
+    restoreFacesButton->setEnabled(!faceSets_.empty());
+}
+
+void RestoreBackupDialog::RestoreSelectedFaces() {
+    const int row = faceBackupList->currentRow();
+    if (row < 0 || row >= static_cast<int>(faceSets_.size())) return;
+    const FaceBackupSet chosen = faceSets_[static_cast<std::size_t>(row)];
+    if (!messages_.AskYesNo({Problem(TextId::kAskRestoreFaces, {platform::ToGbk(DateText(chosen.made))}), TextId::kTitleRestoreBackup,
+                             text_gbk::kStyleWarning}))
+        return;
+    if (beforeFacesRestore) beforeFacesRestore();
+    const Status restored = RestoreFaceBackups({session_.GameFolder, session_.DatedBackupsKept, files_, clock_}, chosen);
+    if (afterFacesRestore) afterFacesRestore();
+    if (!restored) messages_.Show(MessageFor(restored.problem()));
+    else messages_.Show({Problem(TextId::kTextFacesRestored), TextId::kTitleNotice, text_gbk::kStyleInformation});
+    Refresh();
 }
 
 void RestoreBackupDialog::ShowChanges() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/data/backups.h"
+#include "core/faces/edit_faces.h"
 
 class QLabel;
 class QListWidget;
@@ -34,6 +35,14 @@ public:
     std::function<void(int kept)> onKeepChanged;  // the number of dated backups to keep was changed
     std::function<void()> onRestored;             // the table was read afresh from the restored file
 
+    // The three edit face archives' backups, restored together.
+    void RestoreSelectedFaces();
+    std::function<void()> beforeFacesRestore;  // the archives that are kept open close
+    std::function<void()> afterFacesRestore;   // and open again, whether the restore worked or not
+    QLabel* facesLabel;
+    QListWidget* faceBackupList;
+    QPushButton* restoreFacesButton;
+
     QTableWidget* backupList;  // file, when made, officers, changes since
     QListWidget* changeList;   // the changes since the selected backup, one line per field
     QLabel* noneLabel;         // shown when there is no backup
@@ -51,6 +60,7 @@ private:
     Clock& clock_;
     platform::MessageBoxes& messages_;
     std::vector<BackupSummary> summaries_;
+    std::vector<FaceBackupSet> faceSets_;
 };
 
 }  // namespace busho
