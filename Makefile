@@ -45,12 +45,20 @@ fuzz:
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; $$b; done
 
-# Every window of both editions on the demo, into build/screenshots and the copies shown in the README.
+# Every window of both editions on the demo, into build/screenshots and the copies shown in the README;
+# then the interface in Traditional Chinese (with the TC edition), Japanese (with the JP edition) and
+# English (with the TC edition), into docs/screenshots/<language>.
 screenshots: build
-	@scripts/run-editor --screenshots $(BUILD_DIR)/screenshots
+	@scripts/run-editor --screenshots $(BUILD_DIR)/screenshots --language zh_CN
 	@mkdir -p docs/screenshots/tc docs/screenshots/jp
 	@cp $(BUILD_DIR)/screenshots/tc/*.png docs/screenshots/tc/
 	@cp $(BUILD_DIR)/screenshots/jp/*.png docs/screenshots/jp/
+	@for shot in zh_TW:tc ja:jp en:tc; do \
+	  language=$${shot%%:*}; edition=$${shot##*:}; \
+	  scripts/run-editor --screenshots $(BUILD_DIR)/screenshots/$$language --language $$language || exit 1; \
+	  mkdir -p docs/screenshots/$$language; \
+	  cp $(BUILD_DIR)/screenshots/$$language/$$edition/*.png docs/screenshots/$$language/; \
+	done
 
 # A Debian package of the programs and their data files, into build/package/.
 package: build

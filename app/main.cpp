@@ -17,7 +17,7 @@
 #include "gui/editor/editor_window.h"
 #include "platform/message_boxes.h"
 #include "platform/guarded_application.h"
-#include "platform/qt_translations.h"
+#include "platform/interface_language.h"
 #include "platform/voice_player.h"
 #include "gui/portrait/face_preview_window.h"
 #include "gui/auxiliary/map_window.h"
@@ -105,7 +105,6 @@ int RunEditor(int argc, char** argv) {
     // Its own guard catches what escapes an event handler or a slot once the event loop runs.
     busho::platform::GuardedApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
-    busho::platform::InstallQtTranslations(qt);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("信长之野望－革新 PK 登录武将编辑器"));
@@ -125,7 +124,10 @@ int RunEditor(int argc, char** argv) {
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("The settings file to read and write instead of the user's own."),
                                       QStringLiteral("FILE"));
-    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit});
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("The interface language for this run: zh_CN, zh_TW, ja or en."),
+                                      QStringLiteral("zh_CN|zh_TW|ja|en"));
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, language, screenshots, quit});
     parser.process(qt);
 
     busho::StartupOptions options;
@@ -133,6 +135,11 @@ int RunEditor(int argc, char** argv) {
     options.gameFolder = parser.value(gameFolder);
     options.documentsFolder = parser.value(documents);
     options.settingsFile = parser.value(settings);
+    options.language = parser.value(language);
+    if (parser.isSet(language) && !busho::platform::LanguageFromCode(options.language)) {
+        std::fprintf(stderr, "busho-editor: --language takes zh_CN, zh_TW, ja or en\n");
+        return 2;
+    }
     if (parser.isSet(winePrefix)) options.winePrefix = std::filesystem::path(parser.value(winePrefix).toStdU16String());
     if (parser.isSet(edition)) {
         const QString value = parser.value(edition);
