@@ -1796,7 +1796,7 @@ These officers&apos; father, liked or disliked officer is one deleted and will b
     </message>
     <message>
         <source>出场/退场</source>
-        <translation>In/out</translation>
+        <translation>I/O</translation>
     </message>
     <message>
         <source>姓名</source>
@@ -2045,7 +2045,7 @@ These officers&apos; father, liked or disliked officer is one deleted and will b
     </message>
     <message>
         <source>枪车</source>
-        <translation>Spear Wheel</translation>
+        <translation>Spear Ring</translation>
     </message>
     <message>
         <source>乱战</source>

@@ -8,7 +8,7 @@
 namespace busho {
 namespace {
 
-constexpr int kSmallestLabelPixels = 8;
+constexpr int kSmallestLabelPixels = 7;
 
 QPixmap Badge(const QColor& colour, const QString& label, int width, int height) {
     QPixmap pixmap(width, height);
