@@ -324,8 +324,8 @@ bool ChangesNothing(const Session& session, CommitMode mode, const CommittedOffi
 
 std::unique_ptr<EditCommand> CommitStep(Session& session, CommitMode mode, const CommittedOfficer& committed) {
     const std::string name = OfficerName(session, committed.officer.Record, true);
-    if (mode == CommitMode::Add) return std::make_unique<AddOfficer>(session, committed.officer, FormatGbk(TextId::kEditAdd, {name}));
-    return std::make_unique<ModifyOfficer>(session, committed.slot, committed.officer, FormatGbk(TextId::kEditModify, {name}));
+    if (mode == CommitMode::Add) return std::make_unique<AddOfficer>(session, committed.officer, StepLabel(TextId::kEditAdd, {name}));
+    return std::make_unique<ModifyOfficer>(session, committed.slot, committed.officer, StepLabel(TextId::kEditModify, {name}));
 }
 
 Status CommitOfficer(Session& session, EditHistory& history, EditorValues& values, CommitMode mode, CommitOptions options) {
@@ -339,7 +339,7 @@ Status CommitOfficer(Session& session, EditHistory& history, EditorValues& value
 void ChangeOfficerPortrait(Session& session, EditHistory& history, int slot, int portrait) {
     if (session.Officers[slot].Record.PortraitNumber == portrait) return;
     history.Push(session, std::make_unique<ChangePortrait>(session, slot, portrait,
-                                                           FormatGbk(TextId::kEditPortrait, {OfficerName(session, slot, true)})));
+                                                           StepLabel(TextId::kEditPortrait, {OfficerName(session, slot, true)})));
 }
 
 }  // namespace busho

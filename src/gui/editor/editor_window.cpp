@@ -181,7 +181,8 @@ void EditorWindow::TakeStep(bool redo) {
 
 void EditorWindow::ShowHistoryState() {
     const auto entry = [](TextId action, const EditCommand* step) {
-        return platform::InterfaceText(action) + (step ? QLatin1Char(' ') + platform::FromGbk(step->Name()) : QString());
+        return platform::InterfaceText(action) +
+               (step ? QLatin1Char(' ') + platform::FormatText(step->Label().text, step->Label().args) : QString());
     };
     M_UNDO->setText(entry(TextId::kMenuUndo, history_.NextUndo()));
     M_UNDO->setEnabled(history_.CanUndo());

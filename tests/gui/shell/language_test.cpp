@@ -192,6 +192,7 @@ private slots:
     void noCaptionIsCutInAnyLanguage_data();
     void noCaptionIsCutInAnyLanguage();
     void theChoiceIsRememberedAndTheCommandLineWins();
+    void theEditMenuNamesTheStepInTheLanguage();
 };
 
 void LanguageTest::everyTextChangesToEnglishAndBackByteForByte() {
@@ -330,6 +331,26 @@ void LanguageTest::theChoiceIsRememberedAndTheCommandLineWins() {
     options.language.clear();
     QVERIFY(editor.app.Start(options));
     QCOMPARE(editor.app.LanguageInUse(), QStringLiteral("ja"));
+}
+
+void LanguageTest::theEditMenuNamesTheStepInTheLanguage() {
+    Windows windows;
+    QVERIFY(windows.all.size() == 5);
+    EditorWindow& editor = windows.editor.app.Form1();
+    ClickRow(windows.editor.app.Form2(), 2);
+    const QString name = editor.txX->text() + editor.txM->text();
+    editor.txLTY->setText(QStringLiteral("99"));
+    QTest::mouseClick(editor.Command2, Qt::LeftButton);
+    QCOMPARE(editor.M_UNDO->text(), QStringLiteral("撤销 修改 ") + name);
+    QVERIFY(windows.editor.app.ChooseLanguage(QStringLiteral("en")));
+    SettleLanguage();
+    QCOMPARE(editor.M_UNDO->text(), QStringLiteral("Undo Modify ") + name);
+    QVERIFY(windows.editor.app.ChooseLanguage(QStringLiteral("ja")));
+    SettleLanguage();
+    QCOMPARE(editor.M_UNDO->text(), QStringLiteral("元に戻す 変更 ") + name);
+    QVERIFY(windows.editor.app.ChooseLanguage(QStringLiteral("zh_CN")));
+    SettleLanguage();
+    QCOMPARE(editor.M_UNDO->text(), QStringLiteral("撤销 修改 ") + name);
 }
 
 QTEST_MAIN(LanguageTest)
