@@ -1834,6 +1834,14 @@ These officers&apos; father, liked or disliked officer is one deleted and will b
         <source>保存所有修改</source>
         <translation>Save all changes</translation>
     </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> 等 %1 名</source>
+        <translation> and others, %1 in all</translation>
+    </message>
 </context>
 <context>
     <name>PortraitPickerWindow</name>

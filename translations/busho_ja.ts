@@ -1834,6 +1834,14 @@
         <source>保存所有修改</source>
         <translation>すべての変更を保存</translation>
     </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source> 等 %1 名</source>
+        <translation> ほか %1 人</translation>
+    </message>
 </context>
 <context>
     <name>PortraitPickerWindow</name>

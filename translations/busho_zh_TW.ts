@@ -1834,6 +1834,14 @@
         <source>保存所有修改</source>
         <translation>儲存所有修改</translation>
     </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source> 等 %1 名</source>
+        <translation> 等 %1 名</translation>
+    </message>
 </context>
 <context>
     <name>PortraitPickerWindow</name>

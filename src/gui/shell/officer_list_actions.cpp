@@ -93,10 +93,11 @@ void OfficerListWindow::BuildTools(platform::LanguageTexts& texts) {
 std::string OfficerListWindow::NameList(const std::vector<int>& chosen) const {
     std::string names;
     for (std::size_t i = 0; i < chosen.size() && i < kNamesInQuestion; ++i) {
-        if (i) names += platform::ToGbk(QStringLiteral("、"));
+        if (i) names += platform::ToGbk(QCoreApplication::translate("OfficerListWindow", "、"));
         names += OfficerName(session_, chosen[i], session_.ZZZZ);
     }
-    if (chosen.size() > kNamesInQuestion) names += platform::ToGbk(QStringLiteral(" 等 %1 名").arg(chosen.size()));
+    if (chosen.size() > kNamesInQuestion)
+        names += platform::ToGbk(QCoreApplication::translate("OfficerListWindow", " 等 %1 名").arg(chosen.size()));
     return names;
 }
 
@@ -113,10 +114,12 @@ void OfficerListWindow::Change(const std::function<Result<std::unique_ptr<EditCo
 void OfficerListWindow::DeleteSelected() {
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
-    std::string question = FormatGbk(TextId::kDeleteQuestion, {NameList(chosen)});
+    // One question of two texts, in the interface language; GBK holds the kana and the Traditional
+    // characters of the other languages too.
+    QString question = platform::FormatText(TextId::kDeleteQuestion, {NameList(chosen)});
     const std::vector<int> losing = RelationsLostBy(session_, chosen);
-    if (!losing.empty()) question += FormatGbk(TextId::kDeleteRelationsCleared, {NameList(losing)});
-    if (!messages_.AskYesNo({Problem(TextId::kTextAsIs, {question}), TextId::kTitleNotice, text_gbk::kStyleWarning})) return;
+    if (!losing.empty()) question += platform::FormatText(TextId::kDeleteRelationsCleared, {NameList(losing)});
+    if (!messages_.AskYesNo({Problem(TextId::kTextAsIs, {platform::ToGbk(question)}), TextId::kTitleNotice, text_gbk::kStyleWarning})) return;
     Change([&](Session& s) { return DeleteOfficers(s, chosen); });
 }
 

@@ -193,6 +193,7 @@ private slots:
     void noCaptionIsCutInAnyLanguage();
     void theChoiceIsRememberedAndTheCommandLineWins();
     void theEditMenuNamesTheStepInTheLanguage();
+    void questionsAskInTheLanguage();
 };
 
 void LanguageTest::everyTextChangesToEnglishAndBackByteForByte() {
@@ -351,6 +352,21 @@ void LanguageTest::theEditMenuNamesTheStepInTheLanguage() {
     QVERIFY(windows.editor.app.ChooseLanguage(QStringLiteral("zh_CN")));
     SettleLanguage();
     QCOMPARE(editor.M_UNDO->text(), QStringLiteral("撤销 修改 ") + name);
+}
+
+void LanguageTest::questionsAskInTheLanguage() {
+    Windows windows;
+    QVERIFY(windows.all.size() == 5);
+    QVERIFY(windows.editor.app.ChooseLanguage(QStringLiteral("en")));
+    SettleLanguage();
+    OfficerListWindow& list = windows.editor.app.Form2();
+    ClickRow(list, 1);
+    windows.editor.messages.answers = {false};
+    QTest::mouseClick(list.CommandDelete, Qt::LeftButton);
+    QCOMPARE(windows.editor.messages.asked.size(), std::size_t{1});
+    const QString question = platform::MessageText(windows.editor.messages.asked.back());
+    QVERIFY2(question.startsWith(QStringLiteral("Delete these officers?\n")), qPrintable(question));
+    QVERIFY2(!question.contains(QStringLiteral("删除")) && !question.contains(QStringLiteral("武将")), qPrintable(question));
 }
 
 QTEST_MAIN(LanguageTest)
