@@ -70,7 +70,8 @@ std::string MessageLanguage::Format(TextId id, const std::vector<TextArg>& args)
                         using A = std::decay_t<decltype(arg)>;
                         if constexpr (std::is_same_v<A, std::int64_t>) out += std::to_string(arg);
                         else if constexpr (std::is_same_v<A, std::string>) out += Utf8(arg);
-                        else out += Text(arg);
+                        else if constexpr (std::is_same_v<A, TextId>) out += Text(arg);
+                        else out += Format(arg->text, arg->args);
                     },
                     args[n]);
                 continue;

@@ -148,7 +148,8 @@ QString FormatText(TextId id, const std::vector<TextArg>& args) {
                         using A = std::decay_t<decltype(arg)>;
                         if constexpr (std::is_same_v<A, std::int64_t>) out += QString::number(arg);
                         else if constexpr (std::is_same_v<A, std::string>) out += FromGbk(arg);
-                        else out += InterfaceText(arg);
+                        else if constexpr (std::is_same_v<A, TextId>) out += InterfaceText(arg);
+                        else out += FormatText(arg->text, arg->args);
                     },
                     args[n]);
                 continue;

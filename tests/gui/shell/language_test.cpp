@@ -22,6 +22,8 @@
 #include "core/text/code_page.h"
 #include "core/text/interface_texts.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
+#include "platform/message_boxes.h"
 #include "gui/auxiliary/map_window.h"
 #include "gui/editor/editor_widgets.h"
 #include "gui/portrait/portrait_picker_window.h"
@@ -367,6 +369,22 @@ void LanguageTest::questionsAskInTheLanguage() {
     const QString question = platform::MessageText(windows.editor.messages.asked.back());
     QVERIFY2(question.startsWith(QStringLiteral("Delete these officers?\n")), qPrintable(question));
     QVERIFY2(!question.contains(QStringLiteral("删除")) && !question.contains(QStringLiteral("武将")), qPrintable(question));
+
+    // The editor's question before it stores what it cannot keep as typed, part by part in English.
+    EditorWindow& editor = windows.editor.app.Form1();
+    ClickRow(list, 2);
+    editor.txLJ->setText(QStringLiteral("大名\U0001F600"));
+    editor.txLTY->setText(QStringLiteral("150"));
+    windows.editor.messages.answers = {false};
+    QTest::mouseClick(editor.Command2, Qt::LeftButton);
+    QCOMPARE(windows.editor.messages.asked.size(), std::size_t{2});
+    const QString commit = platform::MessageText(windows.editor.messages.asked.back());
+    QVERIFY2(commit.startsWith(platform::InterfaceText(TextId::kCharactersNotKept) + QStringLiteral("\nBiography U+1F600\n")),
+             qPrintable(commit));
+    QVERIFY2(commit.contains(QStringLiteral("\nLeadership 150; the game uses 1–120")), qPrintable(commit));
+    QVERIFY2(commit.endsWith(QStringLiteral("Save anyway?")), qPrintable(commit));
+    QVERIFY2(std::none_of(commit.begin(), commit.end(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; }),
+             qPrintable(commit));
 }
 
 QTEST_MAIN(LanguageTest)
