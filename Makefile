@@ -63,12 +63,20 @@ fuzz:
 bench: build
 	@scripts/run-bench $(BUILD_DIR)
 
-# Every window of both editions on the demo, into build/screenshots and the copies shown in the README.
+# Every window of both editions on the demo, into build/screenshots and the copies shown in the README;
+# then the interface in Traditional Chinese (with the TC edition), Japanese (with the JP edition) and
+# English (with the TC edition), into docs/screenshots/<language>.
 screenshots: build
-	@scripts/run-editor --screenshots $(BUILD_DIR)/screenshots
+	@scripts/run-editor --screenshots $(BUILD_DIR)/screenshots --language zh_CN
 	@mkdir -p docs/screenshots/tc docs/screenshots/jp
 	@cp $(BUILD_DIR)/screenshots/tc/*.png docs/screenshots/tc/
 	@cp $(BUILD_DIR)/screenshots/jp/*.png docs/screenshots/jp/
+	@for shot in zh_TW:tc ja:jp en:tc; do \
+	  language=$${shot%%:*}; edition=$${shot##*:}; \
+	  scripts/run-editor --screenshots $(BUILD_DIR)/screenshots/$$language --language $$language || exit 1; \
+	  mkdir -p docs/screenshots/$$language; \
+	  cp $(BUILD_DIR)/screenshots/$$language/$$edition/*.png docs/screenshots/$$language/; \
+	done
 	@mkdir -p docs/screenshots/portraits
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/portrait_screenshots $(BUILD_DIR)/demo docs/screenshots/portraits
 

@@ -18,7 +18,7 @@
 #include "platform/first_paint.h"
 #include "platform/message_boxes.h"
 #include "platform/guarded_application.h"
-#include "platform/qt_translations.h"
+#include "platform/interface_language.h"
 #include "platform/cjk_font.h"
 #ifdef Q_OS_WIN
 #include "platform/system_sound_voice_player.h"
@@ -136,7 +136,6 @@ int RunEditor(int argc, char** argv) {
     // Its own guard catches what escapes an event handler or a slot once the event loop runs.
     busho::platform::GuardedApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("busho-editor"));
-    busho::platform::InstallQtTranslations(qt);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("信长之野望－革新 PK 登录武将编辑器"));
@@ -160,7 +159,10 @@ int RunEditor(int argc, char** argv) {
                                       QStringLiteral("FILE"));
     const QCommandLineOption save(QStringLiteral("save-after-startup"),
                                   QStringLiteral("Save the officer file as \"保存所有修改\" does (backup first), then quit."));
-    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, screenshots, quit, save, quitWhenShown});
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("The interface language for this run: zh_CN, zh_TW, ja or en."),
+                                      QStringLiteral("zh_CN|zh_TW|ja|en"));
+    parser.addOptions({demo, edition, gameFolder, documents, winePrefix, settings, language, screenshots, quit, save, quitWhenShown});
     parser.process(qt);
     // After the options: --help and --version need no fonts.
     busho::platform::UseBundledCjkFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
@@ -170,6 +172,11 @@ int RunEditor(int argc, char** argv) {
     options.gameFolder = parser.value(gameFolder);
     options.documentsFolder = parser.value(documents);
     options.settingsFile = parser.value(settings);
+    options.language = parser.value(language);
+    if (parser.isSet(language) && !busho::platform::LanguageFromCode(options.language)) {
+        std::fprintf(stderr, "busho-editor: --language takes zh_CN, zh_TW, ja or en\n");
+        return 2;
+    }
     if (parser.isSet(winePrefix)) options.winePrefix = std::filesystem::path(parser.value(winePrefix).toStdU16String());
     if (parser.isSet(edition)) {
         const QString value = parser.value(edition);

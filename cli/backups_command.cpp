@@ -33,7 +33,7 @@ int Backups(const Context& c, const std::filesystem::path& file, std::optional<s
     for (const BackupSummary& s : summaries) {
         c.out << PathToUtf8(s.file.path.filename()) << "  " << DateText(s.file.made) << (s.file.newest ? "  newest" : "");
         if (s.unreadable) {
-            c.out << "  unreadable: " << GbkToUtf8(DescribeGbk(*s.unreadable)) << '\n';
+            c.out << "  unreadable: " << c.language.Describe(*s.unreadable) << '\n';
             continue;
         }
         c.out << "  " << s.officers << (s.officers == 1 ? " officer" : " officers");

@@ -55,7 +55,8 @@ public:
 
 }  // namespace
 
-int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& dataFolder, std::ostream& out, std::ostream& err) {
+int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& dataFolder, std::ostream& out, std::ostream& err,
+             const std::string& locale) {
     CLI::App app{"Reads and writes the registered-officer files (EDATA*.12Q) of Nobunaga's Ambition: Kakushin PK.", "busho"};
     app.formatter(std::make_shared<Formatter>());
     app.footer(kFooter);
@@ -78,6 +79,9 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
     const auto keepRange = CLI::Range(0, kMaxDatedBackupsKept);
     const char* keepHelp = "dated backups a save keeps beside the file (default: 20)";
     app.add_option("--keep", keep, keepHelp)->check(keepRange);
+    std::optional<std::string> languageOption;
+    app.add_option("--language", languageOption, "the language of messages (default: from LC_ALL, LC_MESSAGES or LANG)")
+        ->check(CLI::IsMember({"zh_CN", "zh_TW", "ja", "en"}));
 
     auto* resave = app.add_subcommand("resave", "load FILE and save it back as the editor does, its backups first");
     resave->add_option("FILE", file, "the officer file")->required();
@@ -168,7 +172,8 @@ int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& 
         return kExitUsage;
     }
 
-    const Context context{dataFolder, out, err, keep};
+    const MessageLanguage language = languageOption ? *MessageLanguage::Named(*languageOption) : MessageLanguage::ForLocale(locale);
+    const Context context{dataFolder, out, err, keep, language};
     const auto namedEdition = editionOption ? std::optional<std::uint8_t>(EditionNamed(*editionOption)) : std::nullopt;
     auto optionalPath = [](const std::optional<std::string>& utf8) {
         return utf8 ? std::optional<std::filesystem::path>(PathFromUtf8(*utf8)) : std::nullopt;

@@ -15,7 +15,9 @@ inline constexpr int kExitUsage = 2;   // wrong arguments, or an internal error 
 inline constexpr int kExitDifferent = 1;  // busho diff: the files differ (an unreadable file is kExitUsage)
 
 // dataFolder holds the code tables, the roster and BK.DAT (beside the program, or share/busho-editor).
+// Messages are in the language --language names, else in the one `locale` asks for (a POSIX locale
+// name such as "ja_JP.UTF-8"; empty: Simplified Chinese).
 int RunBusho(const std::vector<std::string>& args, const std::filesystem::path& dataFolder, std::ostream& out,
-             std::ostream& err);
+             std::ostream& err, const std::string& locale = {});
 
 }  // namespace busho::cli

@@ -43,7 +43,7 @@ int Check(const Context& c, const std::filesystem::path& file, std::optional<std
     const auto findings = CheckOfficers(*session, {edition.has_value()});
     for (const Finding& f : findings) {
         const std::string name = edition ? GbkToUtf8(OfficerName(*session, f.slot, true)) : Escaped(OfficerName(*session, f.slot, false));
-        c.out << f.slot << '\t' << name << '\t' << f.field << '\t' << f.value << '\t' << GbkToUtf8(FormatGbk(f.why.text, f.why.args)) << '\n';
+        c.out << f.slot << '\t' << name << '\t' << f.field << '\t' << f.value << '\t' << c.language.Format(f.why.text, f.why.args) << '\n';
     }
     if (!c.out.good()) return kExitUsage;
     return findings.empty() ? kExitOk : kExitFailed;

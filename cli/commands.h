@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "busho_cli.h"
+#include "message_language.h"
 #include "core/data/officer_diff.h"
 #include "core/data/officer_file.h"
 #include "core/exchange/officer_rows.h"
@@ -25,6 +26,7 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
     int datedBackupsKept = kDefaultDatedBackupsKept;  // --keep: what a save keeps beside the file
+    MessageLanguage language;                          // --language, else the locale
 };
 
 int Dump(const Context& c, const std::filesystem::path& file, std::optional<std::uint8_t> edition);

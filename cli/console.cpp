@@ -12,11 +12,11 @@ namespace busho::cli {
 
 std::string GbkToUtf8(std::string_view gbk) { return ToUtf8(CodePage::Gbk, gbk); }
 
-void ConsoleEvents::Notify(const Message& m) { context_.out << GbkToUtf8(m.Text()) << PathToUtf8(m.body.file) << '\n'; }
+void ConsoleEvents::Notify(const Message& m) { context_.out << context_.language.Format(m.body.text, m.body.args) << PathToUtf8(m.body.file) << '\n'; }
 
 int Report(const Context& c, const Problem& problem) {
     c.err << "busho: " << (problem.file.empty() ? std::string() : PathToUtf8(problem.file) + ": ")
-          << GbkToUtf8(problem.cause ? DescribeGbk(*problem.cause) : FormatGbk(problem.text, problem.args)) << '\n';
+          << (problem.cause ? c.language.Describe(*problem.cause) : c.language.Format(problem.text, problem.args)) << '\n';
     return kExitFailed;
 }
 
@@ -67,7 +67,7 @@ bool WriteOutputFile(const Context& c, const std::filesystem::path& file, std::s
     FileAccess files;
     const Status written = files.WriteReplacing(file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     if (!written)
-        c.err << "busho: " << PathToUtf8(file) << ": cannot write " << what << ": " << GbkToUtf8(DescribeGbk(written.problem())) << '\n';
+        c.err << "busho: " << PathToUtf8(file) << ": cannot write " << what << ": " << c.language.Describe(written.problem()) << '\n';
     return written.ok();
 }
 

@@ -45,8 +45,8 @@ int Export(const Context& c, const std::filesystem::path& file, std::uint8_t edi
     // Written all the same, as a spreadsheet program would save it: an import takes the cell back.
     if (!text.lacking.empty())
         c.err << "busho: " << (outFile ? PathToUtf8(*outFile) : std::string("stdout")) << ": "
-              << GbkToUtf8(FormatGbk(TextId::kTableEncodingLacks, {std::string(TableEncodingName(encoding)),
-                                                                    CharactersForMessage(text.lacking)}))
+              << c.language.Format(TextId::kTableEncodingLacks, {std::string(TableEncodingName(encoding)),
+                                                                  CharactersForMessage(text.lacking)})
               << '\n';
     if (!outFile) {
         c.out << text.bytes;

@@ -9,7 +9,7 @@ namespace busho::cli {
 namespace {
 
 int FaceFailure(const Context& c, const std::filesystem::path& archive, const Status& failed) {
-    c.err << "busho: " << PathToUtf8(archive) << ": " << GbkToUtf8(DescribeGbk(failed.problem())) << '\n';
+    c.err << "busho: " << PathToUtf8(archive) << ": " << c.language.Describe(failed.problem()) << '\n';
     return kExitFailed;
 }
 

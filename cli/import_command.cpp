@@ -13,7 +13,7 @@ int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edi
     FileAccess spreadsheetFiles;
     const auto table = ReadTableFile(from, spreadsheetFiles, encoding);
     if (!table) {
-        c.err << "busho: " << PathToUtf8(from) << ": " << GbkToUtf8(DescribeGbk(table.problem())) << '\n';
+        c.err << "busho: " << PathToUtf8(from) << ": " << c.language.Describe(table.problem()) << '\n';
         return kExitFailed;
     }
     // Saved by Excel on a Chinese or Japanese Windows: say which code page it was read in.
@@ -27,7 +27,7 @@ int Import(const Context& c, const std::filesystem::path& file, std::uint8_t edi
         text.asSaved = [encoding = table->encoding](std::string_view utf8) { return AsSavedIn(encoding, utf8); };
     EditHistory history;
     const auto errors = ImportRows(*session, history, table->rows, table->rowNumbers, names, text);
-    for (const Problem& e : errors) c.err << "busho: " << PathToUtf8(from) << ": " << GbkToUtf8(DescribeGbk(e)) << '\n';
+    for (const Problem& e : errors) c.err << "busho: " << PathToUtf8(from) << ": " << c.language.Describe(e) << '\n';
     if (!errors.empty()) return kExitFailed;
     return SaveAndReport(c, *session);
 }

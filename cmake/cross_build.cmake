@@ -11,7 +11,8 @@ endif()
 
 set(BUSHO_HOST_BUILD "${CMAKE_SOURCE_DIR}/build" CACHE PATH
     "A native build folder whose generators the cross build runs (tools/ and bin/ in it)")
-set(BUSHO_HOST_TOOLS make_interface_texts make_code_tables make_roster make_demo make_map make_code_page_corpus)
+set(BUSHO_HOST_TOOLS make_interface_texts make_code_tables make_roster make_demo make_map make_code_page_corpus
+                     make_message_translations)
 foreach(tool IN LISTS BUSHO_HOST_TOOLS)
   add_executable(${tool} IMPORTED GLOBAL)
   set_target_properties(${tool} PROPERTIES IMPORTED_LOCATION ${BUSHO_HOST_BUILD}/tools/${tool})

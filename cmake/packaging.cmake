@@ -18,6 +18,7 @@ install(FILES
   ${BUSHO_BIN_DIR}/GB.DAT ${BUSHO_BIN_DIR}/BIG5.DAT ${BUSHO_BIN_DIR}/GBKN.dat ${BUSHO_BIN_DIR}/JISN.dat
   ${BUSHO_BIN_DIR}/GBKFT.dat ${BUSHO_BIN_DIR}/map.png ${BUSHO_BIN_DIR}/readme.txt
   DESTINATION ${CMAKE_INSTALL_DATADIR}/busho-editor)
+install(FILES ${BUSHO_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/busho-editor/translations)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/package/busho-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/package/busho-editor.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/package/io.github.bushoeditor.BushoEditor.metainfo.xml

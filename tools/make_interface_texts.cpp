@@ -1,6 +1,8 @@
 // Builds core/text/interface_texts.h from the UTF-8 list of interface texts: each text as its GBK
-// bytes, a table of all of them by name, and an identifier for each.
-// Usage: make_interface_texts LIST OUTPUT. A malformed line, a repeated name or a text that GBK cannot
+// bytes, a table of all of them by name, and an identifier for each. With a third argument it also
+// writes, for lupdate, each text in UTF-8 in the context "InterfaceTexts" with its name as the
+// disambiguation: the translations' .ts files get their entries for these texts from it.
+// Usage: make_interface_texts LIST OUTPUT [LUPDATE_SOURCE]. A malformed line, a repeated name or a text that GBK cannot
 // hold stops the build with the line number.
 
 #include <cctype>
@@ -23,6 +25,7 @@ struct Failure {
 struct Entry {
     std::string name;
     std::string gbk;
+    std::string utf8;
 };
 
 // The text between the quotes, with C's escapes undone.
@@ -63,9 +66,10 @@ std::vector<Entry> ReadList(std::istream& in) {
                 "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != std::string::npos)
             throw Failure{"line " + std::to_string(lineNumber) + ": \"" + name + "\" is not a constant's name"};
         if (!names.insert(name).second) throw Failure{"line " + std::to_string(lineNumber) + ": " + name + " again"};
-        const auto gbk = busho::FromUtf8(busho::CodePage::Gbk, Unquote(line.substr(equals + 3), lineNumber));
+        std::string utf8 = Unquote(line.substr(equals + 3), lineNumber);
+        const auto gbk = busho::FromUtf8(busho::CodePage::Gbk, utf8);
         if (!gbk) throw Failure{"line " + std::to_string(lineNumber) + ": GBK cannot hold the text of " + name};
-        entries.push_back({name, *gbk});
+        entries.push_back({name, *gbk, std::move(utf8)});
     }
     return entries;
 }
@@ -85,11 +89,40 @@ std::string Literal(const std::string& bytes) {
     return out + "\"";
 }
 
+// A C literal of UTF-8 text as lupdate reads it: only the quote, the backslash and the control
+// characters escaped.
+std::string Utf8Literal(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default: out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// Writes `text` to `path` only when it differs from what is there, so that nothing depending on the
+// file is rebuilt for nothing.
+void WriteIfChanged(const char* path, const std::string& text) {
+    std::ifstream old(path, std::ios::binary);
+    std::ostringstream oldText;
+    oldText << old.rdbuf();
+    if (old && oldText.str() == text) return;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    if (!file.flush()) throw Failure{std::string("cannot write ") + path};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_interface_texts LIST OUTPUT\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: make_interface_texts LIST OUTPUT [LUPDATE_SOURCE]\n";
         return 2;
     }
     try {
@@ -114,14 +147,16 @@ int main(int argc, char** argv) {
                "inline constexpr std::string_view TextName(TextId id) {\n"
                "    return text_gbk::kAllInterfaceTexts[static_cast<unsigned short>(id)].name;\n}\n\n"
                "}  // namespace busho\n";
-        // Written only when it changed, so that a rebuild of the list alone recompiles nothing else.
-        std::ifstream old(argv[2], std::ios::binary);
-        std::ostringstream oldText;
-        oldText << old.rdbuf();
-        if (old && oldText.str() == out.str()) return 0;
-        std::ofstream file(argv[2], std::ios::binary | std::ios::trunc);
-        file << out.str();
-        if (!file.flush()) throw Failure{std::string("cannot write ") + argv[2]};
+        WriteIfChanged(argv[2], out.str());
+        if (argc == 4) {
+            std::ostringstream source;
+            source << "// Made from assets/interface_texts.txt for lupdate only; never compiled.\n"
+                      "static const char* const kInterfaceTexts[][2] = {\n";
+            for (const Entry& e : entries)
+                source << "    QT_TRANSLATE_NOOP3(\"InterfaceTexts\", " << Utf8Literal(e.utf8) << ", \"" << e.name << "\"),\n";
+            source << "};\n";
+            WriteIfChanged(argv[3], source.str());
+        }
     } catch (const Failure& f) {
         std::cerr << argv[1] << ": " << f.what << '\n';
         return 1;

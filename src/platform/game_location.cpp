@@ -61,4 +61,12 @@ void SettingsFile::SetDatedBackupsKept(int kept) {
     QSettings(path_, QSettings::IniFormat).setValue(QStringLiteral("DatedBackupsKept"), kept);
 }
 
+QString SettingsFile::Language() const {
+    return QSettings(path_, QSettings::IniFormat).value(QStringLiteral("Language")).toString();
+}
+
+void SettingsFile::SetLanguage(const QString& code) {
+    QSettings(path_, QSettings::IniFormat).setValue(QStringLiteral("Language"), code);
+}
+
 }  // namespace busho::platform

@@ -36,6 +36,11 @@ public:
     int DatedBackupsKept(int fallback, int most) const;
     void SetDatedBackupsKept(int kept);
 
+    // The interface language chosen in 系统 → 语言 (key "Language": zh_CN, zh_TW, ja or en); empty
+    // when never chosen.
+    QString Language() const;
+    void SetLanguage(const QString& code);
+
 private:
     QString path_;
 };

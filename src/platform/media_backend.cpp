@@ -9,6 +9,7 @@
 
 #include "core/text/messages.h"
 #include "gbk_text.h"
+#include "interface_language.h"
 
 #ifdef BUSHO_HAVE_GSTREAMER
 #include <gst/gst.h>
@@ -45,7 +46,7 @@ QString MissingMediaPieces() {
     if (!gst_init_check(nullptr, nullptr, &error)) {
         const QString why = error ? QString::fromUtf8(error->message) : QString();
         g_clear_error(&error);
-        return FromGbk(text_gbk::kReasonGstreamerCannotStart).arg(why);
+        return InterfaceText(text_gbk::kReasonGstreamerCannotStart).arg(why);
     }
     QStringList elements;
     QStringList packages;
@@ -58,7 +59,7 @@ QString MissingMediaPieces() {
         if (!packages.contains(QLatin1String(piece.package))) packages << QString::fromLatin1(piece.package);
     }
     if (elements.isEmpty()) return {};
-    return FromGbk(text_gbk::kReasonGstreamerPiecesMissing)
+    return InterfaceText(text_gbk::kReasonGstreamerPiecesMissing)
         .arg(elements.join(QStringLiteral(", ")), packages.join(QLatin1Char(' ')));
 }
 

@@ -5,25 +5,14 @@
 
 #include "core/text/messages.h"
 #include "gbk_text.h"
+#include "interface_language.h"
 
 namespace busho::platform {
 
-namespace {
-
-// A problem's text, its file in the platform's own form, then its reasons, each right after the last.
-QString ProblemText(const Problem& problem) {
-    QString text = FromGbk(FormatGbk(problem.text, problem.args));
-    if (!problem.file.empty()) text += QString::fromStdU16String(problem.file.u16string());
-    if (problem.cause) text += ProblemText(*problem.cause);
-    return text;
-}
-
-}  // namespace
-
 QString MessageText(const Message& message) {
-    QString text = FromGbk(message.Text());
+    QString text = FormatText(message.body.text, message.body.args);
     if (!message.body.file.empty()) text += QString::fromStdU16String(message.body.file.u16string());
-    if (message.body.cause) text += QLatin1Char('\n') + ProblemText(*message.body.cause);
+    if (message.body.cause) text += QLatin1Char('\n') + DescribeText(*message.body.cause);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
@@ -42,7 +31,7 @@ QMessageBox::Icon IconForStyle(int style) {
 void QtMessageBoxes::Show(const Message& message) {
     QMessageBox box(parent_);
     box.setText(MessageText(message));
-    box.setWindowTitle(message.title ? FromGbk(GbkText(*message.title)) : QString());
+    box.setWindowTitle(message.title ? InterfaceText(*message.title) : QString());
     box.setIcon(IconForStyle(message.style));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -51,7 +40,7 @@ void QtMessageBoxes::Show(const Message& message) {
 bool QtMessageBoxes::AskYesNo(const Message& question) {
     QMessageBox box(parent_);
     box.setText(MessageText(question));
-    box.setWindowTitle(question.title ? FromGbk(GbkText(*question.title)) : QString());
+    box.setWindowTitle(question.title ? InterfaceText(*question.title) : QString());
     box.setIcon(QMessageBox::Warning);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -60,11 +49,11 @@ bool QtMessageBoxes::AskYesNo(const Message& question) {
 KeepAnswer QtMessageBoxes::AskKeep(const Message& question, TextId keep, TextId drop) {
     QMessageBox box(parent_);
     box.setText(MessageText(question));
-    box.setWindowTitle(question.title ? FromGbk(GbkText(*question.title)) : QString());
+    box.setWindowTitle(question.title ? InterfaceText(*question.title) : QString());
     box.setIcon(QMessageBox::Warning);
-    QPushButton* keepButton = box.addButton(FromGbk(GbkText(keep)), QMessageBox::AcceptRole);
-    QPushButton* dropButton = box.addButton(FromGbk(GbkText(drop)), QMessageBox::DestructiveRole);
-    QPushButton* cancelButton = box.addButton(FromGbk(text_gbk::kButtonCancel), QMessageBox::RejectRole);
+    QPushButton* keepButton = box.addButton(InterfaceText(keep), QMessageBox::AcceptRole);
+    QPushButton* dropButton = box.addButton(InterfaceText(drop), QMessageBox::DestructiveRole);
+    QPushButton* cancelButton = box.addButton(InterfaceText(TextId::kButtonCancel), QMessageBox::RejectRole);
     box.setDefaultButton(keepButton);
     box.setEscapeButton(cancelButton);
     box.exec();

@@ -15,6 +15,7 @@
 
 #include "core/text/messages.h"
 #include "gbk_text.h"
+#include "interface_language.h"
 #include "message_boxes.h"
 
 namespace busho::platform {
@@ -39,7 +40,7 @@ QString InstallHint() {
 #ifdef Q_OS_WIN
     return {};
 #else
-    return FromGbk(text_gbk::kReasonInstallGstreamerPlugins);
+    return InterfaceText(text_gbk::kReasonInstallGstreamerPlugins);
 #endif
 }
 
@@ -105,7 +106,7 @@ void QtVoicePlayer::StartPending() {
     const std::filesystem::path file = *std::exchange(pending_, std::nullopt);
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
-        Finish(false, FromGbk(text_gbk::kReasonVoiceFileMissing));
+        Finish(false, InterfaceText(text_gbk::kReasonVoiceFileMissing));
         return;
     }
     if (!EnsurePlayer()) {
@@ -118,7 +119,7 @@ void QtVoicePlayer::StartPending() {
         // interface, on Linux). Without one the sample still goes to the backend's default sink, which
         // may be a sound card, a null device or nothing at all; the user is told it may not be heard.
         if (QMediaDevices::audioOutputs().isEmpty()) {
-            QString reason = FromGbk(text_gbk::kReasonCheckSoundService);
+            QString reason = InterfaceText(text_gbk::kReasonCheckSoundService);
             if (const QString hint = InstallHint(); !hint.isEmpty()) reason += QLatin1Char('\n') + hint;
             Tell(TextId::kTextNoAudioOutput, file, reason);
         }
@@ -139,7 +140,7 @@ bool QtVoicePlayer::EnsurePlayer() {
     player_ = new QMediaPlayer(this);
     player_->setAudioOutput(output_);
     connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
-        QString reason = FromGbk(text_gbk::kReasonMediaBackendSays) + text;
+        QString reason = InterfaceText(text_gbk::kReasonMediaBackendSays) + text;
         if (const QString hint = InstallHint(); !hint.isEmpty()) reason += QLatin1Char('\n') + hint;
         Finish(false, reason);
     });
@@ -147,7 +148,7 @@ bool QtVoicePlayer::EnsurePlayer() {
         if (status == QMediaPlayer::EndOfMedia) Finish(true, {});
         // An unreadable sample without an error of its own.
         if (status == QMediaPlayer::InvalidMedia && player_->error() == QMediaPlayer::NoError)
-            Finish(false, FromGbk(text_gbk::kReasonVoiceUndecodable));
+            Finish(false, InterfaceText(text_gbk::kReasonVoiceUndecodable));
     });
     return true;
 }

@@ -99,7 +99,7 @@ Result<std::unique_ptr<EditCommand>> BatchEdit(Session& session, const std::vect
     std::sort(chosen.begin(), chosen.end());
     chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
     auto group = std::make_unique<EditGroup>(
-        FormatGbk(TextId::kEditBatch, {static_cast<std::int64_t>(chosen.size()), BatchFieldName(change)}));
+        StepLabel(TextId::kEditBatch, {static_cast<std::int64_t>(chosen.size()), BatchFieldName(change)}));
     for (int slot : chosen) {
         OfficerSlot after = session.Officers[slot];
         if (!Set(after, change)) return Problem(TextId::kReasonTacticCount, {std::int64_t{slot}, std::int64_t{kMaxTactics + 1}}).AtSlot(slot);

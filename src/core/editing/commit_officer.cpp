@@ -71,8 +71,23 @@ constexpr int kMaxBiographyBytes = 146;
 constexpr std::size_t kBiographyFieldBytes = 153;
 
 // What the commit would not store as typed, one line per field ("\r姓 ab").
+// A label of text_gbk (kFieldFamilyName, a range's label) as its TextId, so that it is shown in the
+// reader's language; other text as it stands.
+TextArg Label(const char* gbk) {
+    for (std::size_t i = 0; i < std::size(text_gbk::kAllInterfaceTexts); ++i)
+        if (text_gbk::kAllInterfaceTexts[i].gbk.data() == gbk) return static_cast<TextId>(i);
+    return std::string(gbk);
+}
+
+// The parts one after the other, each in its own form (the message is put together where it is shown).
+TextArg Concat(TextArg last) { return last; }
+template <class... More>
+TextArg Concat(TextArg first, TextArg second, More... more) {
+    return NestedText(TextId::kTextJoined, {std::move(first), Concat(std::move(second), std::move(more)...)});
+}
+
 struct Losses {
-    std::vector<std::pair<std::string, std::string>> fields;
+    std::vector<std::pair<const char*, std::string>> fields;  // the field's label (text_gbk), what it loses
     void Add(const char* label, const std::string& characters) {
         if (characters.empty()) return;
         for (auto& [field, lost] : fields)
@@ -82,9 +97,9 @@ struct Losses {
             }
         fields.emplace_back(label, characters);
     }
-    std::string Text() const {
-        std::string text;
-        for (const auto& [field, lost] : fields) text += "\r" + field + " " + lost;
+    TextArg Text() const {
+        TextArg text = std::string();
+        for (const auto& [field, lost] : fields) text = Concat(std::move(text), std::string("\r"), Label(field), " " + lost);
         return text;
     }
 };
@@ -222,22 +237,28 @@ Result<CommittedOfficer> PrepareCommit(Session& session, EditorValues& v, Commit
     if (givenChanged) encodingLosses(text_gbk::kFieldGivenName, v.txM);
     if (givenReading == Reading::Typed) encodingLosses(text_gbk::kFieldGivenReading, v.txMP);
     if (biographyChanged) encodingLosses(text_gbk::kFieldBiography, v.txLJ);
-    std::string outside;
+    TextArg outside = std::string();
+    bool anyOutside = false;
     for (const GameRange& range : kGameRanges) {
         const auto box = std::find_if(std::begin(boxes), std::end(boxes), [&](const NumberBox& b) { return std::string_view(b.box) == range.box; });
         const std::int32_t value = numbers[static_cast<std::size_t>(box - std::begin(boxes))];
         if (LeftAlone(v, range.box, box->text) || InGameRange(range, value)) continue;
-        outside += std::string("\r") + range.label + " " + std::to_string(value) + text_gbk::kGameUses + std::to_string(range.low) +
-                   text_gbk::kRangeDash + std::to_string(range.high);
+        outside = Concat(std::move(outside), std::string("\r"), Label(range.label), " " + std::to_string(value), TextId::kGameUses,
+                         std::to_string(range.low), TextId::kRangeDash, std::to_string(range.high));
+        anyOutside = true;
     }
     const bool yearsChanged = !LeftAlone(v, "txCSN", v.txCSN) || !LeftAlone(v, "txSWN", v.txSWN);
-    if (yearsChanged && numbers[1] < numbers[0])
-        outside += std::string("\r") + text_gbk::kLabelDeathYear + " " + std::to_string(numbers[1]) + text_gbk::kEarlierThanBirth + std::to_string(numbers[0]);
-    if (!options.goOn && (!losses.fields.empty() || !outside.empty())) {
-        std::string text;
-        if (!losses.fields.empty()) text += text_gbk::kCharactersNotKept + losses.Text();
-        if (!outside.empty()) text += (text.empty() ? "" : "\r") + std::string(text_gbk::kOutsideGameRange) + outside;
-        return Problem(TextId::kCommitQuestion, {text, TextId::kGoOnQuestion});
+    if (yearsChanged && numbers[1] < numbers[0]) {
+        outside = Concat(std::move(outside), std::string("\r"), TextId::kLabelDeathYear, " " + std::to_string(numbers[1]),
+                         TextId::kEarlierThanBirth, std::to_string(numbers[0]));
+        anyOutside = true;
+    }
+    if (!options.goOn && (!losses.fields.empty() || anyOutside)) {
+        TextArg text = std::string();
+        if (!losses.fields.empty()) text = Concat(TextId::kCharactersNotKept, losses.Text());
+        if (anyOutside)
+            text = Concat(std::move(text), std::string(losses.fields.empty() ? "" : "\r"), TextId::kOutsideGameRange, std::move(outside));
+        return Problem(TextId::kCommitQuestion, {std::move(text), TextId::kGoOnQuestion});
     }
 
     // Adding writes into the end marker's slot; the end of the list moves one slot on.
@@ -324,8 +345,8 @@ bool ChangesNothing(const Session& session, CommitMode mode, const CommittedOffi
 
 std::unique_ptr<EditCommand> CommitStep(Session& session, CommitMode mode, const CommittedOfficer& committed) {
     const std::string name = OfficerName(session, committed.officer.Record, true);
-    if (mode == CommitMode::Add) return std::make_unique<AddOfficer>(session, committed.officer, FormatGbk(TextId::kEditAdd, {name}));
-    return std::make_unique<ModifyOfficer>(session, committed.slot, committed.officer, FormatGbk(TextId::kEditModify, {name}));
+    if (mode == CommitMode::Add) return std::make_unique<AddOfficer>(session, committed.officer, StepLabel(TextId::kEditAdd, {name}));
+    return std::make_unique<ModifyOfficer>(session, committed.slot, committed.officer, StepLabel(TextId::kEditModify, {name}));
 }
 
 Status CommitOfficer(Session& session, EditHistory& history, EditorValues& values, CommitMode mode, CommitOptions options) {
@@ -339,7 +360,7 @@ Status CommitOfficer(Session& session, EditHistory& history, EditorValues& value
 void ChangeOfficerPortrait(Session& session, EditHistory& history, int slot, int portrait) {
     if (session.Officers[slot].Record.PortraitNumber == portrait) return;
     history.Push(session, std::make_unique<ChangePortrait>(session, slot, portrait,
-                                                           FormatGbk(TextId::kEditPortrait, {OfficerName(session, slot, true)})));
+                                                           StepLabel(TextId::kEditPortrait, {OfficerName(session, slot, true)})));
 }
 
 }  // namespace busho

@@ -9,7 +9,7 @@ RosterEntry& EntryOf(Session& session, int slot) { return session.Roster[kBuiltI
 
 }  // namespace
 
-ModifyOfficer::ModifyOfficer(const Session& session, int slot, const OfficerSlot& after, std::string name)
+ModifyOfficer::ModifyOfficer(const Session& session, int slot, const OfficerSlot& after, StepLabel name)
     : EditCommand(std::move(name)), slot_(slot), before_(session.Officers[slot]), after_(after),
       rosterBefore_(session.Roster[kBuiltInOfficerCount + slot]), rosterAfter_(rosterBefore_) {
     CopyFigures(after, rosterAfter_);
@@ -25,7 +25,7 @@ void ModifyOfficer::Revert(Session& session) const {
     EntryOf(session, slot_) = rosterBefore_;
 }
 
-AddOfficer::AddOfficer(const Session& session, const OfficerSlot& added, std::string name)
+AddOfficer::AddOfficer(const Session& session, const OfficerSlot& added, StepLabel name)
     : EditCommand(name), change_(session, session.EndSlot, added, name) {}
 
 void AddOfficer::Apply(Session& session) const {
@@ -38,7 +38,7 @@ void AddOfficer::Revert(Session& session) const {
     session.EndSlot = change_.Slots().front();
 }
 
-ChangePortrait::ChangePortrait(const Session& session, int slot, int portrait, std::string name)
+ChangePortrait::ChangePortrait(const Session& session, int slot, int portrait, StepLabel name)
     : EditCommand(std::move(name)), slot_(slot), before_(session.Officers[slot].Record.PortraitNumber), after_(portrait) {
     if (slot < session.EndSlot) rosterBefore_ = session.Roster[kBuiltInOfficerCount + slot].PortraitNumber;
 }

@@ -12,8 +12,18 @@
 
 #include "core/data/roster.h"
 #include "core/data/session.h"
+#include "core/text/problem.h"
 
 namespace busho {
+
+// What a step did, as the edit menu names it: an interface text with its arguments ("修改 %1" and an
+// officer's name), so that a window can name it in its own language; or GBK text as it stands.
+struct StepLabel {
+    StepLabel(std::string gbk) : text(TextId::kTextAsIs), args{std::move(gbk)} {}
+    StepLabel(TextId id, std::vector<TextArg> arguments) : text(id), args(std::move(arguments)) {}
+    TextId text;
+    std::vector<TextArg> args;
+};
 
 class EditCommand {
 public:
@@ -27,11 +37,14 @@ public:
     virtual std::vector<int> Slots() const = 0;
     // What it did, as the edit menu names it (GBK): "修改 天城隼人".
     const std::string& Name() const { return name_; }
+    // The same as a text and its arguments.
+    const StepLabel& Label() const { return label_; }
 
 protected:
-    explicit EditCommand(std::string name) : name_(std::move(name)) {}
+    explicit EditCommand(StepLabel label) : label_(std::move(label)), name_(FormatGbk(label_.text, label_.args)) {}
 
 private:
+    StepLabel label_;
     std::string name_;
 };
 
@@ -40,7 +53,7 @@ class ModifyOfficer : public EditCommand {
 public:
     // Takes the slot's present officer and roster entry as "before"; the roster entry after is the
     // present one with the new officer's figures copied in.
-    ModifyOfficer(const Session& session, int slot, const OfficerSlot& after, std::string name);
+    ModifyOfficer(const Session& session, int slot, const OfficerSlot& after, StepLabel name);
     void Apply(Session& session) const override;
     void Revert(Session& session) const override;
     std::vector<int> Slots() const override { return {slot_}; }
@@ -54,7 +67,7 @@ private:
 // "添加": a new officer in the slot of the end marker; the end of the list moves one slot on.
 class AddOfficer : public EditCommand {
 public:
-    AddOfficer(const Session& session, const OfficerSlot& added, std::string name);
+    AddOfficer(const Session& session, const OfficerSlot& added, StepLabel name);
     void Apply(Session& session) const override;
     void Revert(Session& session) const override;
     std::vector<int> Slots() const override { return change_.Slots(); }
@@ -66,7 +79,7 @@ private:
 // "更改头像": the portrait number of one slot, and of its roster entry while the slot holds an officer.
 class ChangePortrait : public EditCommand {
 public:
-    ChangePortrait(const Session& session, int slot, int portrait, std::string name);
+    ChangePortrait(const Session& session, int slot, int portrait, StepLabel name);
     void Apply(Session& session) const override;
     void Revert(Session& session) const override;
     std::vector<int> Slots() const override { return {slot_}; }
@@ -80,7 +93,7 @@ private:
 // Several commands taken as one step (the rows of an import), applied in order and reverted backwards.
 class EditGroup : public EditCommand {
 public:
-    explicit EditGroup(std::string name) : EditCommand(std::move(name)) {}
+    explicit EditGroup(StepLabel name) : EditCommand(std::move(name)) {}
     void Add(std::unique_ptr<EditCommand> part) { parts_.push_back(std::move(part)); }
     bool Empty() const { return parts_.empty(); }
     void Apply(Session& session) const override;

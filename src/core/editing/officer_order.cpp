@@ -71,9 +71,9 @@ Problem NotAnOfficer(const Session& session, const std::vector<int>& slots) {
     return Problem(TextId::kNoOfficerChosen);
 }
 
-std::string StepName(Session& session, TextId one, TextId many, const std::vector<int>& slots) {
-    if (slots.size() == 1) return FormatGbk(one, {OfficerName(session, slots.front(), session.ZZZZ)});
-    return FormatGbk(many, {static_cast<std::int64_t>(slots.size())});
+StepLabel StepName(Session& session, TextId one, TextId many, const std::vector<int>& slots) {
+    if (slots.size() == 1) return StepLabel(one, {OfficerName(session, slots.front(), session.ZZZZ)});
+    return StepLabel(many, {static_cast<std::int64_t>(slots.size())});
 }
 
 std::vector<int> Identity(const Session& session) {
@@ -84,7 +84,7 @@ std::vector<int> Identity(const Session& session) {
 
 }  // namespace
 
-RearrangeOfficers::RearrangeOfficers(const Session& session, const std::vector<int>& order, int focus, std::string name)
+RearrangeOfficers::RearrangeOfficers(const Session& session, const std::vector<int>& order, int focus, StepLabel name)
     : EditCommand(std::move(name)), endBefore_(session.EndSlot), endAfter_(static_cast<int>(order.size()) + 1) {
     // newSlot[old] is the first new slot of the officer of slot `old`; 0 when it is deleted.
     std::vector<int> newSlot(static_cast<std::size_t>(kSlotCount) + 1, 0);
@@ -144,7 +144,7 @@ Result<std::unique_ptr<EditCommand>> DeleteOfficers(Session& session, std::vecto
     std::vector<int> order;
     for (int slot = 1; slot < session.EndSlot; ++slot)
         if (!std::binary_search(chosen->begin(), chosen->end(), slot)) order.push_back(slot);
-    const std::string name = StepName(session, TextId::kEditDelete, TextId::kEditDeleteMany, *chosen);
+    const StepLabel name = StepName(session, TextId::kEditDelete, TextId::kEditDeleteMany, *chosen);
     return std::unique_ptr<EditCommand>(std::make_unique<RearrangeOfficers>(session, order, chosen->front(), name));
 }
 
@@ -155,7 +155,7 @@ Result<std::unique_ptr<EditCommand>> DuplicateOfficers(Session& session, std::ve
     if (session.EndSlot + static_cast<int>(chosen->size()) > kSlotCount) return Problem(TextId::kTableFull);
     std::vector<int> order = Identity(session);
     order.insert(order.end(), chosen->begin(), chosen->end());
-    const std::string name = StepName(session, TextId::kEditDuplicate, TextId::kEditDuplicateMany, *chosen);
+    const StepLabel name = StepName(session, TextId::kEditDuplicate, TextId::kEditDuplicateMany, *chosen);
     return std::unique_ptr<EditCommand>(std::make_unique<RearrangeOfficers>(session, order, session.EndSlot, name));
 }
 
@@ -165,7 +165,7 @@ Result<std::unique_ptr<EditCommand>> MoveOfficer(Session& session, int from, int
     std::vector<int> order = Identity(session);
     order.erase(order.begin() + (from - 1));
     order.insert(order.begin() + (to - 1), from);
-    const std::string name = FormatGbk(TextId::kEditMove, {OfficerName(session, from, session.ZZZZ), std::int64_t{to}});
+    const StepLabel name(TextId::kEditMove, {OfficerName(session, from, session.ZZZZ), std::int64_t{to}});
     return std::unique_ptr<EditCommand>(std::make_unique<RearrangeOfficers>(session, order, to, name));
 }
 
@@ -182,7 +182,7 @@ Result<std::unique_ptr<EditCommand>> ShiftOfficers(Session& session, std::vector
     } else {
         for (auto s = chosen->rbegin(); s != chosen->rend(); ++s) std::swap(order[static_cast<std::size_t>(*s - 1)], order[static_cast<std::size_t>(*s)]);
     }
-    const std::string name = StepName(session, TextId::kEditMoveOne, TextId::kEditMoveMany, *chosen);
+    const StepLabel name = StepName(session, TextId::kEditMoveOne, TextId::kEditMoveMany, *chosen);
     return std::unique_ptr<EditCommand>(std::make_unique<RearrangeOfficers>(session, order, chosen->front() + by, name));
 }
 

@@ -21,7 +21,7 @@ namespace busho {
 class RearrangeOfficers : public EditCommand {
 public:
     // `focus`: the slot to show after the step (it comes first in Slots()).
-    RearrangeOfficers(const Session& session, const std::vector<int>& order, int focus, std::string name);
+    RearrangeOfficers(const Session& session, const std::vector<int>& order, int focus, StepLabel name);
     void Apply(Session& session) const override;
     void Revert(Session& session) const override;
     std::vector<int> Slots() const override { return slots_; }

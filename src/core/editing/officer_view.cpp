@@ -145,16 +145,25 @@ std::array<std::string, 4> ScenarioCaptions() {
     return {text_gbk::kScenario1555, text_gbk::kScenario1561, text_gbk::kScenario1570, text_gbk::kScenario1582};
 }
 
-std::array<std::string, 4> ScenarioAgeTexts(std::string_view birthYearText) {
+std::array<ScenarioAge, 4> ScenarioAges(std::string_view birthYearText) {
     const double b = LeadingNumber(birthYearText);
-    const auto captions = ScenarioCaptions();
-    std::array<std::string, 4> texts;
+    const TextId captions[] = {TextId::kScenario1555, TextId::kScenario1561, TextId::kScenario1570, TextId::kScenario1582};
+    std::array<ScenarioAge, 4> ages;
     for (std::size_t s = 0; s < 4; ++s) {
         const int year = kScenarioYears[s];
         // Of age in the first scenario from birth year 1555 down; in later ones below their year.
         const bool ofAge = s == 0 ? b <= year : b < year;
-        texts[s] = ofAge ? captions[s] + NumberWithSignSpace(year - b) + text_gbk::kAgeSuffix : captions[s] + text_gbk::kNotOfAge;
+        ages[s].caption = captions[s];
+        if (ofAge) ages[s].age = NumberWithSignSpace(year - b);
     }
+    return ages;
+}
+
+std::array<std::string, 4> ScenarioAgeTexts(std::string_view birthYearText) {
+    std::array<std::string, 4> texts;
+    const auto ages = ScenarioAges(birthYearText);
+    for (std::size_t s = 0; s < 4; ++s)
+        texts[s] = std::string(GbkText(ages[s].caption)) + (ages[s].age ? *ages[s].age + text_gbk::kAgeSuffix : text_gbk::kNotOfAge);
     return texts;
 }
 

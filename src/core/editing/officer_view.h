@@ -3,6 +3,7 @@
 // showing an officer, the scenario ages. The window only moves these values into its widgets.
 
 #include <array>
+#include <optional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -74,6 +75,14 @@ PortraitSource LargePortraitSource(int portraitNumber);
 
 // The four scenario labels for the text of the birth-year box (GBK).
 std::array<std::string, 4> ScenarioAgeTexts(std::string_view birthYearText);
+// The same in parts, for a window that shows them in another language: the scenario's caption, and
+// the age (GBK digits after a sign or a space) when the officer has come of age in it, else nothing
+// (元服前).
+struct ScenarioAge {
+    TextId caption;
+    std::optional<std::string> age;
+};
+std::array<ScenarioAge, 4> ScenarioAges(std::string_view birthYearText);
 std::array<std::string, 4> ScenarioCaptions();
 
 // The main window's title for the edition (GBK).

@@ -344,7 +344,7 @@ std::vector<Problem> ImportRows(Session& session, EditHistory& history, const st
                                  const RowText& text) {
     std::vector<Problem> errors;
     // Each row is applied as it is read, so the next one sees it; the whole import is one step.
-    auto step = std::make_unique<EditGroup>(FormatGbk(TextId::kEditImport, {static_cast<std::int64_t>(rows.size())}));
+    auto step = std::make_unique<EditGroup>(StepLabel(TextId::kEditImport, {static_cast<std::int64_t>(rows.size())}));
     const auto& columns = RowColumns();
     const RowContext context{session, Names{session, builtInNames, text}, text};
     // Officers are shown as the editor shows them with 中日文译 ticked; the user's setting is kept.

@@ -23,7 +23,8 @@ std::string FormatGbk(TextId id, const std::vector<TextArg>& args) {
                         using A = std::decay_t<decltype(arg)>;
                         if constexpr (std::is_same_v<A, std::int64_t>) out += std::to_string(arg);
                         else if constexpr (std::is_same_v<A, std::string>) out += arg;
-                        else out += GbkText(arg);
+                        else if constexpr (std::is_same_v<A, TextId>) out += GbkText(arg);
+                        else out += FormatGbk(arg->text, arg->args);
                     },
                     args[n]);
                 continue;

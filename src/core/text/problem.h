@@ -19,9 +19,21 @@
 
 namespace busho {
 
+struct FormattedText;
+
 // An argument of a text: a number, GBK bytes taken as they stand (a name, characters from the file,
-// an operating-system message), or another interface text (a field's label).
-using TextArg = std::variant<std::int64_t, std::string, TextId>;
+// an operating-system message), another interface text (a field's label), or an interface text with
+// arguments of its own (the parts of a longer message, each shown in the reader's language).
+using TextArg = std::variant<std::int64_t, std::string, TextId, std::shared_ptr<const FormattedText>>;
+
+struct FormattedText {
+    TextId text;
+    std::vector<TextArg> args;
+};
+
+inline TextArg NestedText(TextId id, std::vector<TextArg> args) {
+    return std::make_shared<const FormattedText>(FormattedText{id, std::move(args)});
+}
 
 struct Problem {
     TextId text{};

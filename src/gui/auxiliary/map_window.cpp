@@ -1,4 +1,5 @@
 #include "map_window.h"
+#include "platform/language_texts.h"
 #include "platform/twips.h"
 
 #include <QComboBox>
@@ -49,7 +50,8 @@ W* Named(W* widget, const char* name) {
 MapWindow::MapWindow(QComboBox* cSS, const std::filesystem::path& programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), cSS_(cSS) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("MAP"));
+    auto* texts = new platform::LanguageTexts(this, "MapWindow");
+    texts->Caption(this, QT_TRANSLATE_NOOP("MapWindow", "MAP"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWindowWidth / kTwips, kWindowHeight / kTwips);
 
@@ -87,7 +89,7 @@ MapWindow::MapWindow(QComboBox* cSS, const std::filesystem::path& programFolder,
     connect(HSS, &QScrollBar::valueChanged, this, &MapWindow::Scroll);
     connect(HSS, &QScrollBar::sliderMoved, this, &MapWindow::Scroll);
 
-    Label1 = Named(new QLabel(QStringLiteral("城市:"), this), "Label1");
+    Label1 = Named(texts->Caption(new QLabel(this), QT_TRANSLATE_NOOP("MapWindow", "城市:")), "Label1");
     Label1->setGeometry(Place(120, 5760, 450, 180));
     Label2 = Named(new QLabel(this), "Label2");
     Label2->move(720 / kTwips, 5760 / kTwips);

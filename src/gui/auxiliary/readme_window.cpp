@@ -24,7 +24,7 @@ QString DecodeReadme(const QByteArray& bytes) {
 
 ReadmeWindow::ReadmeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("ReadmeWindow"));
-    setWindowTitle(QStringLiteral("说明文档"));
+    setWindowTitle(tr("说明文档"));
     txReadme = new QPlainTextEdit(this);
     txReadme->setObjectName(QStringLiteral("txReadme"));
     txReadme->setReadOnly(true);
@@ -41,7 +41,7 @@ bool ReadmeWindow::Load(const std::filesystem::path& file) {
     const QByteArray bytes = readme.readAll();
     if (readme.error() != QFileDevice::NoError) return false;
     txReadme->setPlainText(DecodeReadme(bytes));
-    setWindowTitle(QStringLiteral("说明文档 - ") + readme.fileName());
+    setWindowTitle(tr("说明文档") + QStringLiteral(" - ") + readme.fileName());
     return true;
 }
 

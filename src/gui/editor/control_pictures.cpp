@@ -1,11 +1,14 @@
 #include "control_pictures.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 
 namespace busho {
 namespace {
+
+constexpr int kSmallestLabelPixels = 7;
 
 QPixmap Badge(const QColor& colour, const QString& label, int width, int height) {
     QPixmap pixmap(width, height);
@@ -18,9 +21,13 @@ QPixmap Badge(const QColor& colour, const QString& label, int width, int height)
     p.setBrush(fill);
     p.setPen(QPen(colour.darker(160), 1));
     p.drawRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), 4, 4);
+    // The label's size shrinks until it fits the badge (longer names in other languages).
     QFont font = p.font();
-    font.setPixelSize(height - 8);
     font.setBold(true);
+    for (int size = height - 8; size >= kSmallestLabelPixels; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(label) <= width - 4) break;
+    }
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, label);
@@ -42,7 +49,7 @@ QPixmap VoicePicture(int voiceType, const QString& label) {
     return Badge(voices[voiceType], label, 40, 20);
 }
 
-QPixmap RandomOfficerPicture() {
+QPixmap RandomOfficerPicture(const QString& label) {
     QPixmap pixmap(96, 24);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -61,11 +68,14 @@ QPixmap RandomOfficerPicture() {
         }
     }
     QFont font = p.font();
-    font.setPixelSize(13);
     font.setBold(true);
+    for (int size = 13; size >= kSmallestLabelPixels; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(label) <= 64) break;
+    }
     p.setFont(font);
     p.setPen(QColor(60, 40, 30));
-    p.drawText(QRect(32, 0, 64, 24), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("随机武将"));
+    p.drawText(QRect(32, 0, 64, 24), Qt::AlignVCenter | Qt::AlignLeft, label);
     return pixmap;
 }
 

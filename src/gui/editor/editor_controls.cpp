@@ -11,6 +11,7 @@
 #include <vector>
 #include "core/os/game_paths.h"
 #include "core/text/messages.h"
+#include "platform/interface_language.h"
 #include "control_pictures.h"
 #include "core/editing/game_ranges.h"
 #include "core/editing/random_officer.h"
@@ -19,6 +20,7 @@
 #include "gui/auxiliary/readme_window.h"
 #include "vocabulary.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
 #include "gui/portrait/face_drawer.h"
@@ -54,13 +56,18 @@ void EditorWindow::OpenPicker() {
 }
 
 void EditorWindow::UpdateScenarioAges() {
-    const auto texts = ScenarioAgeTexts(platform::ToGbk(txCSN->text()));
-    for (std::size_t i = 0; i < 4; ++i) lbTl[i]->setText(platform::FromGbk(texts[i]));
+    scenarioAgesShown_ = true;
+    const auto ages = ScenarioAges(platform::ToGbk(txCSN->text()));
+    for (std::size_t i = 0; i < 4; ++i)
+        lbTl[i]->setText(platform::InterfaceText(ages[i].caption) +
+                         (ages[i].age ? platform::FromGbk(*ages[i].age) + platform::InterfaceText(TextId::kAgeSuffix)
+                                      : platform::InterfaceText(TextId::kNotOfAge)));
 }
 
 void EditorWindow::SetScenarioCaptions() {
-    const auto captions = ScenarioCaptions();
-    for (std::size_t i = 0; i < 4; ++i) lbTl[i]->setText(platform::FromGbk(captions[i]));
+    scenarioAgesShown_ = false;
+    const TextId captions[] = {TextId::kScenario1555, TextId::kScenario1561, TextId::kScenario1570, TextId::kScenario1582};
+    for (std::size_t i = 0; i < 4; ++i) lbTl[i]->setText(platform::InterfaceText(captions[i]));
 }
 
 void EditorWindow::OpenReadme() {

@@ -14,14 +14,14 @@
 
 #include "core/editing/game_ranges.h"
 #include "core/text/messages.h"
-#include "platform/gbk_text.h"
+#include "platform/interface_language.h"
 #include "reference_panel.h"
 #include "vocabulary.h"
 
 namespace busho {
 namespace {
 
-QString Gbk(const char* text) { return platform::FromGbk(text); }
+QString Gbk(const char* text) { return platform::InterfaceText(text); }
 
 void Describe(QWidget* control, const QString& name, const QString& tip) {
     control->setAccessibleName(name);

@@ -30,6 +30,8 @@
 #include "gui/auxiliary/readme_window.h"
 #include "vocabulary.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
+#include "platform/language_texts.h"
 #include "platform/message_boxes.h"
 #include "platform/voice_player.h"
 #include "gui/portrait/face_drawer.h"
@@ -59,30 +61,33 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     : QMainWindow(parent), session_(session), history_(history), names_(names), messages_(messages), voices_(voices), faces_(faces) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("革新QorvaneFOR 中文PK版"));
+    texts_ = new platform::LanguageTexts(this, "EditorWindow");
 
-    auto* system = menuBar()->addMenu(QStringLiteral("系统"));
-    M_RESTORE = Named(system->addAction(platform::FromGbk(text_gbk::kMenuRestoreBackup)), "M_RESTORE");
+    auto* system = texts_->Caption(menuBar()->addMenu(QString()), QT_TRANSLATE_NOOP("EditorWindow", "系统"));
+    M_RESTORE = Named(texts_->Caption(system->addAction(QString()), TextId::kMenuRestoreBackup), "M_RESTORE");
     connect(M_RESTORE, &QAction::triggered, this, [this] {
         if (onRestoreBackup) onRestoreBackup();
     });
-    M_FOLDERS = Named(system->addAction(platform::FromGbk(text_gbk::kMenuFolders)), "M_FOLDERS");
+    M_FOLDERS = Named(texts_->Caption(system->addAction(QString()), TextId::kMenuFolders), "M_FOLDERS");
+    // 语言: each language in its own name, the one in use ticked; the application fills it.
+    M_LANGUAGE = Named(texts_->Caption(system->addMenu(QString()), QT_TRANSLATE_NOOP("EditorWindow", "语言 / Language")), "M_LANGUAGE");
     system->addSeparator();
-    M_EXIT = Named(system->addAction(QStringLiteral("退出")), "M_EXIT");
-    auto* edit = menuBar()->addMenu(platform::FromGbk(text_gbk::kMenuEdit));
-    M_UNDO = Named(edit->addAction(platform::FromGbk(text_gbk::kMenuUndo)), "M_UNDO");
-    M_REDO = Named(edit->addAction(platform::FromGbk(text_gbk::kMenuRedo)), "M_REDO");
+    M_EXIT = Named(texts_->Caption(system->addAction(QString()), QT_TRANSLATE_NOOP("EditorWindow", "退出")), "M_EXIT");
+    auto* edit = texts_->Caption(menuBar()->addMenu(QString()), TextId::kMenuEdit);
+    M_UNDO = Named(edit->addAction(QString()), "M_UNDO");
+    M_REDO = Named(edit->addAction(QString()), "M_REDO");
     M_UNDO->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     M_REDO->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(M_UNDO, &QAction::triggered, this, &EditorWindow::Undo);
     connect(M_REDO, &QAction::triggered, this, &EditorWindow::Redo);
     // The other windows come back from here as they were, without loading anything again.
-    auto* windows = menuBar()->addMenu(platform::FromGbk(text_gbk::kMenuWindows));
-    M_LIST = Named(windows->addAction(platform::FromGbk(text_gbk::kListCaption)), "M_LIST");
-    M_PICKER = Named(windows->addAction(platform::FromGbk(text_gbk::kPickerCaption)), "M_PICKER");
+    auto* windows = texts_->Caption(menuBar()->addMenu(QString()), TextId::kMenuWindows);
+    M_LIST = Named(texts_->Caption(windows->addAction(QString()), TextId::kListCaption), "M_LIST");
+    M_PICKER = Named(texts_->Caption(windows->addAction(QString()), TextId::kPickerCaption), "M_PICKER");
     windows->addSeparator();
-    M_ARRANGE = Named(windows->addAction(platform::FromGbk(text_gbk::kMenuArrange)), "M_ARRANGE");
-    auto* help = menuBar()->addMenu(QStringLiteral("帮助"));
-    M_RDME = Named(help->addAction(QStringLiteral("说明文档")), "M_RDME");
+    M_ARRANGE = Named(texts_->Caption(windows->addAction(QString()), TextId::kMenuArrange), "M_ARRANGE");
+    auto* help = texts_->Caption(menuBar()->addMenu(QString()), QT_TRANSLATE_NOOP("EditorWindow", "帮助"));
+    M_RDME = Named(texts_->Caption(help->addAction(QString()), QT_TRANSLATE_NOOP("EditorWindow", "说明文档")), "M_RDME");
     // Ends the program, after the question about unsaved changes.
     exitProgram = [](int status) { QApplication::exit(status); };
     connect(M_EXIT, &QAction::triggered, this, [this] {
@@ -111,6 +116,8 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     grid->addWidget(BuildTactics(), 2, 0, 1, 3);
     grid->addWidget(BuildRelations(), 3, 0, 1, 2);
     grid->addWidget(BuildStanding(), 3, 2);
+    // The pictures and lists with words in them, before the scroll area first measures its content.
+    texts_->Add([this] { SetVocabularyTexts(); });
     // On a screen smaller than the editor the window shrinks and its parts scroll.
     scrollArea_ = new WholeContentScrollArea;
     scrollArea_->setObjectName(QStringLiteral("editorScroll"));
@@ -148,8 +155,13 @@ EditorWindow::EditorWindow(Session& session, EditHistory& history, OfficerNameLi
     });
     // Number boxes select their whole text when they get the focus, so typing replaces it.
     for (QLineEdit* box : {txCSN, txSWN, txLTY, txLWG, txLZH, txLZZ, txLQY, Picture2->txSER}) box->installEventFilter(this);
-    DescribeControls();
-    ShowHistoryState();
+    texts_->Add([this] {
+        DescribeControls();
+        if (scenarioAgesShown_) *scenarioAgesShown_ ? UpdateScenarioAges() : SetScenarioCaptions();
+        // The scroll area asks for its content's size: in another language that size is another.
+        scrollArea_->updateGeometry();
+        ShowHistoryState();
+    });
 }
 
 void EditorWindow::Undo() { TakeStep(false); }
@@ -168,16 +180,17 @@ void EditorWindow::TakeStep(bool redo) {
 }
 
 void EditorWindow::ShowHistoryState() {
-    const auto entry = [](const char* action, const EditCommand* step) {
-        return platform::FromGbk(step ? std::string(action) + " " + step->Name() : std::string(action));
+    const auto entry = [](TextId action, const EditCommand* step) {
+        return platform::InterfaceText(action) +
+               (step ? QLatin1Char(' ') + platform::FormatText(step->Label().text, step->Label().args) : QString());
     };
-    M_UNDO->setText(entry(text_gbk::kMenuUndo, history_.NextUndo()));
+    M_UNDO->setText(entry(TextId::kMenuUndo, history_.NextUndo()));
     M_UNDO->setEnabled(history_.CanUndo());
-    M_REDO->setText(entry(text_gbk::kMenuRedo, history_.NextRedo()));
+    M_REDO->setText(entry(TextId::kMenuRedo, history_.NextRedo()));
     M_REDO->setEnabled(history_.CanRedo());
     // The asterisk after the title: the table differs from the file on disk.
     if (!session_.AppTitle.empty())
-        setWindowTitle(platform::FromGbk(session_.AppTitle) + (history_.IsModified() ? QStringLiteral("*") : QString()));
+        setWindowTitle(platform::CaptionText(session_.AppTitle) + (history_.IsModified() ? QStringLiteral("*") : QString()));
 }
 
 bool EditorWindow::HasUncommittedEdits() const {

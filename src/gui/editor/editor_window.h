@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -30,6 +32,7 @@ namespace busho {
 namespace platform {
 class MessageBoxes;
 class VoicePlayer;
+class LanguageTexts;
 }  // namespace platform
 class FaceDrawer;
 class ReferencePanel;
@@ -124,6 +127,7 @@ public:
     ReferencePanel* Picture2;
     QLineEdit* txOpen;
     QAction *M_EXIT, *M_RDME, *M_UNDO, *M_REDO;
+    QMenu* M_LANGUAGE;  // 系统 → 语言 / Language
     QAction* M_RESTORE;  // 系统 → 恢复备份…
     QAction *M_FOLDERS, *M_LIST, *M_PICKER, *M_ARRANGE;
 
@@ -136,6 +140,12 @@ private:
     QWidget* BuildStanding();
     QWidget* BuildPortrait();
     void DescribeControls();  // tooltips and names for screen readers
+    // A caption in the interface language (marked QT_TRANSLATE_NOOP("EditorWindow", …)), naming `buddy`.
+    QLabel* TrCaption(const char* source, QWidget* buddy = nullptr);
+    // The fixed lists and the pictures of the tactic and voice options in the interface language.
+    void SetVocabularyTexts();
+    platform::LanguageTexts* texts_ = nullptr;
+    std::optional<bool> scenarioAgesShown_;  // lbTl show ages, or the scenarios' captions alone, or nothing yet
     QPushButton* PickButton(const char* name, PickTarget target);
     QComboBox* AimedList(PickTarget target) const;
     std::vector<std::pair<QLineEdit*, std::string EditorValues::*>> TextBoxes() const;

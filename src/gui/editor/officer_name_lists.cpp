@@ -14,7 +14,7 @@ void OfficerNameLists::SetBuiltInNames(const std::vector<std::string>& gbkNames)
     for (int i = 0; i < kBuiltInOfficerCount; ++i)
         builtIn << (static_cast<std::size_t>(i) < gbkNames.size() ? platform::FromGbk(gbkNames[static_cast<std::size_t>(i)]) : QString());
     builtIn_.setStringList(builtIn);
-    withNone_.setStringList(QStringList{QStringLiteral("无")} + builtIn);
+    withNone_.setStringList(QStringList{noneText_} + builtIn);
 }
 
 void OfficerNameLists::SetRegistered(int slot, const QString& name) {
@@ -47,5 +47,10 @@ void OfficerNameLists::EnsureItem(int item, const std::function<QString(int)>& n
 }
 
 QString OfficerNameLists::Item(int item) const { return withNone_.data(withNone_.index(item)).toString(); }
+
+void OfficerNameLists::SetNoneText(const QString& text) {
+    noneText_ = text;
+    if (withNone_.rowCount() > 0 && withNone_.index(0).data().toString() != text) withNone_.setData(withNone_.index(0), text);
+}
 
 }  // namespace busho

@@ -18,6 +18,8 @@ public:
     void SetBuiltInNames(const std::vector<std::string>& gbkNames);
 
     const std::vector<std::string>& BuiltInGbk() const { return builtInGbk_; }  // officer k at index k
+    // The first item of the lists with none ("无"), in the interface language.
+    void SetNoneText(const QString& text);
     QStringListModel* WithNone() { return &withNone_; }   // cSF, cQEWJ1/2, cYEWJ1/2, List1
     QStringListModel* BuiltIn() { return &builtIn_; }     // cXXWJ
 
@@ -36,6 +38,7 @@ private:
     std::vector<std::string> builtInGbk_;
     QStringListModel withNone_;
     QStringListModel builtIn_;
+    QString noneText_ = QStringLiteral("无");
 };
 
 }  // namespace busho

@@ -2,6 +2,8 @@
 #include "platform/twips.h"
 #include "reference_panel.h"
 
+#include "platform/language_texts.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,7 +34,8 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     busho::platform::SetColours(this, QColor(0xf4, 0xef, 0xe2));
 
-    Label2 = new QLabel(QStringLiteral("    史武将列表"));
+    auto* texts = new busho::platform::LanguageTexts(this, "ReferencePanel");
+    Label2 = texts->Caption(new QLabel, QT_TRANSLATE_NOOP("ReferencePanel", "    史武将列表"));
     Label2->setObjectName(QStringLiteral("Label2"));
     busho::platform::SetColours(Label2, QColor(0x60, 0x48, 0x30), Qt::white);
     Label2->setMargin(3);
@@ -54,7 +57,7 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
 
     txSER = new QLineEdit;
     txSER->setObjectName(QStringLiteral("txSER"));
-    Command17 = new QPushButton(QStringLiteral("搜"));
+    Command17 = texts->Caption(new QPushButton, QT_TRANSLATE_NOOP("ReferencePanel", "搜"));
     Command17->setObjectName(QStringLiteral("Command17"));
     auto* search = new QHBoxLayout;
     search->addWidget(txSER, 1);
@@ -78,17 +81,20 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
     auto* top = new QGridLayout;
     top->addWidget(Picture3, 0, 0, 4, 1, Qt::AlignTop | Qt::AlignLeft);
     top->addWidget(lbSname, 0, 1, 1, 2);
-    top->addWidget(new QLabel(QStringLiteral("CG号")), 1, 1);
+    top->addWidget(texts->Caption(new QLabel, QT_TRANSLATE_NOOP("ReferencePanel", "CG号")), 1, 1);
     top->addWidget(lbSCG, 1, 2);
-    top->addWidget(new QLabel(QStringLiteral("诞生年")), 2, 1);
+    top->addWidget(texts->Caption(new QLabel, QT_TRANSLATE_NOOP("ReferencePanel", "诞生年")), 2, 1);
     top->addWidget(lbSCSN, 2, 2);
-    top->addWidget(new QLabel(QStringLiteral("死亡年")), 3, 1);
+    top->addWidget(texts->Caption(new QLabel, QT_TRANSLATE_NOOP("ReferencePanel", "死亡年")), 3, 1);
     top->addWidget(lbSSWN, 3, 2);
 
     auto* bars = new QGridLayout;
-    const std::pair<const char16_t*, QLineEdit*> abilities[] = {{u"统御", lbSTY}, {u"武力", lbSWL}, {u"智力", lbSZL}, {u"政治", lbSZZ}};
+    const std::pair<const char*, QLineEdit*> abilities[] = {{QT_TRANSLATE_NOOP("ReferencePanel", "统御"), lbSTY},
+                                                            {QT_TRANSLATE_NOOP("ReferencePanel", "武力"), lbSWL},
+                                                            {QT_TRANSLATE_NOOP("ReferencePanel", "智力"), lbSZL},
+                                                            {QT_TRANSLATE_NOOP("ReferencePanel", "政治"), lbSZZ}};
     for (int i = 0; i < 4; ++i) {
-        bars->addWidget(new QLabel(QString::fromUtf16(abilities[i].first)), i, 0);
+        bars->addWidget(texts->Caption(new QLabel, abilities[i].first), i, 0);
         bars->addWidget(abilities[i].second, i, 1);
         auto* bar = new QFrame;
         bar->setObjectName(QStringLiteral("pLL%1").arg(i));
@@ -96,7 +102,7 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QFrame(parent) {
         pLL[static_cast<std::size_t>(i)] = bar;
         bars->addWidget(bar, i, 2, Qt::AlignLeft);
     }
-    bars->addWidget(new QLabel(QStringLiteral("义理")), 4, 0);
+    bars->addWidget(texts->Caption(new QLabel, QT_TRANSLATE_NOOP("ReferencePanel", "义理")), 4, 0);
     bars->addWidget(lbSYL, 4, 1);
     bars->setColumnMinimumWidth(2, Pixels(2880));  // the bars' full length
 

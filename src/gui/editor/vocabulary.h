@@ -1,5 +1,6 @@
 #pragma once
-// The fixed item lists of the editor's choice lists, in the order of the values they store.
+// The fixed item lists of the editor's choice lists, in the order of the values they store, in the
+// interface language (the castles as the game names them).
 
 #include <QStringList>
 

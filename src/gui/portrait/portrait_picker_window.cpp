@@ -25,6 +25,8 @@
 #include "core/editing/commit_officer.h"
 #include "core/text/box_numbers.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
+#include "platform/language_texts.h"
 
 namespace busho {
 namespace {
@@ -39,13 +41,14 @@ constexpr int kThumbnailGap = 6;
 PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& history, FaceDrawer& faces, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), history_(history), faces_(faces) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(platform::FromGbk(text_gbk::kPickerCaption));
+    auto* texts = new platform::LanguageTexts(this, "PortraitPickerWindow");
+    texts->Caption(this, TextId::kPickerCaption);
 
     // The thumbnails keep their size; the room between them shrinks with the window, down to a picker
     // that fits beside the editor on a small screen.
     SSTab1 = new QTabWidget;
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    auto makePage = [&](const QString& title, QFrame*& frame, std::array<QLabel*, 15>& views, QScrollBar*& bar, QLabel*& page,
+    auto makePage = [&](const char* title, QFrame*& frame, std::array<QLabel*, 15>& views, QScrollBar*& bar, QLabel*& page,
                         QLabel*& label, QLineEdit*& text, const char* frameName, const char* viewName, const char* barName,
                         const char* pageName, const char* labelName, const char* textName) {
         auto* tab = new QWidget;
@@ -77,7 +80,7 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
         bar->setMinimumWidth(80);
         page = new QLabel;
         page->setObjectName(QString::fromLatin1(pageName));
-        label = new QLabel(QStringLiteral("指定"));
+        label = texts->Caption(new QLabel, QT_TRANSLATE_NOOP("PortraitPickerWindow", "指定"));
         label->setObjectName(QString::fromLatin1(labelName));
         text = new QLineEdit;
         text->setObjectName(QString::fromLatin1(textName));
@@ -97,10 +100,11 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
         auto* tabLayout = new QVBoxLayout(tab);
         tabLayout->setContentsMargins(4, 4, 4, 4);
         tabLayout->addWidget(frame);
-        SSTab1->addTab(tab, title);
+        const int index = SSTab1->addTab(tab, QString());
+        texts->Add([this, texts, index, title] { SSTab1->setTabText(index, texts->Translate(title)); });
     };
-    makePage(QStringLiteral("史实武将ＣＧ"), Frame1, PICC4, HS, lbPage1, Label1, Text1, "Frame1", "PICC4", "HS", "lbPage1", "Label1", "Text1");
-    makePage(QStringLiteral("新增武将ＣＧ"), Frame2, PICC5, ZHS, lbPage2, Label2, Text2, "Frame2", "PICC5", "ZHS", "lbPage2", "Label2", "Text2");
+    makePage(QT_TRANSLATE_NOOP("PortraitPickerWindow", "史实武将ＣＧ"), Frame1, PICC4, HS, lbPage1, Label1, Text1, "Frame1", "PICC4", "HS", "lbPage1", "Label1", "Text1");
+    makePage(QT_TRANSLATE_NOOP("PortraitPickerWindow", "新增武将ＣＧ"), Frame2, PICC5, ZHS, lbPage2, Label2, Text2, "Frame2", "PICC5", "ZHS", "lbPage2", "Label2", "Text2");
 
     Srec = new QFrame(Frame1);
     Srec->setObjectName(QStringLiteral("Srec"));
@@ -110,9 +114,9 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
     Srec->setAttribute(Qt::WA_TransparentForMouseEvents);
     Srec->hide();
 
-    Command1 = new QPushButton(QStringLiteral("更改"));
+    Command1 = texts->Caption(new QPushButton, QT_TRANSLATE_NOOP("PortraitPickerWindow", "更改"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("取消"));
+    Command2 = texts->Caption(new QPushButton, QT_TRANSLATE_NOOP("PortraitPickerWindow", "取消"));
     Command2->setObjectName(QStringLiteral("Command2"));
     cmdImportFace = new QPushButton(platform::FromGbk(text_gbk::kPickerImportFace));
     cmdImportFace->setObjectName(QStringLiteral("cmdImportFace"));
@@ -129,8 +133,10 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
     resize(PreferredSize());
-    ShowPages();
-    DescribeControls();
+    texts->Add([this] {
+        ShowPages();
+        DescribeControls();
+    });
 
     connect(HS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWJCG);
     connect(ZHS, &QScrollBar::valueChanged, this, &PortraitPickerWindow::DispWjCGZ);
@@ -144,12 +150,12 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
 }
 
 void PortraitPickerWindow::DescribeControls() {
-    const QString thumbnail = platform::FromGbk(text_gbk::kNameThumbnail);
+    const QString thumbnail = platform::InterfaceText(text_gbk::kNameThumbnail);
     for (auto* views : {&PICC4, &PICC5}) {
         for (int i = 0; i < kFacesPerPage; ++i) {
             QLabel* view = (*views)[static_cast<std::size_t>(i)];
             view->setAccessibleName(thumbnail.arg(i + 1));
-            view->setToolTip(platform::FromGbk(text_gbk::kTipThumbnail));
+            view->setToolTip(platform::InterfaceText(text_gbk::kTipThumbnail));
         }
     }
     const std::tuple<QWidget*, const char*, const char*> controls[] = {
@@ -162,15 +168,15 @@ void PortraitPickerWindow::DescribeControls() {
         {cmdImportFace, "", text_gbk::kTipImportFace},
         {cmdReplaceFace, "", text_gbk::kTipReplaceFace}};
     for (const auto& [control, name, tip] : controls) {
-        if (*name) control->setAccessibleName(platform::FromGbk(name));
-        control->setToolTip(platform::FromGbk(tip));
+        if (*name) control->setAccessibleName(platform::InterfaceText(name));
+        control->setToolTip(platform::InterfaceText(tip));
     }
 }
 
 QSize PortraitPickerWindow::PreferredSize() { return QSize(Pixels(9030), Pixels(7665)); }
 
 void PortraitPickerWindow::ShowPages() {
-    const QString format = platform::FromGbk(text_gbk::kPickerPage);
+    const QString format = platform::InterfaceText(text_gbk::kPickerPage);
     lbPage1->setText(format.arg(HS->value()).arg(HS->maximum()));
     lbPage2->setText(format.arg(ZHS->value()).arg(ZHS->maximum()));
 }

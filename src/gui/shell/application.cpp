@@ -1,6 +1,10 @@
 #include "application.h"
 
+#include <QActionGroup>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMenu>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -19,6 +23,7 @@
 #include "core/os/folders.h"
 #include "platform/game_location.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
 #include "platform/message_boxes.h"
 #include "gui/portrait/face_preview_window.h"
 #include "gui/auxiliary/map_window.h"
@@ -103,6 +108,15 @@ bool Application::Start(const StartupOptions& options) {
     Session& s = *session_;
     settings_ = platform::SettingsFile(options.settingsFile);
     s.ProgramFolder = options.programFolder.empty() ? DataFolder(ExecutableFolder(nullptr)) : options.programFolder;
+    // The language before any window: the command line's for this run, else the one chosen last,
+    // else the system's.
+    translators_ = std::make_unique<platform::Translators>(
+        QStringList{QString::fromStdU16String((s.ProgramFolder / "translations").u16string()),
+                    QCoreApplication::applicationDirPath() + QStringLiteral("/translations")});
+    QString language = options.language;
+    if (!platform::LanguageFromCode(language)) language = settings_.Language();
+    if (!platform::LanguageFromCode(language)) language = platform::LanguageCode(platform::LanguageForLocale(QLocale::system()));
+    translators_->Use(*platform::LanguageFromCode(language));
     names_.SetBuiltInNames(LoadBuiltInNames(s.ProgramFolder));
     form1_ = std::make_unique<EditorWindow>(s, history_, names_, messages_, voices_, *faces_);
     form2_ = std::make_unique<OfficerListWindow>(s, names_, messages_);
@@ -120,6 +134,17 @@ bool Application::Start(const StartupOptions& options) {
     form1_->onShowList = [this] { ShowWindow(*form2_); };
     form1_->onArrangeWindows = [this] { ArrangeWindows(); };
     form1_->onChooseFolders = [this] { ChooseFolders(); };
+    // 系统 → 语言 / Language: each language in its own name.
+    auto* languages = new QActionGroup(form1_->M_LANGUAGE);
+    for (const platform::Language l : platform::kLanguages) {
+        QAction* entry = form1_->M_LANGUAGE->addAction(platform::LanguageOwnName(l));
+        entry->setObjectName(QStringLiteral("M_LANGUAGE_") + platform::LanguageCode(l));
+        entry->setData(platform::LanguageCode(l));
+        entry->setCheckable(true);
+        languages->addAction(entry);
+        QObject::connect(entry, &QAction::triggered, form1_.get(), [this, l] { ChooseLanguage(platform::LanguageCode(l)); });
+    }
+    UseLanguage(platform::LanguageCode(translators_->Current()));
     winePrefix_ = options.winePrefix;
 
     // The edition, once.
@@ -144,7 +169,7 @@ bool Application::Start(const StartupOptions& options) {
     const bool documentsGiven = options.demo || !options.documentsFolder.isEmpty();
     if ((!found.GameFound() && !gameGiven) || (!found.officerFolderFound && !documentsGiven)) AskFolders(&found);
     s.AppTitle = AppTitleFor(s.Edition);
-    form1_->setWindowTitle(platform::FromGbk(s.AppTitle));
+    form1_->setWindowTitle(platform::CaptionText(s.AppTitle));
     LoadTables();
     QObject::connect(form3_.get(), &PortraitPickerWindow::LargeFaceShown, form1_.get(), &EditorWindow::ShowLargePortrait);
     QObject::connect(form3_.get(), &PortraitPickerWindow::MediumFaceShown, form1_.get(), &EditorWindow::ShowMediumPortrait);
@@ -380,7 +405,23 @@ void Application::ClearRows() {
 
 void Application::RowRead(int slot) { form2_->BuildListRow(slot); }
 
-void Application::SetCaption(const std::string& gbk) { form1_->setWindowTitle(platform::FromGbk(gbk)); }
+void Application::UseLanguage(const QString& code) {
+    if (const auto language = platform::LanguageFromCode(code); language && *language != translators_->Current())
+        translators_->Use(*language);
+    for (QAction* entry : form1_->M_LANGUAGE->actions()) entry->setChecked(entry->data().toString() == LanguageInUse());
+}
+
+bool Application::ChooseLanguage(const QString& code) {
+    const auto language = platform::LanguageFromCode(code);
+    if (!language) return false;
+    UseLanguage(code);
+    settings_.SetLanguage(code);
+    return translators_->Current() == *language;
+}
+
+QString Application::LanguageInUse() const { return platform::LanguageCode(translators_->Current()); }
+
+void Application::SetCaption(const std::string& gbk) { form1_->setWindowTitle(platform::CaptionText(gbk)); }
 
 void Application::LoadFinished() {
     // The first officer from the blank officer, as a row click shows one: nothing of what the editor

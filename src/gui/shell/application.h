@@ -23,6 +23,7 @@ namespace busho {
 namespace platform {
 class MessageBoxes;
 class VoicePlayer;
+class Translators;
 }  // namespace platform
 class EditorWindow;
 class OfficerListWindow;
@@ -40,6 +41,7 @@ struct StartupOptions {
     std::filesystem::path programFolder;  // empty: where the program is
     std::optional<std::filesystem::path> winePrefix;  // where the game runs under Wine (else WINEPREFIX, ~/.wine)
     QString settingsFile;                 // empty: the user's own settings file
+    QString language;  // zh_CN, zh_TW, ja or en for this run; empty: the setting, else the system's locale
 };
 
 struct GameLocationCheck;
@@ -79,6 +81,11 @@ public:
     bool Save();
     // Loads the edition's officer file again; a fresh table has no history.
     void Reload();
+
+    // 系统 → 语言: the interface in another language at once, every window and every value in the
+    // boxes as they are; remembered in the settings file. False when its translation was not found.
+    bool ChooseLanguage(const QString& code);
+    QString LanguageInUse() const;
 
     // The three windows placed afresh for the screen the editor is on.
     void ArrangeWindows();
@@ -136,6 +143,8 @@ private:
     std::optional<std::filesystem::path> winePrefix_;  // given on the command line
     std::optional<WineLocation> wine_;
     platform::SettingsFile settings_;
+    std::unique_ptr<platform::Translators> translators_;
+    void UseLanguage(const QString& code);  // installs it and ticks it in the 语言 menu
 };
 
 }  // namespace busho

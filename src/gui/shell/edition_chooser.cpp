@@ -38,7 +38,7 @@ QPixmap Banner() {
 
 EditionChooser::EditionChooser(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("请选择游戏语言版本"));
+    setWindowTitle(tr("请选择游戏语言版本"));
     setModal(true);
     auto* picture = new QLabel;
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -50,9 +50,9 @@ EditionChooser::EditionChooser(QWidget* parent) : QDialog(parent) {
     font.setBold(true);
     title->setFont(font);
     title->setAlignment(Qt::AlignCenter);
-    Command1 = new QPushButton(QStringLiteral("中文版"));
+    Command1 = new QPushButton(tr("中文版"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("日文版"));
+    Command2 = new QPushButton(tr("日文版"));
     Command2->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);

@@ -13,11 +13,12 @@
 #include "core/os/wine_prefixes.h"
 #include "core/text/messages.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
 
 namespace busho {
 namespace {
 
-QString Text(const char* gbk) { return platform::FromGbk(gbk); }
+QString Text(const char* gbk) { return platform::InterfaceText(gbk); }
 std::filesystem::path ToPath(const QString& folder) { return std::filesystem::path(QDir::cleanPath(folder.trimmed()).toStdU16String()); }
 QString ToText(const std::filesystem::path& path) { return QDir::toNativeSeparators(QString::fromStdU16String(path.u16string())); }
 QString Archives(const GameLocationCheck& check) {

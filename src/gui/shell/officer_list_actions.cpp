@@ -3,6 +3,8 @@
 
 #include "officer_list_window.h"
 
+#include <QCoreApplication>
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include "core/editing/officer_order.h"
 #include "core/text/messages.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
+#include "platform/language_texts.h"
 #include "platform/message_boxes.h"
 
 namespace busho {
@@ -24,39 +28,53 @@ namespace {
 // A question names at most this many officers, then says how many more there are.
 constexpr std::size_t kNamesInQuestion = 20;
 
-QPushButton* Button(const QString& text, const char* name, const QString& tip) {
-    auto* button = new QPushButton(text);
+QPushButton* Button(platform::LanguageTexts& texts, const char* text, const char* name, const char* tip) {
+    auto* button = texts.Tip(texts.Caption(new QPushButton, text), tip);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
     return button;
 }
 
 }  // namespace
 
-void OfficerListWindow::BuildTools() {
+QString OfficerListWindow::FilterHelp() {
+    return QCoreApplication::translate("OfficerListWindow", "名字的一部分，或 武力>100、CG>=1700、退场 这样的条件，用空格分开");
+}
+
+void OfficerListWindow::BuildTools(platform::LanguageTexts& texts) {
     txFilter = new QLineEdit;
     txFilter->setObjectName(QStringLiteral("txFilter"));
-    txFilter->setPlaceholderText(QStringLiteral("名字 或 武力>100 CG>=1700 退场"));
     txFilter->setClearButtonEnabled(true);
-    txFilter->setAccessibleName(QStringLiteral("筛选"));
-    txFilter->setToolTip(QStringLiteral("名字的一部分，或 武力>100、CG>=1700、退场 这样的条件，用空格分开"));
     lbCount = new QLabel(QStringLiteral("0 / 0"));
     lbCount->setObjectName(QStringLiteral("lbCount"));
-    CommandDelete = Button(QStringLiteral("删除"), "CommandDelete", QStringLiteral("删除选中的武将（Delete 键）"));
-    CommandDuplicate = Button(QStringLiteral("复制为新武将"), "CommandDuplicate", QStringLiteral("把选中的武将复制到最后"));
-    CommandUp = Button(QStringLiteral("上移"), "CommandUp", QStringLiteral("选中的武将在存档中前移一位"));
-    CommandDown = Button(QStringLiteral("下移"), "CommandDown", QStringLiteral("选中的武将在存档中后移一位"));
-    CommandBatch = Button(QStringLiteral("批量修改"), "CommandBatch", QStringLiteral("为选中的所有武将设定同一项"));
+    CommandDelete = Button(texts, QT_TRANSLATE_NOOP("OfficerListWindow", "删除"), "CommandDelete",
+                           QT_TRANSLATE_NOOP("OfficerListWindow", "删除选中的武将（Delete 键）"));
+    CommandDuplicate = Button(texts, QT_TRANSLATE_NOOP("OfficerListWindow", "复制为新武将"), "CommandDuplicate",
+                              QT_TRANSLATE_NOOP("OfficerListWindow", "把选中的武将复制到最后"));
+    CommandUp = Button(texts, QT_TRANSLATE_NOOP("OfficerListWindow", "上移"), "CommandUp",
+                       QT_TRANSLATE_NOOP("OfficerListWindow", "选中的武将在存档中前移一位"));
+    CommandDown = Button(texts, QT_TRANSLATE_NOOP("OfficerListWindow", "下移"), "CommandDown",
+                         QT_TRANSLATE_NOOP("OfficerListWindow", "选中的武将在存档中后移一位"));
+    CommandBatch = Button(texts, QT_TRANSLATE_NOOP("OfficerListWindow", "批量修改"), "CommandBatch",
+                          QT_TRANSLATE_NOOP("OfficerListWindow", "为选中的所有武将设定同一项"));
     lbCheck = new QLabel;
     lbCheck->setObjectName(QStringLiteral("lbCheck"));
     lbCheck->setWordWrap(true);
     lstCheck = new QListWidget;
     lstCheck->setObjectName(QStringLiteral("lstCheck"));
     lstCheck->setMaximumHeight(120);
-    lstCheck->setAccessibleName(QStringLiteral("检查结果"));
-    lstCheck->setToolTip(QStringLiteral("存档中游戏不认可的值；点一项即显示该武将"));
     lbCheck->hide();
     lstCheck->hide();
+    // After the check panel is made: its texts are among them.
+    texts.Add([this, &texts] {
+        txFilter->setPlaceholderText(texts.Translate(QT_TRANSLATE_NOOP("OfficerListWindow", "名字 或 武力>100 CG>=1700 退场")));
+        txFilter->setAccessibleName(texts.Translate(QT_TRANSLATE_NOOP("OfficerListWindow", "筛选")));
+        // A filter being typed has its problem as the tooltip instead.
+        if (txFilter->text().isEmpty()) txFilter->setToolTip(FilterHelp());
+        else RefreshView();
+        lstCheck->setAccessibleName(texts.Translate(QT_TRANSLATE_NOOP("OfficerListWindow", "检查结果")));
+        lstCheck->setToolTip(texts.Translate(QT_TRANSLATE_NOOP("OfficerListWindow", "存档中游戏不认可的值；点一项即显示该武将")));
+        if (!findings_.empty()) ShowFindings(std::vector<Finding>(findings_));
+    });
 
     msFlg->horizontalHeader()->setSectionsClickable(true);
     connect(msFlg->horizontalHeader(), &QHeaderView::sectionClicked, this, &OfficerListWindow::SortByColumn);
@@ -75,10 +93,11 @@ void OfficerListWindow::BuildTools() {
 std::string OfficerListWindow::NameList(const std::vector<int>& chosen) const {
     std::string names;
     for (std::size_t i = 0; i < chosen.size() && i < kNamesInQuestion; ++i) {
-        if (i) names += platform::ToGbk(QStringLiteral("、"));
+        if (i) names += platform::ToGbk(QCoreApplication::translate("OfficerListWindow", "、"));
         names += OfficerName(session_, chosen[i], session_.ZZZZ);
     }
-    if (chosen.size() > kNamesInQuestion) names += platform::ToGbk(QStringLiteral(" 等 %1 名").arg(chosen.size()));
+    if (chosen.size() > kNamesInQuestion)
+        names += platform::ToGbk(QCoreApplication::translate("OfficerListWindow", " 等 %1 名").arg(chosen.size()));
     return names;
 }
 
@@ -95,10 +114,12 @@ void OfficerListWindow::Change(const std::function<Result<std::unique_ptr<EditCo
 void OfficerListWindow::DeleteSelected() {
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
-    std::string question = FormatGbk(TextId::kDeleteQuestion, {NameList(chosen)});
+    // One question of two texts, in the interface language; GBK holds the kana and the Traditional
+    // characters of the other languages too.
+    QString question = platform::FormatText(TextId::kDeleteQuestion, {NameList(chosen)});
     const std::vector<int> losing = RelationsLostBy(session_, chosen);
-    if (!losing.empty()) question += FormatGbk(TextId::kDeleteRelationsCleared, {NameList(losing)});
-    if (!messages_.AskYesNo({Problem(TextId::kTextAsIs, {question}), TextId::kTitleNotice, text_gbk::kStyleWarning})) return;
+    if (!losing.empty()) question += platform::FormatText(TextId::kDeleteRelationsCleared, {NameList(losing)});
+    if (!messages_.AskYesNo({Problem(TextId::kTextAsIs, {platform::ToGbk(question)}), TextId::kTitleNotice, text_gbk::kStyleWarning})) return;
     Change([&](Session& s) { return DeleteOfficers(s, chosen); });
 }
 
@@ -141,18 +162,19 @@ void OfficerListWindow::BatchEditSelected() {
 }
 
 void OfficerListWindow::ShowFindings(const std::vector<Finding>& findings) {
+    findings_ = findings;
     lstCheck->clear();
     lbCheck->setVisible(!findings.empty());
     lstCheck->setVisible(!findings.empty());
     if (findings.empty()) return;
-    lbCheck->setText(platform::FromGbk(FormatGbk(TextId::kCheckPanelTitle, {static_cast<std::int64_t>(findings.size())})));
+    lbCheck->setText(platform::FormatText(TextId::kCheckPanelTitle, {static_cast<std::int64_t>(findings.size())}));
     for (const Finding& f : findings) {
         const QString text = QStringLiteral("%1  %2  %3 %4：%5")
                                  .arg(f.slot)
                                  .arg(platform::FromGbk(OfficerName(session_, f.slot, session_.ZZZZ)))
                                  .arg(QString::fromStdString(f.field))
                                  .arg(QString::fromStdString(f.value))
-                                 .arg(platform::FromGbk(FormatGbk(f.why.text, f.why.args)));
+                                 .arg(platform::FormatText(f.why.text, f.why.args));
         auto* item = new QListWidgetItem(text, lstCheck);
         item->setData(Qt::UserRole, f.slot);
     }

@@ -4,6 +4,7 @@
 
 #include "officer_list_window.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -14,6 +15,7 @@
 
 #include "core/editing/list_view.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
 
 namespace busho {
 
@@ -45,8 +47,8 @@ void OfficerListWindow::RefreshView() {
 
     // A word that is not a condition yet (while it is typed) filters nothing; the box says why.
     const auto filter = ParseListFilter(platform::ToGbk(txFilter->text()));
-    txFilter->setToolTip(filter ? QStringLiteral("名字的一部分，或 武力>100、CG>=1700、退场 这样的条件，用空格分开")
-                                : platform::FromGbk(FormatGbk(filter.problem().text, filter.problem().args)));
+    txFilter->setToolTip(filter ? FilterHelp()
+                                : platform::FormatText(filter.problem().text, filter.problem().args));
     txFilter->setStyleSheet(filter ? QString() : QStringLiteral("QLineEdit { background: rgb(255, 220, 220); }"));
     const bool filtering = filter && !filter->Empty();
     const std::vector<int> shown = filtering ? FilterSlots(session_, order, filter.value()) : order;

@@ -15,6 +15,8 @@
 #include "core/text/messages.h"
 #include "gui/editor/officer_name_lists.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
+#include "platform/language_texts.h"
 #include "platform/message_boxes.h"
 #include "core/editing/list_row.h"
 #include "core/text/text_fields.h"
@@ -33,8 +35,19 @@ constexpr int kListHeight = 420;
 const QColor kAppeared(0, 230, 0), kRetired(255, 0, 0), kTranslated(200, 200, 220), kRaw(200, 200, 0), kNumbers(200, 200, 200);
 
 QStringList Headers() {
-    return {QString(), QStringLiteral("出场/退场"), QStringLiteral("姓名"), QStringLiteral("统率"), QStringLiteral("武勇"),
-            QStringLiteral("智慧"),   QStringLiteral("政治"),   QStringLiteral("义理"), QStringLiteral("ＣＧ")};
+    static constexpr const char* kHeaders[] = {
+        QT_TRANSLATE_NOOP("OfficerListWindow", "出场/退场"), QT_TRANSLATE_NOOP("OfficerListWindow", "姓名"),
+        QT_TRANSLATE_NOOP("OfficerListWindow", "统率"),      QT_TRANSLATE_NOOP("OfficerListWindow", "武勇"),
+        QT_TRANSLATE_NOOP("OfficerListWindow", "智慧"),      QT_TRANSLATE_NOOP("OfficerListWindow", "政治"),
+        QT_TRANSLATE_NOOP("OfficerListWindow", "义理")};
+    QStringList headers{QString()};
+    for (const char* header : kHeaders) headers << QCoreApplication::translate("OfficerListWindow", header);
+    return headers << QStringLiteral("ＣＧ");
+}
+
+// "出场" or "退场" in the interface language.
+QString AppearanceText(bool appeared) {
+    return QCoreApplication::translate("Vocabulary", appeared ? "出场" : "退场");
 }
 
 QTableWidgetItem* SetCell(QTableWidget* grid, int column, int row, const QString& text, const QColor& colour) {
@@ -54,7 +67,8 @@ QTableWidgetItem* SetCell(QTableWidget* grid, int column, int row, const QString
 OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, platform::MessageBoxes& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), names_(names), messages_(messages) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("武将一览表"));
+    auto* texts = new platform::LanguageTexts(this, "OfficerListWindow");
+    texts->Caption(this, TextId::kListCaption);
 
     // Row r of the grid's model is slot r + 1; the header row is the grid's own header.
     msFlg = new QTableWidget(kSlotCount, 9, this);
@@ -71,30 +85,32 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     msFlg->setMinimumWidth(GridPixels() + 24);
     WriteHeaders();
 
-    Label1 = new QLabel(QStringLiteral("搜索名字"));
+    Label1 = texts->Caption(new QLabel, QT_TRANSLATE_NOOP("OfficerListWindow", "搜索名字"));
     Label1->setObjectName(QStringLiteral("Label1"));
     txSER = new QLineEdit;
     txSER->setObjectName(QStringLiteral("txSER"));
-    Command2 = new QPushButton(QStringLiteral("搜"));
+    Command2 = texts->Caption(new QPushButton, QT_TRANSLATE_NOOP("OfficerListWindow", "搜"));
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command1 = new QPushButton(QStringLiteral("保存所有修改"));
+    Command1 = texts->Caption(new QPushButton, QT_TRANSLATE_NOOP("OfficerListWindow", "保存所有修改"));
     Command1->setObjectName(QStringLiteral("Command1"));
 
     Label1->setBuddy(txSER);
     const std::pair<QWidget*, const char*> tips[] = {
         {msFlg, text_gbk::kTipListGrid}, {txSER, text_gbk::kTipListSearch}, {Command2, text_gbk::kTipListFind}, {Command1, text_gbk::kTipSave}};
-    for (const auto& [control, tip] : tips) control->setToolTip(platform::FromGbk(tip));
-    msFlg->setAccessibleName(platform::FromGbk(text_gbk::kListCaption));
-    txSER->setAccessibleName(Label1->text());
-    Command2->setAccessibleName(platform::FromGbk(text_gbk::kTipListFind));
+    texts->Add([this, tips] {
+        for (const auto& [control, tip] : tips) control->setToolTip(platform::InterfaceText(tip));
+        msFlg->setAccessibleName(platform::InterfaceText(text_gbk::kListCaption));
+        txSER->setAccessibleName(Label1->text());
+        Command2->setAccessibleName(platform::InterfaceText(text_gbk::kTipListFind));
+    });
 
     auto* search = new QHBoxLayout;
     search->addWidget(Label1);
     search->addWidget(txSER, 1);
     search->addWidget(Command2);
-    BuildTools();
+    BuildTools(*texts);
     auto* filter = new QHBoxLayout;
-    auto* filterCaption = new QLabel(QStringLiteral("筛选"));
+    auto* filterCaption = texts->Caption(new QLabel, QT_TRANSLATE_NOOP("OfficerListWindow", "筛选"));
     filterCaption->setBuddy(txFilter);
     filter->addWidget(filterCaption);
     filter->addWidget(txFilter, 1);
@@ -111,6 +127,18 @@ OfficerListWindow::OfficerListWindow(Session& session, OfficerNameLists& names, 
     layout->addWidget(lbCheck);
     layout->addWidget(lstCheck);
     resize(PreferredSize());
+    // The headers and the rows' 出场/退场 in the new language.
+    texts->Add([this, started = false]() mutable {
+        if (!started) {
+            started = true;
+            return;
+        }
+        if (!msFlg->horizontalHeaderItem(1) || msFlg->horizontalHeaderItem(1)->text().isEmpty()) return;
+        WriteHeaders();
+        for (int r = 0; r < msFlg->rowCount(); ++r)
+            if (auto* item = msFlg->item(r, 1); item && !item->text().isEmpty())
+                item->setText(AppearanceText(item->background().color() == kAppeared));
+    });
 
     // A row the keyboard or a click moves to shows its officer; a click on the row that was already
     // current shows it again. The first current row, which the grid sets itself when it gets the
@@ -144,7 +172,7 @@ void OfficerListWindow::BuildListRow(int slot) {
     WriteHeaders();
     const ListRow row = BuildListRowValues(session_, slot);
     const int r = slot - 1;
-    SetCell(msFlg, 1, r, row.appeared ? QStringLiteral("出场") : QStringLiteral("退场"), row.appeared ? kAppeared : kRetired);
+    SetCell(msFlg, 1, r, AppearanceText(row.appeared), row.appeared ? kAppeared : kRetired);
     const QString name = platform::FromGbk(row.name);
     // A five-character name is wider than its column: the whole name is in the tooltip.
     SetCell(msFlg, 2, r, name, row.translated ? kTranslated : kRaw)->setToolTip(name);
@@ -177,9 +205,9 @@ bool OfficerListWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OfficerListWindow::RowClicked(int slot) {
-    setWindowTitle(platform::FromGbk(text_gbk::kReadingRowCaption));
+    setWindowTitle(platform::InterfaceText(text_gbk::kReadingRowCaption));
     if (onShowOfficer) onShowOfficer(slot);
-    setWindowTitle(platform::FromGbk(text_gbk::kListCaption));
+    setWindowTitle(platform::InterfaceText(TextId::kListCaption));
 }
 
 void OfficerListWindow::Search() {

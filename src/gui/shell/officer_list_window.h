@@ -24,6 +24,7 @@ class QTableWidget;
 namespace busho {
 namespace platform {
 class MessageBoxes;
+class LanguageTexts;
 }
 class OfficerNameLists;
 
@@ -87,7 +88,9 @@ public:
 private:
     void RowClicked(int row);
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void BuildTools();  // the filter, the buttons and the check panel, with their connections
+    void BuildTools(platform::LanguageTexts& texts);
+    static QString FilterHelp();  // the filter box's tooltip
+    std::vector<Finding> findings_;  // in the check panel, shown again in another language  // the filter, the buttons and the check panel, with their connections
     void Change(const std::function<Result<std::unique_ptr<EditCommand>>(Session&)>& make);
     std::string NameList(const std::vector<int>& chosen) const;  // GBK, for the questions
     void SelectSlots(const std::vector<int>& chosen);            // selects these rows, nothing else

@@ -15,13 +15,16 @@
 #include "core/text/messages.h"
 #include "core/text/text_fields.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
+#include "platform/language_texts.h"
 #include "platform/message_boxes.h"
 
 namespace busho {
 namespace {
 
 QString Gbk(std::string_view gbk) { return platform::FromGbk(gbk); }
-QString Formatted(TextId id, std::vector<TextArg> args = {}) { return platform::FromGbk(FormatGbk(id, args)); }
+QString Gbk(const char* text) { return platform::InterfaceText(text); }
+QString Formatted(TextId id, std::vector<TextArg> args = {}) { return platform::FormatText(id, args); }
 
 QString DateText(const LocalTime& t) {
     char text[40];
@@ -43,12 +46,15 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
                                          platform::MessageBoxes& messages, QWidget* parent)
     : QDialog(parent), session_(session), events_(events), files_(files), clock_(clock), messages_(messages) {
     setObjectName(QStringLiteral("RestoreBackupDialog"));
-    setWindowTitle(Gbk(text_gbk::kTitleRestoreBackup));
+    auto* texts = new platform::LanguageTexts(this, "RestoreBackupDialog");
+    texts->Caption(this, TextId::kTitleRestoreBackup);
 
     backupList = new QTableWidget(0, 4, this);
     backupList->setObjectName(QStringLiteral("backupList"));
-    backupList->setHorizontalHeaderLabels({Gbk(text_gbk::kBackupColumnFile), Gbk(text_gbk::kBackupColumnDate),
-                                           Gbk(text_gbk::kBackupColumnOfficers), Gbk(text_gbk::kBackupColumnSince)});
+    texts->Add([this] {
+        backupList->setHorizontalHeaderLabels({Gbk(text_gbk::kBackupColumnFile), Gbk(text_gbk::kBackupColumnDate),
+                                               Gbk(text_gbk::kBackupColumnOfficers), Gbk(text_gbk::kBackupColumnSince)});
+    });
     backupList->verticalHeader()->hide();
     backupList->setSelectionBehavior(QAbstractItemView::SelectRows);
     backupList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,7 +66,7 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
     changeList->setObjectName(QStringLiteral("changeList"));
     changeList->setMinimumHeight(140);
 
-    noneLabel = new QLabel(Gbk(text_gbk::kBackupNone), this);
+    noneLabel = texts->Caption(new QLabel(this), TextId::kBackupNone);
     noneLabel->setObjectName(QStringLiteral("noneLabel"));
     noneLabel->setWordWrap(true);
 
@@ -68,9 +74,9 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
     keepBox->setObjectName(QStringLiteral("keepBox"));
     keepBox->setRange(0, kMaxDatedBackupsKept);
     keepBox->setValue(session_.DatedBackupsKept);
-    restoreButton = new QPushButton(Gbk(text_gbk::kBackupRestoreButton), this);
+    restoreButton = texts->Caption(new QPushButton(this), TextId::kBackupRestoreButton);
     restoreButton->setObjectName(QStringLiteral("restoreButton"));
-    closeButton = new QPushButton(Gbk(text_gbk::kBackupCloseButton), this);
+    closeButton = texts->Caption(new QPushButton(this), TextId::kBackupCloseButton);
     closeButton->setObjectName(QStringLiteral("closeButton"));
 
     facesLabel = new QLabel(Gbk(text_gbk::kBackupFacesCaption), this);
@@ -86,7 +92,7 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
     faceRow->addWidget(restoreFacesButton, 0, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(Gbk(text_gbk::kBackupKeepLabel), this));
+    buttons->addWidget(texts->Caption(new QLabel(this), TextId::kBackupKeepLabel));
     buttons->addWidget(keepBox);
     buttons->addStretch();
     buttons->addWidget(restoreButton);
@@ -107,6 +113,10 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
     connect(keepBox, &QSpinBox::valueChanged, this, [this](int kept) {
         session_.DatedBackupsKept = kept;
         if (onKeepChanged) onKeepChanged(kept);
+    });
+    // The rows' texts in the new language, read afresh as on opening.
+    texts->Add([this] {
+        if (isVisible()) Refresh();
     });
 }
 
@@ -131,7 +141,7 @@ void RestoreBackupDialog::Refresh() {
         backupList->setItem(row, 2, Cell(s.unreadable ? QString() : QString::number(s.officers)));
         QString since;
         if (s.unreadable) {
-            since = Gbk(text_gbk::kBackupUnreadable) + Gbk(DescribeGbk(*s.unreadable));
+            since = Gbk(text_gbk::kBackupUnreadable) + platform::DescribeText(*s.unreadable, false);
         } else if (!s.since) {
             since = Gbk(text_gbk::kBackupCurrentUnreadable);
         } else if (s.since->Equal()) {

@@ -117,6 +117,7 @@ public:
         o.documentsFolder = QString::fromStdU16String(Documents().u16string());
         o.programFolder = BUSHO_BIN_DIR;
         o.settingsFile = QString::fromStdU16String((folder.Path() / "settings.ini").u16string());
+        o.language = QStringLiteral("zh_CN");  // the interface's own texts, whatever the machine's locale
         return o;
     }
     TempFolder folder;
