@@ -1720,6 +1720,211 @@ These officers&apos; father, liked or disliked officer is one deleted and will b
         <comment>kFieldCompatibility</comment>
         <translation>Compatibility</translation>
     </message>
+    <message>
+        <source>Windows 无法播放声音，这台电脑可能没有可用的声音设备。</source>
+        <comment>kReasonSystemCannotPlay</comment>
+        <translation>Windows cannot play sound; this computer may have no usable sound device.</translation>
+    </message>
+    <message>
+        <source>不是 PNG、JPEG 或 BMP 图片</source>
+        <comment>kReasonPictureUnknown</comment>
+        <translation>not a PNG, JPEG or BMP picture</translation>
+    </message>
+    <message>
+        <source>图片已损坏，无法解码</source>
+        <comment>kReasonPictureBroken</comment>
+        <translation>the picture is damaged and cannot be decoded</translation>
+    </message>
+    <message>
+        <source>图片文件不完整，在结尾之前中断</source>
+        <comment>kReasonPictureTruncated</comment>
+        <translation>the picture file is incomplete: it ends before its end</translation>
+    </message>
+    <message>
+        <source>图片太大：%1x%2（最多每边 16384 像素、共 2400 万像素）</source>
+        <comment>kReasonPictureTooLarge</comment>
+        <translation>the picture is too large: %1x%2 (at most 16384 pixels a side and 24 million pixels in all)</translation>
+    </message>
+    <message>
+        <source>解码这张图片所需的内存超出上限</source>
+        <comment>kReasonPictureOverBudget</comment>
+        <translation>decoding this picture would need more memory than allowed</translation>
+    </message>
+    <message>
+        <source>裁剪范围不在图片之内：%1,%2,%3,%4（图片 %5x%6）</source>
+        <comment>kReasonCropOutside</comment>
+        <translation>the crop is not inside the picture: %1,%2,%3,%4 (picture %5x%6)</translation>
+    </message>
+    <message>
+        <source>档案中的头像尺寸不一：第 %1 号为 %2x%3，第 0 号为 %4x%5</source>
+        <comment>kReasonFaceSizesDiffer</comment>
+        <translation>the faces of the archive differ in size: face %1 is %2x%3, face 0 is %4x%5</translation>
+    </message>
+    <message>
+        <source>第 %1 号头像的位置落在文件头或索引之中：%2</source>
+        <comment>kReasonFaceOverlapsIndex</comment>
+        <translation>face %1 lies inside the header or the index: %2</translation>
+    </message>
+    <message>
+        <source>同尺寸的史实头像档案中没有头像可作尺寸参照</source>
+        <comment>kReasonNoFaceToCopy</comment>
+        <translation>the historical face archive of this size has no face to take the size from</translation>
+    </message>
+    <message>
+        <source>头像档案超过上限 %1 字节</source>
+        <comment>kReasonArchiveTooLarge</comment>
+        <translation>the face archive would exceed its limit of %1 bytes</translation>
+    </message>
+    <message>
+        <source>无法写入头像档案，三个档案均未改变：</source>
+        <comment>kTextFacesNotWritten</comment>
+        <translation>Cannot write the face archives; none of the three was changed: </translation>
+    </message>
+    <message>
+        <source>无法备份头像档案，未写入任何内容：</source>
+        <comment>kTextFacesBackupFailed</comment>
+        <translation>Cannot back up the face archives; nothing was written: </translation>
+    </message>
+    <message>
+        <source>写入头像档案中途失败，且无法恢复已替换的档案；请用“系统 → 恢复备份…”恢复头像档案的备份：</source>
+        <comment>kTextFacesRolledBackFailed</comment>
+        <translation>Writing the face archives failed part-way and the archives already replaced could not be put back; restore the face archives&apos; backup with “System → Restore a backup…”: </translation>
+    </message>
+    <message>
+        <source>已写入三个头像档案，但无法确认已写入磁盘：</source>
+        <comment>kTextFacesReplacedNotFlushed</comment>
+        <translation>The three face archives were written, but it could not be confirmed that they reached the disk: </translation>
+    </message>
+    <message>
+        <source>游戏文件夹不可写入，无法保存头像。请以管理员身份运行本程序，或将游戏安装到“Program Files”以外的文件夹（例如 C:\Games），然后再试：</source>
+        <comment>kTextFacesFolderReadOnly</comment>
+        <translation>The game folder cannot be written, so the portrait cannot be saved. Run this program as administrator, or install the game in a folder outside “Program Files” (for example C:\Games), and try again: </translation>
+    </message>
+    <message>
+        <source>三个新增头像档案的头像数不一致：大 %1、中 %2、小 %3</source>
+        <comment>kReasonEditCountsDiffer</comment>
+        <translation>the three edit face archives hold different numbers of faces: large %1, medium %2, small %3</translation>
+    </message>
+    <message>
+        <source>这组头像档案备份不全，三个档案缺一不可</source>
+        <comment>kReasonBackupSetIncomplete</comment>
+        <translation>this set of face archive backups is incomplete: all three archives are needed</translation>
+    </message>
+    <message>
+        <source>导入头像…</source>
+        <comment>kPickerImportFace</comment>
+        <translation>Import face…</translation>
+    </message>
+    <message>
+        <source>替换头像…</source>
+        <comment>kPickerReplaceFace</comment>
+        <translation>Replace face…</translation>
+    </message>
+    <message>
+        <source>把一张图片（PNG、JPEG、BMP）做成新的新增武将头像，写入大、中、小三个头像档案（先备份）</source>
+        <comment>kTipImportFace</comment>
+        <translation>Make a picture (PNG, JPEG, BMP) a new face of the new officers&apos; set, written into the large, medium and small face archives (backed up first)</translation>
+    </message>
+    <message>
+        <source>用一张图片替换选中的新增武将头像（三个尺寸，先备份）</source>
+        <comment>kTipReplaceFace</comment>
+        <translation>Replace the chosen face of the new officers&apos; set with a picture (all three sizes, backed up first)</translation>
+    </message>
+    <message>
+        <source>选择头像图片</source>
+        <comment>kTitleChoosePicture</comment>
+        <translation>Choose a picture for the face</translation>
+    </message>
+    <message>
+        <source>图片 (*.png *.jpg *.jpeg *.bmp);;所有文件 (*)</source>
+        <comment>kPictureFilter</comment>
+        <translation>Pictures (*.png *.jpg *.jpeg *.bmp);;All files (*)</translation>
+    </message>
+    <message>
+        <source>裁剪头像</source>
+        <comment>kTitleCropFace</comment>
+        <translation>Crop the face</translation>
+    </message>
+    <message>
+        <source>拖动方框选择要用的部分，拖动右下角改变大小；右边是游戏中三个尺寸的样子。</source>
+        <comment>kCropIntro</comment>
+        <translation>Drag the frame over the part to use, and its lower-right corner to resize it; on the right, the three sizes as the game will show them.</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <comment>kCropLarge</comment>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <comment>kCropMedium</comment>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <comment>kCropSmall</comment>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <comment>kCropOk</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>kCropCancel</comment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>用这张图片替换第 %1 号头像吗？三个头像档案会先备份，可用“系统 → 恢复备份…”恢复。</source>
+        <comment>kAskReplaceFace</comment>
+        <translation>Replace face %1 with this picture? The three face archives are backed up first and can be restored with “System → Restore a backup…”.</translation>
+    </message>
+    <message>
+        <source>第 %1 号头像正由以下武将使用，替换后他们的头像也会改变：%2。确定替换吗？</source>
+        <comment>kAskReplaceUsedFace</comment>
+        <translation>Face %1 is worn by these officers, whose face changes too: %2. Replace it?</translation>
+    </message>
+    <message>
+        <source>请先在“新增武将ＣＧ”中点选要替换的头像。</source>
+        <comment>kTextNoEditFaceChosen</comment>
+        <translation>First click the face to replace on the “New officers” page.</translation>
+    </message>
+    <message>
+        <source>已加入第 %1 号头像。点“更改”即可给当前武将使用。</source>
+        <comment>kTextFaceAdded</comment>
+        <translation>Face %1 was added. Click “Change” to give it to the current officer.</translation>
+    </message>
+    <message>
+        <source>新增武将头像档案（EDIT_KAO_l/m/s.n12）的备份，三个一起恢复：</source>
+        <comment>kBackupFacesCaption</comment>
+        <translation>Backups of the new officers&apos; face archives (EDIT_KAO_l/m/s.n12), restored all three together:</translation>
+    </message>
+    <message>
+        <source>还没有头像档案的备份</source>
+        <comment>kBackupFacesNone</comment>
+        <translation>No backup of the face archives yet</translation>
+    </message>
+    <message>
+        <source>恢复这组头像</source>
+        <comment>kBackupRestoreFaces</comment>
+        <translation>Restore these faces</translation>
+    </message>
+    <message>
+        <source>把三个新增武将头像档案一起恢复为选中的备份；现在的档案会先备份</source>
+        <comment>kTipRestoreFaces</comment>
+        <translation>Put the chosen backup back in place of all three face archives; the current archives are backed up first</translation>
+    </message>
+    <message>
+        <source>用 %1 的备份替换现在的三个新增武将头像档案吗？现在的档案会先备份。</source>
+        <comment>kAskRestoreFaces</comment>
+        <translation>Replace the three face archives of the new officers with the backup of %1? The current archives are backed up first.</translation>
+    </message>
+    <message>
+        <source>已恢复三个新增武将头像档案。</source>
+        <comment>kTextFacesRestored</comment>
+        <translation>The three face archives of the new officers were restored.</translation>
+    </message>
 </context>
 <context>
     <name>MapWindow</name>

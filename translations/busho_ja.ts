@@ -1720,6 +1720,211 @@
         <comment>kFieldCompatibility</comment>
         <translation>相性武将</translation>
     </message>
+    <message>
+        <source>Windows 无法播放声音，这台电脑可能没有可用的声音设备。</source>
+        <comment>kReasonSystemCannotPlay</comment>
+        <translation>Windows はサウンドを再生できません。このコンピュータには使えるサウンドデバイスがないようです。</translation>
+    </message>
+    <message>
+        <source>不是 PNG、JPEG 或 BMP 图片</source>
+        <comment>kReasonPictureUnknown</comment>
+        <translation>PNG、JPEG、BMP のいずれの画像でもありません</translation>
+    </message>
+    <message>
+        <source>图片已损坏，无法解码</source>
+        <comment>kReasonPictureBroken</comment>
+        <translation>画像が壊れていて、読み取れません</translation>
+    </message>
+    <message>
+        <source>图片文件不完整，在结尾之前中断</source>
+        <comment>kReasonPictureTruncated</comment>
+        <translation>画像ファイルが不完全で、終わりの前で切れています</translation>
+    </message>
+    <message>
+        <source>图片太大：%1x%2（最多每边 16384 像素、共 2400 万像素）</source>
+        <comment>kReasonPictureTooLarge</comment>
+        <translation>画像が大きすぎます：%1x%2（1 辺 16384 画素、合計 2400 万画素まで）</translation>
+    </message>
+    <message>
+        <source>解码这张图片所需的内存超出上限</source>
+        <comment>kReasonPictureOverBudget</comment>
+        <translation>この画像の読み取りに必要なメモリが上限を超えています</translation>
+    </message>
+    <message>
+        <source>裁剪范围不在图片之内：%1,%2,%3,%4（图片 %5x%6）</source>
+        <comment>kReasonCropOutside</comment>
+        <translation>切り抜き範囲が画像の外にあります：%1,%2,%3,%4（画像 %5x%6）</translation>
+    </message>
+    <message>
+        <source>档案中的头像尺寸不一：第 %1 号为 %2x%3，第 0 号为 %4x%5</source>
+        <comment>kReasonFaceSizesDiffer</comment>
+        <translation>アーカイブの顔グラフィックの大きさが揃っていません：%1 番は %2x%3、0 番は %4x%5</translation>
+    </message>
+    <message>
+        <source>第 %1 号头像的位置落在文件头或索引之中：%2</source>
+        <comment>kReasonFaceOverlapsIndex</comment>
+        <translation>%1 番の顔グラフィックの位置がヘッダか索引の中にあります：%2</translation>
+    </message>
+    <message>
+        <source>同尺寸的史实头像档案中没有头像可作尺寸参照</source>
+        <comment>kReasonNoFaceToCopy</comment>
+        <translation>同じ大きさの史実顔グラフィックのアーカイブに、大きさの手本になる顔グラフィックがありません</translation>
+    </message>
+    <message>
+        <source>头像档案超过上限 %1 字节</source>
+        <comment>kReasonArchiveTooLarge</comment>
+        <translation>顔グラフィックのアーカイブが上限の %1 バイトを超えます</translation>
+    </message>
+    <message>
+        <source>无法写入头像档案，三个档案均未改变：</source>
+        <comment>kTextFacesNotWritten</comment>
+        <translation>顔グラフィックのアーカイブを書き込めません。3 つのアーカイブはどれも変わっていません：</translation>
+    </message>
+    <message>
+        <source>无法备份头像档案，未写入任何内容：</source>
+        <comment>kTextFacesBackupFailed</comment>
+        <translation>顔グラフィックのアーカイブをバックアップできません。何も書き込んでいません：</translation>
+    </message>
+    <message>
+        <source>写入头像档案中途失败，且无法恢复已替换的档案；请用“系统 → 恢复备份…”恢复头像档案的备份：</source>
+        <comment>kTextFacesRolledBackFailed</comment>
+        <translation>顔グラフィックのアーカイブの書き込みが途中で失敗し、置き換えたアーカイブを元に戻せませんでした。「システム → バックアップから復元…」で顔グラフィックのアーカイブのバックアップを復元してください：</translation>
+    </message>
+    <message>
+        <source>已写入三个头像档案，但无法确认已写入磁盘：</source>
+        <comment>kTextFacesReplacedNotFlushed</comment>
+        <translation>3 つの顔グラフィックのアーカイブを書き込みましたが、ディスクへの書き込みを確認できません：</translation>
+    </message>
+    <message>
+        <source>游戏文件夹不可写入，无法保存头像。请以管理员身份运行本程序，或将游戏安装到“Program Files”以外的文件夹（例如 C:\Games），然后再试：</source>
+        <comment>kTextFacesFolderReadOnly</comment>
+        <translation>ゲームのフォルダに書き込めないため、顔グラフィックを保存できません。このプログラムを管理者として実行するか、ゲームを「Program Files」以外のフォルダ（例えば C:\Games）にインストールしてから、もう一度お試しください：</translation>
+    </message>
+    <message>
+        <source>三个新增头像档案的头像数不一致：大 %1、中 %2、小 %3</source>
+        <comment>kReasonEditCountsDiffer</comment>
+        <translation>3 つの新武将顔グラフィックのアーカイブで数が揃っていません：大 %1、中 %2、小 %3</translation>
+    </message>
+    <message>
+        <source>这组头像档案备份不全，三个档案缺一不可</source>
+        <comment>kReasonBackupSetIncomplete</comment>
+        <translation>この顔グラフィックのバックアップは揃っていません。3 つのアーカイブがすべて必要です</translation>
+    </message>
+    <message>
+        <source>导入头像…</source>
+        <comment>kPickerImportFace</comment>
+        <translation>顔を取り込む…</translation>
+    </message>
+    <message>
+        <source>替换头像…</source>
+        <comment>kPickerReplaceFace</comment>
+        <translation>顔を置き換える…</translation>
+    </message>
+    <message>
+        <source>把一张图片（PNG、JPEG、BMP）做成新的新增武将头像，写入大、中、小三个头像档案（先备份）</source>
+        <comment>kTipImportFace</comment>
+        <translation>画像（PNG、JPEG、BMP）を新しい新武将の顔グラフィックにし、大・中・小 3 つのアーカイブに書き込みます（先にバックアップ）</translation>
+    </message>
+    <message>
+        <source>用一张图片替换选中的新增武将头像（三个尺寸，先备份）</source>
+        <comment>kTipReplaceFace</comment>
+        <translation>選んだ新武将の顔グラフィックを画像で置き換えます（3 つの大きさ、先にバックアップ）</translation>
+    </message>
+    <message>
+        <source>选择头像图片</source>
+        <comment>kTitleChoosePicture</comment>
+        <translation>顔グラフィックにする画像を選ぶ</translation>
+    </message>
+    <message>
+        <source>图片 (*.png *.jpg *.jpeg *.bmp);;所有文件 (*)</source>
+        <comment>kPictureFilter</comment>
+        <translation>画像 (*.png *.jpg *.jpeg *.bmp);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>裁剪头像</source>
+        <comment>kTitleCropFace</comment>
+        <translation>顔グラフィックの切り抜き</translation>
+    </message>
+    <message>
+        <source>拖动方框选择要用的部分，拖动右下角改变大小；右边是游戏中三个尺寸的样子。</source>
+        <comment>kCropIntro</comment>
+        <translation>枠をドラッグして使う部分を選び、右下の角をドラッグして大きさを変えます。右はゲームでの 3 つの大きさの見え方です。</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <comment>kCropLarge</comment>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <comment>kCropMedium</comment>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <comment>kCropSmall</comment>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <comment>kCropOk</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>kCropCancel</comment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>用这张图片替换第 %1 号头像吗？三个头像档案会先备份，可用“系统 → 恢复备份…”恢复。</source>
+        <comment>kAskReplaceFace</comment>
+        <translation>%1 番の顔グラフィックをこの画像で置き換えますか？3 つのアーカイブは先にバックアップされ、「システム → バックアップから復元…」で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>第 %1 号头像正由以下武将使用，替换后他们的头像也会改变：%2。确定替换吗？</source>
+        <comment>kAskReplaceUsedFace</comment>
+        <translation>%1 番の顔グラフィックは次の武将が使っており、置き換えるとその顔も変わります：%2。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>请先在“新增武将ＣＧ”中点选要替换的头像。</source>
+        <comment>kTextNoEditFaceChosen</comment>
+        <translation>先に「新武将ＣＧ」で置き換える顔グラフィックをクリックしてください。</translation>
+    </message>
+    <message>
+        <source>已加入第 %1 号头像。点“更改”即可给当前武将使用。</source>
+        <comment>kTextFaceAdded</comment>
+        <translation>%1 番の顔グラフィックを追加しました。「変更」で現在の武将に付けられます。</translation>
+    </message>
+    <message>
+        <source>新增武将头像档案（EDIT_KAO_l/m/s.n12）的备份，三个一起恢复：</source>
+        <comment>kBackupFacesCaption</comment>
+        <translation>新武将の顔グラフィックのアーカイブ（EDIT_KAO_l/m/s.n12）のバックアップ。3 つまとめて復元します：</translation>
+    </message>
+    <message>
+        <source>还没有头像档案的备份</source>
+        <comment>kBackupFacesNone</comment>
+        <translation>顔グラフィックのアーカイブのバックアップはまだありません</translation>
+    </message>
+    <message>
+        <source>恢复这组头像</source>
+        <comment>kBackupRestoreFaces</comment>
+        <translation>この顔グラフィックを復元</translation>
+    </message>
+    <message>
+        <source>把三个新增武将头像档案一起恢复为选中的备份；现在的档案会先备份</source>
+        <comment>kTipRestoreFaces</comment>
+        <translation>3 つの新武将顔グラフィックのアーカイブをまとめて選んだバックアップに戻します。今のアーカイブは先にバックアップされます</translation>
+    </message>
+    <message>
+        <source>用 %1 的备份替换现在的三个新增武将头像档案吗？现在的档案会先备份。</source>
+        <comment>kAskRestoreFaces</comment>
+        <translation>今の 3 つの新武将顔グラフィックのアーカイブを %1 のバックアップで置き換えますか？今のアーカイブは先にバックアップされます。</translation>
+    </message>
+    <message>
+        <source>已恢复三个新增武将头像档案。</source>
+        <comment>kTextFacesRestored</comment>
+        <translation>3 つの新武将顔グラフィックのアーカイブを復元しました。</translation>
+    </message>
 </context>
 <context>
     <name>MapWindow</name>

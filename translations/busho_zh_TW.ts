@@ -1720,6 +1720,211 @@
         <comment>kFieldCompatibility</comment>
         <translation>相性武將</translation>
     </message>
+    <message>
+        <source>Windows 无法播放声音，这台电脑可能没有可用的声音设备。</source>
+        <comment>kReasonSystemCannotPlay</comment>
+        <translation>Windows 無法播放聲音，這台電腦可能沒有可用的音效裝置。</translation>
+    </message>
+    <message>
+        <source>不是 PNG、JPEG 或 BMP 图片</source>
+        <comment>kReasonPictureUnknown</comment>
+        <translation>不是 PNG、JPEG 或 BMP 圖片</translation>
+    </message>
+    <message>
+        <source>图片已损坏，无法解码</source>
+        <comment>kReasonPictureBroken</comment>
+        <translation>圖片已損壞，無法解碼</translation>
+    </message>
+    <message>
+        <source>图片文件不完整，在结尾之前中断</source>
+        <comment>kReasonPictureTruncated</comment>
+        <translation>圖片檔案不完整，在結尾之前中斷</translation>
+    </message>
+    <message>
+        <source>图片太大：%1x%2（最多每边 16384 像素、共 2400 万像素）</source>
+        <comment>kReasonPictureTooLarge</comment>
+        <translation>圖片太大：%1x%2（最多每邊 16384 像素、共 2400 萬像素）</translation>
+    </message>
+    <message>
+        <source>解码这张图片所需的内存超出上限</source>
+        <comment>kReasonPictureOverBudget</comment>
+        <translation>解碼這張圖片所需的記憶體超出上限</translation>
+    </message>
+    <message>
+        <source>裁剪范围不在图片之内：%1,%2,%3,%4（图片 %5x%6）</source>
+        <comment>kReasonCropOutside</comment>
+        <translation>裁切範圍不在圖片之內：%1,%2,%3,%4（圖片 %5x%6）</translation>
+    </message>
+    <message>
+        <source>档案中的头像尺寸不一：第 %1 号为 %2x%3，第 0 号为 %4x%5</source>
+        <comment>kReasonFaceSizesDiffer</comment>
+        <translation>檔案中的頭像尺寸不一：第 %1 號為 %2x%3，第 0 號為 %4x%5</translation>
+    </message>
+    <message>
+        <source>第 %1 号头像的位置落在文件头或索引之中：%2</source>
+        <comment>kReasonFaceOverlapsIndex</comment>
+        <translation>第 %1 號頭像的位置落在檔案頭或索引之中：%2</translation>
+    </message>
+    <message>
+        <source>同尺寸的史实头像档案中没有头像可作尺寸参照</source>
+        <comment>kReasonNoFaceToCopy</comment>
+        <translation>同尺寸的史實頭像檔案中沒有頭像可作尺寸參照</translation>
+    </message>
+    <message>
+        <source>头像档案超过上限 %1 字节</source>
+        <comment>kReasonArchiveTooLarge</comment>
+        <translation>頭像檔案超過上限 %1 位元組</translation>
+    </message>
+    <message>
+        <source>无法写入头像档案，三个档案均未改变：</source>
+        <comment>kTextFacesNotWritten</comment>
+        <translation>無法寫入頭像檔案，三個檔案均未改變：</translation>
+    </message>
+    <message>
+        <source>无法备份头像档案，未写入任何内容：</source>
+        <comment>kTextFacesBackupFailed</comment>
+        <translation>無法備份頭像檔案，未寫入任何內容：</translation>
+    </message>
+    <message>
+        <source>写入头像档案中途失败，且无法恢复已替换的档案；请用“系统 → 恢复备份…”恢复头像档案的备份：</source>
+        <comment>kTextFacesRolledBackFailed</comment>
+        <translation>寫入頭像檔案中途失敗，且無法復原已替換的檔案；請用「系統 → 恢復備份…」恢復頭像檔案的備份：</translation>
+    </message>
+    <message>
+        <source>已写入三个头像档案，但无法确认已写入磁盘：</source>
+        <comment>kTextFacesReplacedNotFlushed</comment>
+        <translation>已寫入三個頭像檔案，但無法確認已寫入磁碟：</translation>
+    </message>
+    <message>
+        <source>游戏文件夹不可写入，无法保存头像。请以管理员身份运行本程序，或将游戏安装到“Program Files”以外的文件夹（例如 C:\Games），然后再试：</source>
+        <comment>kTextFacesFolderReadOnly</comment>
+        <translation>遊戲資料夾不可寫入，無法儲存頭像。請以系統管理員身分執行本程式，或將遊戲安裝到「Program Files」以外的資料夾（例如 C:\Games），然後再試：</translation>
+    </message>
+    <message>
+        <source>三个新增头像档案的头像数不一致：大 %1、中 %2、小 %3</source>
+        <comment>kReasonEditCountsDiffer</comment>
+        <translation>三個新增頭像檔案的頭像數不一致：大 %1、中 %2、小 %3</translation>
+    </message>
+    <message>
+        <source>这组头像档案备份不全，三个档案缺一不可</source>
+        <comment>kReasonBackupSetIncomplete</comment>
+        <translation>這組頭像檔案備份不全，三個檔案缺一不可</translation>
+    </message>
+    <message>
+        <source>导入头像…</source>
+        <comment>kPickerImportFace</comment>
+        <translation>匯入頭像…</translation>
+    </message>
+    <message>
+        <source>替换头像…</source>
+        <comment>kPickerReplaceFace</comment>
+        <translation>替換頭像…</translation>
+    </message>
+    <message>
+        <source>把一张图片（PNG、JPEG、BMP）做成新的新增武将头像，写入大、中、小三个头像档案（先备份）</source>
+        <comment>kTipImportFace</comment>
+        <translation>把一張圖片（PNG、JPEG、BMP）做成新的新增武將頭像，寫入大、中、小三個頭像檔案（先備份）</translation>
+    </message>
+    <message>
+        <source>用一张图片替换选中的新增武将头像（三个尺寸，先备份）</source>
+        <comment>kTipReplaceFace</comment>
+        <translation>用一張圖片替換選中的新增武將頭像（三個尺寸，先備份）</translation>
+    </message>
+    <message>
+        <source>选择头像图片</source>
+        <comment>kTitleChoosePicture</comment>
+        <translation>選擇頭像圖片</translation>
+    </message>
+    <message>
+        <source>图片 (*.png *.jpg *.jpeg *.bmp);;所有文件 (*)</source>
+        <comment>kPictureFilter</comment>
+        <translation>圖片 (*.png *.jpg *.jpeg *.bmp);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>裁剪头像</source>
+        <comment>kTitleCropFace</comment>
+        <translation>裁切頭像</translation>
+    </message>
+    <message>
+        <source>拖动方框选择要用的部分，拖动右下角改变大小；右边是游戏中三个尺寸的样子。</source>
+        <comment>kCropIntro</comment>
+        <translation>拖動方框選擇要用的部分，拖動右下角改變大小；右邊是遊戲中三個尺寸的樣子。</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <comment>kCropLarge</comment>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <comment>kCropMedium</comment>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <comment>kCropSmall</comment>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <comment>kCropOk</comment>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>kCropCancel</comment>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>用这张图片替换第 %1 号头像吗？三个头像档案会先备份，可用“系统 → 恢复备份…”恢复。</source>
+        <comment>kAskReplaceFace</comment>
+        <translation>用這張圖片替換第 %1 號頭像嗎？三個頭像檔案會先備份，可用「系統 → 恢復備份…」恢復。</translation>
+    </message>
+    <message>
+        <source>第 %1 号头像正由以下武将使用，替换后他们的头像也会改变：%2。确定替换吗？</source>
+        <comment>kAskReplaceUsedFace</comment>
+        <translation>第 %1 號頭像正由以下武將使用，替換後他們的頭像也會改變：%2。確定替換嗎？</translation>
+    </message>
+    <message>
+        <source>请先在“新增武将ＣＧ”中点选要替换的头像。</source>
+        <comment>kTextNoEditFaceChosen</comment>
+        <translation>請先在「新增武將ＣＧ」中點選要替換的頭像。</translation>
+    </message>
+    <message>
+        <source>已加入第 %1 号头像。点“更改”即可给当前武将使用。</source>
+        <comment>kTextFaceAdded</comment>
+        <translation>已加入第 %1 號頭像。點「更改」即可給當前武將使用。</translation>
+    </message>
+    <message>
+        <source>新增武将头像档案（EDIT_KAO_l/m/s.n12）的备份，三个一起恢复：</source>
+        <comment>kBackupFacesCaption</comment>
+        <translation>新增武將頭像檔案（EDIT_KAO_l/m/s.n12）的備份，三個一起恢復：</translation>
+    </message>
+    <message>
+        <source>还没有头像档案的备份</source>
+        <comment>kBackupFacesNone</comment>
+        <translation>還沒有頭像檔案的備份</translation>
+    </message>
+    <message>
+        <source>恢复这组头像</source>
+        <comment>kBackupRestoreFaces</comment>
+        <translation>恢復這組頭像</translation>
+    </message>
+    <message>
+        <source>把三个新增武将头像档案一起恢复为选中的备份；现在的档案会先备份</source>
+        <comment>kTipRestoreFaces</comment>
+        <translation>把三個新增武將頭像檔案一起恢復為選中的備份；現在的檔案會先備份</translation>
+    </message>
+    <message>
+        <source>用 %1 的备份替换现在的三个新增武将头像档案吗？现在的档案会先备份。</source>
+        <comment>kAskRestoreFaces</comment>
+        <translation>用 %1 的備份替換現在的三個新增武將頭像檔案嗎？現在的檔案會先備份。</translation>
+    </message>
+    <message>
+        <source>已恢复三个新增武将头像档案。</source>
+        <comment>kTextFacesRestored</comment>
+        <translation>已恢復三個新增武將頭像檔案。</translation>
+    </message>
 </context>
 <context>
     <name>MapWindow</name>

@@ -15,6 +15,7 @@
 #include "core/faces/face_archive_edit.h"
 #include "face_drawer.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
 
 namespace busho {
 namespace {
@@ -32,7 +33,8 @@ QImage ToImage(const Picture& picture) {
     return image;
 }
 
-QString Text(const char* gbk) { return platform::FromGbk(gbk); }
+// An interface text in the current language.
+QString Text(const char* gbk) { return platform::InterfaceText(gbk); }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "core/faces/picture.h"
 #include "core/text/messages.h"
 #include "platform/gbk_text.h"
+#include "platform/interface_language.h"
 #include "platform/message_boxes.h"
 #include "portrait_crop_dialog.h"
 #include "portrait_picker_window.h"
@@ -25,8 +26,8 @@ std::filesystem::path ToPath(const QString& file) { return std::filesystem::path
 
 void PortraitPickerWindow::SetUpImport() {
     choosePicture = [this] {
-        return QFileDialog::getOpenFileName(this, platform::FromGbk(text_gbk::kTitleChoosePicture), QString(),
-                                            platform::FromGbk(text_gbk::kPictureFilter));
+        return QFileDialog::getOpenFileName(this, platform::InterfaceText(text_gbk::kTitleChoosePicture), QString(),
+                                            platform::InterfaceText(text_gbk::kPictureFilter));
     };
     chooseCrop = [this](const Picture& picture, const std::array<FaceModel, 3>& models) -> std::optional<CropRect> {
         PortraitCropDialog dialog(picture, models, this);

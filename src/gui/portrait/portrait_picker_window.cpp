@@ -118,9 +118,9 @@ PortraitPickerWindow::PortraitPickerWindow(Session& session, EditHistory& histor
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2 = texts->Caption(new QPushButton, QT_TRANSLATE_NOOP("PortraitPickerWindow", "取消"));
     Command2->setObjectName(QStringLiteral("Command2"));
-    cmdImportFace = new QPushButton(platform::FromGbk(text_gbk::kPickerImportFace));
+    cmdImportFace = texts->Caption(new QPushButton, TextId::kPickerImportFace);
     cmdImportFace->setObjectName(QStringLiteral("cmdImportFace"));
-    cmdReplaceFace = new QPushButton(platform::FromGbk(text_gbk::kPickerReplaceFace));
+    cmdReplaceFace = texts->Caption(new QPushButton, TextId::kPickerReplaceFace);
     cmdReplaceFace->setObjectName(QStringLiteral("cmdReplaceFace"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);

@@ -79,14 +79,14 @@ RestoreBackupDialog::RestoreBackupDialog(Session& session, FileEvents& events, F
     closeButton = texts->Caption(new QPushButton(this), TextId::kBackupCloseButton);
     closeButton->setObjectName(QStringLiteral("closeButton"));
 
-    facesLabel = new QLabel(Gbk(text_gbk::kBackupFacesCaption), this);
+    facesLabel = texts->Caption(new QLabel(this), TextId::kBackupFacesCaption);
     facesLabel->setObjectName(QStringLiteral("facesLabel"));
     faceBackupList = new QListWidget(this);
     faceBackupList->setObjectName(QStringLiteral("faceBackupList"));
     faceBackupList->setMinimumHeight(80);
-    restoreFacesButton = new QPushButton(Gbk(text_gbk::kBackupRestoreFaces), this);
+    restoreFacesButton = texts->Caption(new QPushButton(this), TextId::kBackupRestoreFaces);
     restoreFacesButton->setObjectName(QStringLiteral("restoreFacesButton"));
-    restoreFacesButton->setToolTip(Gbk(text_gbk::kTipRestoreFaces));
+    texts->Tip(restoreFacesButton, TextId::kTipRestoreFaces);
     auto* faceRow = new QHBoxLayout;
     faceRow->addWidget(faceBackupList, 1);
     faceRow->addWidget(restoreFacesButton, 0, Qt::AlignTop);
