@@ -206,14 +206,27 @@ void PortraitPickerWindow::EnsureLoaded() {
 }
 
 void PortraitPickerWindow::DrawPage(FaceSet set, std::array<QLabel*, 15>& views, int page) {
-    // Faces beyond the archive leave their thumbnail as it was.
-    for (int i = 0; i < kFacesPerPage; ++i) faces_.DrawMedium(views[static_cast<std::size_t>(i)], set, (page - 1) * kFacesPerPage + i);
+    // Places beyond the archive's last face stay empty: a thumbnail left from another page would show a
+    // face that a click there cannot give.
+    for (int i = 0; i < kFacesPerPage; ++i) {
+        QLabel* view = views[static_cast<std::size_t>(i)];
+        const int k = (page - 1) * kFacesPerPage + i;
+        if (!faces_.DrawMedium(view, set, k) && !HoldsFace(set, k)) view->clear();
+    }
+}
+
+bool PortraitPickerWindow::HoldsFace(FaceSet set, int k) {
+    const FaceArchive& archive = faces_.Medium(set);
+    return archive.IsOpen() && k >= 0 && k < archive.FaceCount();
 }
 
 void PortraitPickerWindow::DispWJCG(int page) { DrawPage(FaceSet::Standard, PICC4, page); }
 void PortraitPickerWindow::DispWjCGZ(int page) { DrawPage(FaceSet::Edit, PICC5, page); }
 
 void PortraitPickerWindow::ThumbnailClicked(bool standard, int i) {
+    // An empty place on the last page selects nothing.
+    const int face = ((standard ? HS : ZHS)->value() - 1) * kFacesPerPage + i;
+    if (!HoldsFace(standard ? FaceSet::Standard : FaceSet::Edit, face)) return;
     if (standard) {
         marked_ = i;
         PlaceMark();

@@ -96,6 +96,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Whether the set's medium archive holds face k.
+    bool HoldsFace(FaceSet set, int k);
     void DrawPage(FaceSet set, std::array<QLabel*, 15>& views, int page);
     void ThumbnailClicked(bool standard, int i);
     void PreviewPressed(bool standard, int i, QPoint position);

@@ -50,7 +50,7 @@ void Type(QLineEdit* box, const QString& text) {
 class PickerTest : public QObject {
     Q_OBJECT
 private slots:
-    void pagesFollowTheScrollBarsAndKeepOldThumbnails();
+    void pagesFollowTheScrollBarsAndLeaveNoThumbnailBeyondTheArchive();
     void pagesAreCountedBesideTheBars();
     void clickingAThumbnailTriesItInTheEditor();
     void rightButtonPreviewsThreeSizes();
@@ -65,7 +65,7 @@ private slots:
     void voicePreviewStopsThenPlaysANewSample();
 };
 
-void PickerTest::pagesFollowTheScrollBarsAndKeepOldThumbnails() {
+void PickerTest::pagesFollowTheScrollBarsAndLeaveNoThumbnailBeyondTheArchive() {
     PickerEditor t;
     QVERIFY(t.Start());
     PortraitPickerWindow& p = t.picker();
@@ -78,10 +78,19 @@ void PickerTest::pagesFollowTheScrollBarsAndKeepOldThumbnails() {
     p.HS->setValue(2);
     p.HS->setValue(3);
     for (int i = 0; i < 10; ++i) QCOMPARE(ShownFace(p.PICC4[static_cast<std::size_t>(i)]), (Face{0, 2, 30 + i}));
-    for (int i = 10; i < 15; ++i) QCOMPARE(ShownFace(p.PICC4[static_cast<std::size_t>(i)]), (Face{0, 2, 15 + i}));  // page 2 stays
+    // Beyond the last face the places are empty, not left from page 2, and a click there selects nothing.
+    for (int i = 10; i < 15; ++i) QCOMPARE(ShownFace(p.PICC4[static_cast<std::size_t>(i)]), (Face{-1, -1, -1}));
+    const int portrait = t.editor.app.State().CurrentPortrait;
+    Click(p.PICC4[12]);
+    QCOMPARE(t.editor.app.State().CurrentPortrait, portrait);
+    p.HS->setValue(2);
+    for (int i = 0; i < 15; ++i) QCOMPARE(ShownFace(p.PICC4[static_cast<std::size_t>(i)]), (Face{0, 2, 15 + i}));
     p.ZHS->setValue(3);
     p.ZHS->setValue(4);
-    for (int i = 0; i < 15; ++i) QCOMPARE(ShownFace(p.PICC5[static_cast<std::size_t>(i)]), (Face{1, 2, 30 + i}));
+    // 45 edit faces: page 4 holds none of them.
+    for (int i = 0; i < 15; ++i) QCOMPARE(ShownFace(p.PICC5[static_cast<std::size_t>(i)]), (Face{-1, -1, -1}));
+    Click(p.PICC5[0]);
+    QCOMPARE(t.editor.app.State().CurrentPortrait, portrait);
     QCOMPARE(p.PICC4[0]->size(), QSize(8, 10));
 }
 
