@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QActionGroup>
+#include <QTimer>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLocale>
@@ -416,6 +417,11 @@ bool Application::ChooseLanguage(const QString& code) {
     if (!language) return false;
     UseLanguage(code);
     settings_.SetLanguage(code);
+    // Texts of another length need windows of another size: once the layouts have taken the new texts,
+    // the windows are placed again as 窗口 → 重新排列 places them, when all three are up.
+    QTimer::singleShot(0, form1_.get(), [this] {
+        if (form1_->isVisible() && form2_->isVisible() && form3_->isVisible()) arranger_->Arrange();
+    });
     return translators_->Current() == *language;
 }
 
