@@ -151,6 +151,7 @@ QWidget* EditorWindow::BuildIdentity() {
     txCSN = Box("txCSN", 60);
     txSWN = Box("txSWN", 60);
     cSB = FixedList("cSB", vocabulary::Genders());
+    cSB->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // wide enough again when the language changes
     g->addWidget(TrCaption(QT_TRANSLATE_NOOP("EditorWindow", "姓"), txX), 0, 0);
     g->addWidget(txX, 0, 1);
     g->addWidget(TrCaption(QT_TRANSLATE_NOOP("EditorWindow", "姓音:"), txXP), 0, 2);
@@ -326,6 +327,8 @@ QWidget* EditorWindow::BuildStanding() {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(8);
     }
+    // The others as wide as their items, measured again when the language changes their texts.
+    for (QComboBox* list : {cXY, cZT}) list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     g->addWidget(TrCaption(QT_TRANSLATE_NOOP("EditorWindow", "出    自"), cCZ), 0, 0);
     g->addWidget(cCZ, 0, 1);
     g->addWidget(TrCaption(QT_TRANSLATE_NOOP("EditorWindow", "信    仰"), cXY), 0, 2);
