@@ -8,6 +8,17 @@
 
 namespace busho::testing {
 
+void SetRelations(OfficerSlot& o, std::int32_t father, const std::vector<int>& liked, const std::vector<int>& disliked) {
+    o.Record.Father = father;
+    const auto set = [](std::int32_t& count, std::array<std::int32_t, kMaxRelations>& places, const std::vector<int>& officers) {
+        count = static_cast<std::int32_t>(officers.size());
+        places = {};
+        for (std::size_t i = 0; i < officers.size() && i < places.size(); ++i) places[i] = officers[i];
+    };
+    set(o.LikedCount, o.Liked, liked);
+    set(o.DislikedCount, o.Disliked, disliked);
+}
+
 OfficerSlot RandomOfficer(std::uint32_t seed) {
     std::mt19937 rng(seed);
     auto any = [&] { return static_cast<std::int32_t>(rng()); };

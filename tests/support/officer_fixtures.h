@@ -14,6 +14,10 @@ namespace busho::testing {
 // An officer with every field set from the seed; counts within what a slot holds.
 OfficerSlot RandomOfficer(std::uint32_t seed);
 
+// Gives `o` exactly these relations: the father, and the liked and disliked officers with their counts
+// (at most two each; the places after them cleared).
+void SetRelations(OfficerSlot& o, std::int32_t father, const std::vector<int>& liked, const std::vector<int>& disliked);
+
 // Header followed by the slots as given (exactly as held, no normalising), then `trailer` bytes.
 std::vector<std::uint8_t> BuildFileBytes(const FileHeader& header, const std::vector<OfficerSlot>& slots,
                                          const std::vector<std::uint8_t>& trailer = {});

@@ -31,13 +31,7 @@ OfficerSlot Make(const Shape& s, int slot) {
     o.Record.FamilyName = {};
     SetText(o.Record.FamilyName, s.name);
     o.Record.GivenName = {};
-    o.Record.Father = s.father;
-    o.LikedCount = static_cast<std::int32_t>(s.liked.size());
-    o.Liked = {};
-    for (std::size_t i = 0; i < s.liked.size(); ++i) o.Liked[i] = s.liked[i];
-    o.DislikedCount = static_cast<std::int32_t>(s.disliked.size());
-    o.Disliked = {};
-    for (std::size_t i = 0; i < s.disliked.size(); ++i) o.Disliked[i] = s.disliked[i];
+    testing::SetRelations(o, s.father, s.liked, s.disliked);
     o.Extra.OfficerId = N(slot);
     return o;
 }
